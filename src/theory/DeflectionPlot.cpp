@@ -1,0 +1,85 @@
+#include "DeflectionPlot.h"
+
+#include "platform/NumberFormat.h"
+
+namespace {
+
+QString Readout(const char* caption, double mm) {
+    return QString::fromLatin1(caption) + QChar('\t') + FormatFixed(mm, 2) + QStringLiteral(" mm");
+}
+
+} // namespace
+
+QString GaugeReadoutText(double valueMm) { return FormatFixed(valueMm, 2) + QStringLiteral(" mm"); }
+
+TDeflectionDrawing ClearedDrawing() { return TDeflectionDrawing{}; }
+
+TDeflectionDrawing CantileverDrawing(const TDeflectionCurve& curve, int gaugeStation) {
+    TDeflectionDrawing d;
+    long long N = RoundHalfEven(double(curve[LastStation]) * 1000.0 + 0.5);
+    if (N == 0)
+        N = 1;
+    d.BottomScale = -double(N);
+    d.DialGauge = GaugeReadoutText(-double(curve[gaugeStation]) * 1000.0);
+    d.Negative = Readout("Max -ve deflection:", -double(curve[LastStation]) * 1000.0);
+    d.Positive = QString();
+    d.Readouts = TReadoutVisibility::NegativeOnly;
+    d.MinDeflection = QStringLiteral("-") + QString::number(N);
+    d.MaxDeflection = QStringLiteral("0");
+    const double x0 = StationX.front();
+    const double span = StationX.back() - StationX.front();
+    for (int i = 0; i < StationCount; ++i)
+        d.Curve.push_back({x0 + span * i / 60.0, PlotBandTop + double(curve[i]) * 1000.0 / double(N) * PlotBandHeight});
+    return d;
+}
+
+TDeflectionDrawing FixedBothEndsDrawing(const TDeflectionCurve& curve, float largest, int gaugeStation) {
+    TDeflectionDrawing d;
+    const double largestMm = double(largest) * 1000.0;
+    double S = double(RoundHalfEven(largestMm));
+    if (largestMm >= S)
+        S += 0.5;
+    d.BottomScale = -S;
+    d.DialGauge = GaugeReadoutText(-double(curve[gaugeStation]) * 1000.0);
+    d.Negative = Readout("Max -ve deflection:", -largestMm);
+    d.Positive = QString();
+    d.Readouts = TReadoutVisibility::NegativeOnly;
+    d.MinDeflection = QStringLiteral("-") + FormatGeneral(S);
+    d.MaxDeflection = QStringLiteral("0");
+    for (int i = 0; i < StationCount; ++i)
+        d.Curve.push_back({double(StationX[i]), PlotBandTop + double(curve[i]) * 1000.0 / S * PlotBandHeight});
+    return d;
+}
+
+TDeflectionDrawing TwoSidedDrawing(const TDeflectionCurve& curve, float largest, float smallest, int gaugeStation) {
+    TDeflectionDrawing d;
+    const double largestMm = double(largest) * 1000.0;
+    const double smallestMm = double(smallest) * 1000.0;
+    double top = double(RoundHalfEven(largestMm));
+    double bottom = double(RoundHalfEven(smallestMm));
+    if (largestMm >= top)
+        top += 0.5;
+    if (smallestMm < bottom)
+        bottom -= 0.5;
+    if (bottom == 0.0)
+        bottom = -0.5;
+    const int zeroOffset = static_cast<int>(RoundHalfEven(top / (top - bottom) * PlotBandHeight));
+    const int below = PlotBandHeight - zeroOffset;
+    const double y0 = PlotBandTop + zeroOffset;
+    d.TopScale = top;
+    d.BottomScale = bottom;
+    d.ZeroOffset = zeroOffset;
+    d.ZeroLineY = y0;
+    d.DialGauge = GaugeReadoutText(double(curve[gaugeStation]) * 1000.0);
+    d.Negative = Readout("Max -ve deflection:", smallestMm);
+    d.Positive = Readout("Max +ve deflection:", largestMm);
+    d.Readouts = TReadoutVisibility::Both;
+    d.MaxDeflection = FormatGeneral(top);
+    d.MinDeflection = FormatGeneral(bottom);
+    for (int i = 0; i < StationCount; ++i) {
+        const double v = double(curve[i]) * 1000.0;
+        const double y = v > 0.0 ? y0 - v / top * zeroOffset : y0 + v / bottom * below;
+        d.Curve.push_back({double(StationX[i]), y});
+    }
+    return d;
+}

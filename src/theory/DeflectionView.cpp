@@ -1,0 +1,119 @@
+#include "DeflectionView.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+
+TTheoryImage::TTheoryImage(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    Bitmap = QImage(TDeflectionView::ImageWidth, TDeflectionView::ImageHeight, QImage::Format_ARGB32);
+    Bitmap.fill(0xFFFFFFFF);
+}
+
+void TTheoryImage::paintEvent(QPaintEvent*) {
+    ++Repaints;
+    QPainter painter(this);
+    painter.drawImage(0, 0, Bitmap);
+}
+
+namespace {
+
+QLabel* MakeLabel(QWidget* panel, const QString& text, int x, int y, int w, int h, Qt::Alignment align,
+                  int pixelHeight = 0) {
+    auto* label = new QLabel(text, panel);
+    label->setGeometry(x, y, w, h);
+    label->setAlignment(align);
+    if (pixelHeight > 0) {
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(pixelHeight);
+        label->setFont(font);
+    }
+    return label;
+}
+
+} // namespace
+
+TDeflectionView::TDeflectionView(QWidget* panel) : QObject(panel) {
+    TheoryImage = new TTheoryImage(panel);
+    TheoryImage->setGeometry(ImageLeft, ImageTop, ImageWidth, ImageHeight);
+    const auto right = Qt::AlignRight | Qt::AlignTop;
+    MaxDeflectionLbl = MakeLabel(panel, QStringLiteral("0"), 55, 353, 23, 13, right, 11);
+    MinDeflectionLbl = MakeLabel(panel, QStringLiteral("-1"), 54, 472, 24, 14, right, 11);
+    Label6 = MakeLabel(panel, QStringLiteral("Theoretical Deflection y (mm)"), 16, 384, 64, 57, Qt::AlignCenter);
+    Label6->setWordWrap(true);
+    const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+    PositiveDeflectLbl = MakeLabel(panel, QString(), 526, 416, 215, 16, left);
+    NegativeDeflectLbl = MakeLabel(panel, QString(), 526, 440, 215, 16, left);
+    PositiveDeflectLbl->hide();
+    NegativeDeflectLbl->hide();
+    DeflectionLabel = MakeLabel(panel, QStringLiteral("Theoretical deflection on gauge: "), 525, 462, 162, 16, left);
+    DialGaugeDeflection = MakeLabel(panel, QStringLiteral("0.00 mm"), 687, 462, 60, 16, left);
+    ClearDeflectionView();
+}
+
+void TDeflectionView::Render(const TDeflectionDrawing& drawing, QImage& bitmap) {
+    bitmap.fill(0xFFFFFFFF);
+    QPainter painter(&bitmap);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    // Panel coordinates name pixel centres, so the half-pixel shift keeps a horizontal line on one row.
+    painter.translate(-ImageLeft + 0.5, -ImageTop + 0.5);
+    painter.setPen(QPen(QColor(0xFF000000u), 1.0));
+    const double x0 = StationX.front();
+    const double x1 = StationX.back() + 10;
+    painter.drawLine(QPointF(x0, drawing.ZeroLineY), QPointF(x1, drawing.ZeroLineY));
+    painter.drawLine(QPointF(x0, drawing.ZeroLineY + 1), QPointF(x1, drawing.ZeroLineY + 1));
+    if (drawing.Curve.size() > 1) {
+        QPainterPath path(QPointF(drawing.Curve.front().X, drawing.Curve.front().Y));
+        for (std::size_t i = 1; i < drawing.Curve.size(); ++i)
+            path.lineTo(drawing.Curve[i].X, drawing.Curve[i].Y);
+        painter.drawPath(path);
+    }
+}
+
+void TDeflectionView::Apply(const TDeflectionDrawing& drawing) {
+    Last = drawing;
+    TheoryImage->setUpdatesEnabled(false);
+    Render(drawing, TheoryImage->Bitmap);
+    MaxDeflectionLbl->setText(drawing.MaxDeflection);
+    MinDeflectionLbl->setText(drawing.MinDeflection);
+    DialGaugeDeflection->setText(drawing.DialGauge);
+    if (drawing.Positive)
+        PositiveDeflectLbl->setText(*drawing.Positive);
+    if (drawing.Negative)
+        NegativeDeflectLbl->setText(*drawing.Negative);
+    switch (drawing.Readouts) {
+    case TReadoutVisibility::HideBoth:
+        PositiveDeflectLbl->hide();
+        NegativeDeflectLbl->hide();
+        break;
+    case TReadoutVisibility::NegativeOnly:
+        if (VirtualExperiments) {
+            NegativeDeflectLbl->show();
+            PositiveDeflectLbl->hide();
+        }
+        break;
+    case TReadoutVisibility::Both:
+        if (VirtualExperiments) {
+            NegativeDeflectLbl->show();
+            PositiveDeflectLbl->show();
+        }
+        break;
+    }
+    TheoryImage->setUpdatesEnabled(true);
+    TheoryImage->update();
+}
+
+void TDeflectionView::ClearDeflectionView() { Apply(ClearedDrawing()); }
+
+void TDeflectionView::ShowCantileverDeflection(const TDeflectionCurve& curve, int gaugeStation) {
+    Apply(CantileverDrawing(curve, gaugeStation));
+}
+
+void TDeflectionView::ShowFixedBothEndsDeflection(const TDeflectionCurve& curve, float largest, int gaugeStation) {
+    Apply(FixedBothEndsDrawing(curve, largest, gaugeStation));
+}
+
+void TDeflectionView::ShowTwoSidedDeflection(const TDeflectionCurve& curve, float largest, float smallest,
+                                             int gaugeStation) {
+    Apply(TwoSidedDrawing(curve, largest, smallest, gaugeStation));
+}
