@@ -16,12 +16,14 @@ TDeflectionDrawing ClearedDrawing() { return TDeflectionDrawing{}; }
 
 TDeflectionDrawing CantileverDrawing(const TDeflectionCurve& curve, int gaugeStation) {
     TDeflectionDrawing d;
-    long long N = RoundHalfEven(double(curve[LastStation]) * 1000.0 + 0.5);
+    // Millimetre values are taken in single precision, like the stored curve, so a curve that ends at
+    // exactly -0.002f m reads exactly -2 mm.
+    long long N = RoundHalfEven(double(curve[LastStation] * 1000.0f) + 0.5);
     if (N == 0)
         N = 1;
     d.BottomScale = -double(N);
-    d.DialGauge = GaugeReadoutText(-double(curve[gaugeStation]) * 1000.0);
-    d.Negative = Readout("Max -ve deflection:", -double(curve[LastStation]) * 1000.0);
+    d.DialGauge = GaugeReadoutText(-double(curve[gaugeStation] * 1000.0f));
+    d.Negative = Readout("Max -ve deflection:", -double(curve[LastStation] * 1000.0f));
     d.Positive = QString();
     d.Readouts = TReadoutVisibility::NegativeOnly;
     d.MinDeflection = QStringLiteral("-") + QString::number(N);
@@ -29,32 +31,32 @@ TDeflectionDrawing CantileverDrawing(const TDeflectionCurve& curve, int gaugeSta
     const double x0 = StationX.front();
     const double span = StationX.back() - StationX.front();
     for (int i = 0; i < StationCount; ++i)
-        d.Curve.push_back({x0 + span * i / 60.0, PlotBandTop + double(curve[i]) * 1000.0 / double(N) * PlotBandHeight});
+        d.Curve.push_back({x0 + span * i / 60.0, PlotBandTop + double(curve[i] * 1000.0f) / double(N) * PlotBandHeight});
     return d;
 }
 
 TDeflectionDrawing FixedBothEndsDrawing(const TDeflectionCurve& curve, float largest, int gaugeStation) {
     TDeflectionDrawing d;
-    const double largestMm = double(largest) * 1000.0;
+    const double largestMm = largest * 1000.0f;
     double S = double(RoundHalfEven(largestMm));
     if (largestMm >= S)
         S += 0.5;
     d.BottomScale = -S;
-    d.DialGauge = GaugeReadoutText(-double(curve[gaugeStation]) * 1000.0);
+    d.DialGauge = GaugeReadoutText(-double(curve[gaugeStation] * 1000.0f));
     d.Negative = Readout("Max -ve deflection:", -largestMm);
     d.Positive = QString();
     d.Readouts = TReadoutVisibility::NegativeOnly;
     d.MinDeflection = QStringLiteral("-") + FormatGeneral(S);
     d.MaxDeflection = QStringLiteral("0");
     for (int i = 0; i < StationCount; ++i)
-        d.Curve.push_back({double(StationX[i]), PlotBandTop + double(curve[i]) * 1000.0 / S * PlotBandHeight});
+        d.Curve.push_back({double(StationX[i]), PlotBandTop + double(curve[i] * 1000.0f) / S * PlotBandHeight});
     return d;
 }
 
 TDeflectionDrawing TwoSidedDrawing(const TDeflectionCurve& curve, float largest, float smallest, int gaugeStation) {
     TDeflectionDrawing d;
-    const double largestMm = double(largest) * 1000.0;
-    const double smallestMm = double(smallest) * 1000.0;
+    const double largestMm = largest * 1000.0f;
+    const double smallestMm = smallest * 1000.0f;
     double top = double(RoundHalfEven(largestMm));
     double bottom = double(RoundHalfEven(smallestMm));
     if (largestMm >= top)
@@ -70,14 +72,14 @@ TDeflectionDrawing TwoSidedDrawing(const TDeflectionCurve& curve, float largest,
     d.BottomScale = bottom;
     d.ZeroOffset = zeroOffset;
     d.ZeroLineY = y0;
-    d.DialGauge = GaugeReadoutText(double(curve[gaugeStation]) * 1000.0);
+    d.DialGauge = GaugeReadoutText(double(curve[gaugeStation] * 1000.0f));
     d.Negative = Readout("Max -ve deflection:", smallestMm);
     d.Positive = Readout("Max +ve deflection:", largestMm);
     d.Readouts = TReadoutVisibility::Both;
     d.MaxDeflection = FormatGeneral(top);
     d.MinDeflection = FormatGeneral(bottom);
     for (int i = 0; i < StationCount; ++i) {
-        const double v = double(curve[i]) * 1000.0;
+        const double v = curve[i] * 1000.0f;
         const double y = v > 0.0 ? y0 - v / top * zeroOffset : y0 + v / bottom * below;
         d.Curve.push_back({double(StationX[i]), y});
     }
