@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QVBoxLayout>
 
+#include "platform/DesignFonts.h"
 #include "platform/QtMessageLayer.h"
 #include "theory/BeamTheory.h"
 #include "theory/DeflectionView.h"
@@ -45,6 +46,8 @@ TBeamLayout ExampleLayout(int index) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(ApplicationTitle);
+    InstallDesignFontSubstitutes();
+    QApplication::setFont(QFont(QStringLiteral("Tahoma"), 8));
     TQtMessageLayer messages;
     SetMessageLayer(&messages);
 
@@ -53,6 +56,7 @@ int main(int argc, char** argv) {
     auto* central = new QWidget(&window);
     auto* box = new QVBoxLayout(central);
     auto* choice = new QComboBox(central);
+    choice->setCurrentIndex(0);
     choice->addItems({QStringLiteral("Cantilever, 100 g at 600 mm"),
                       QStringLiteral("Two knife-edges at 100 and 500 mm, 500 g at 300 mm"),
                       QStringLiteral("Clamped at both ends, 10 N/m"),

@@ -5,8 +5,10 @@
 int DeflectionSign(TSupportArrangement arrangement) {
     switch (arrangement) {
     case TSupportArrangement::Cantilever:
-    case TSupportArrangement::FixedBothEnds: return -1;
-    default: return 1;
+    case TSupportArrangement::FixedBothEnds:
+        return -1;
+    default:
+        return 1;
     }
 }
 
@@ -25,8 +27,7 @@ void TBeamTheory::Recalculate(TBeamLayout& layout, TDeflectionPresenter& view) {
         loaded = true;
     }
     for (const THangerSlot& slot : layout.HangerSlots)
-        if (slot.Occupied())
-            loaded = true;
+        if (slot.Occupied()) loaded = true;
     if (!loaded) {
         ClearCurve(view);
         return;
@@ -66,10 +67,11 @@ void TBeamTheory::Recalculate(TBeamLayout& layout, TDeflectionPresenter& view) {
         result = FixedBothEndsCurve(StationCount, LastStation, StationLoad, w, E, I);
         break;
     case TSupportArrangement::SimplySupported:
-        result = SimplySupportedCurve(StationCount, 0, layout.LeftKnifeEdgeStation, layout.RightKnifeEdgeStation,
-                                      StationLoad, w, E, I);
+        result = SimplySupportedCurve(StationCount, 0, layout.LeftKnifeEdgeStation,
+                                      layout.RightKnifeEdgeStation, StationLoad, w, E, I);
         break;
-    case TSupportArrangement::Unsupported: break;
+    case TSupportArrangement::Unsupported:
+        break;
     }
     StationDeflection = result.Curve;
     Largest = result.Largest;
@@ -77,10 +79,14 @@ void TBeamTheory::Recalculate(TBeamLayout& layout, TDeflectionPresenter& view) {
     ComputedArrangement = arrangement;
 
     switch (arrangement) {
-    case TSupportArrangement::Cantilever: view.ShowCantileverDeflection(StationDeflection, layout.GaugeStation); break;
+    case TSupportArrangement::Cantilever:
+        view.ShowCantileverDeflection(StationDeflection, layout.GaugeStation);
+        break;
     case TSupportArrangement::FixedBothEnds:
         view.ShowFixedBothEndsDeflection(StationDeflection, Largest, layout.GaugeStation);
         break;
-    default: view.ShowTwoSidedDeflection(StationDeflection, Largest, Smallest, layout.GaugeStation); break;
+    default:
+        view.ShowTwoSidedDeflection(StationDeflection, Largest, Smallest, layout.GaugeStation);
+        break;
     }
 }

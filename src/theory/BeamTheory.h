@@ -21,7 +21,8 @@ public:
     // Downward positive.
     virtual void ShowCantileverDeflection(const TDeflectionCurve& curve, int gaugeStation) = 0;
     // Downward positive, largest >= 0.
-    virtual void ShowFixedBothEndsDeflection(const TDeflectionCurve& curve, float largest, int gaugeStation) = 0;
+    virtual void ShowFixedBothEndsDeflection(const TDeflectionCurve& curve, float largest,
+                                             int gaugeStation) = 0;
     // Upward positive, largest >= 0 >= smallest.
     virtual void ShowTwoSidedDeflection(const TDeflectionCurve& curve, float largest, float smallest,
                                         int gaugeStation) = 0;

@@ -10,17 +10,20 @@ QString Readout(const char* caption, double mm) {
 
 } // namespace
 
-QString GaugeReadoutText(double valueMm) { return FormatFixed(valueMm, 2) + QStringLiteral(" mm"); }
+QString GaugeReadoutText(double valueMm) {
+    return FormatFixed(valueMm, 2) + QStringLiteral(" mm");
+}
 
-TDeflectionDrawing ClearedDrawing() { return TDeflectionDrawing{}; }
+TDeflectionDrawing ClearedDrawing() {
+    return TDeflectionDrawing{};
+}
 
 TDeflectionDrawing CantileverDrawing(const TDeflectionCurve& curve, int gaugeStation) {
     TDeflectionDrawing d;
     // Millimetre values are taken in single precision, like the stored curve, so a curve that ends at
     // exactly -0.002f m reads exactly -2 mm.
     long long N = RoundHalfEven(double(curve[LastStation] * 1000.0f) + 0.5);
-    if (N == 0)
-        N = 1;
+    if (N == 0) N = 1;
     d.BottomScale = -double(N);
     d.DialGauge = GaugeReadoutText(-double(curve[gaugeStation] * 1000.0f));
     d.Negative = Readout("Max -ve deflection:", -double(curve[LastStation] * 1000.0f));
@@ -31,7 +34,8 @@ TDeflectionDrawing CantileverDrawing(const TDeflectionCurve& curve, int gaugeSta
     const double x0 = StationX.front();
     const double span = StationX.back() - StationX.front();
     for (int i = 0; i < StationCount; ++i)
-        d.Curve.push_back({x0 + span * i / 60.0, PlotBandTop + double(curve[i] * 1000.0f) / double(N) * PlotBandHeight});
+        d.Curve.push_back(
+            {x0 + span * i / 60.0, PlotBandTop + double(curve[i] * 1000.0f) / double(N) * PlotBandHeight});
     return d;
 }
 
@@ -39,8 +43,7 @@ TDeflectionDrawing FixedBothEndsDrawing(const TDeflectionCurve& curve, float lar
     TDeflectionDrawing d;
     const double largestMm = largest * 1000.0f;
     double S = double(RoundHalfEven(largestMm));
-    if (largestMm >= S)
-        S += 0.5;
+    if (largestMm >= S) S += 0.5;
     d.BottomScale = -S;
     d.DialGauge = GaugeReadoutText(-double(curve[gaugeStation] * 1000.0f));
     d.Negative = Readout("Max -ve deflection:", -largestMm);
@@ -49,22 +52,21 @@ TDeflectionDrawing FixedBothEndsDrawing(const TDeflectionCurve& curve, float lar
     d.MinDeflection = QStringLiteral("-") + FormatGeneral(S);
     d.MaxDeflection = QStringLiteral("0");
     for (int i = 0; i < StationCount; ++i)
-        d.Curve.push_back({double(StationX[i]), PlotBandTop + double(curve[i] * 1000.0f) / S * PlotBandHeight});
+        d.Curve.push_back(
+            {double(StationX[i]), PlotBandTop + double(curve[i] * 1000.0f) / S * PlotBandHeight});
     return d;
 }
 
-TDeflectionDrawing TwoSidedDrawing(const TDeflectionCurve& curve, float largest, float smallest, int gaugeStation) {
+TDeflectionDrawing TwoSidedDrawing(const TDeflectionCurve& curve, float largest, float smallest,
+                                   int gaugeStation) {
     TDeflectionDrawing d;
     const double largestMm = largest * 1000.0f;
     const double smallestMm = smallest * 1000.0f;
     double top = double(RoundHalfEven(largestMm));
     double bottom = double(RoundHalfEven(smallestMm));
-    if (largestMm >= top)
-        top += 0.5;
-    if (smallestMm < bottom)
-        bottom -= 0.5;
-    if (bottom == 0.0)
-        bottom = -0.5;
+    if (largestMm >= top) top += 0.5;
+    if (smallestMm < bottom) bottom -= 0.5;
+    if (bottom == 0.0) bottom = -0.5;
     const int zeroOffset = static_cast<int>(RoundHalfEven(top / (top - bottom) * PlotBandHeight));
     const int below = PlotBandHeight - zeroOffset;
     const double y0 = PlotBandTop + zeroOffset;

@@ -44,7 +44,8 @@ struct TDeflectionDrawing {
 [[nodiscard]] TDeflectionDrawing ClearedDrawing();
 // curve downward positive; the zero line is the top of the band and the scale runs down to the free end.
 [[nodiscard]] TDeflectionDrawing CantileverDrawing(const TDeflectionCurve& curve, int gaugeStation);
-[[nodiscard]] TDeflectionDrawing FixedBothEndsDrawing(const TDeflectionCurve& curve, float largest, int gaugeStation);
+[[nodiscard]] TDeflectionDrawing FixedBothEndsDrawing(const TDeflectionCurve& curve, float largest,
+                                                      int gaugeStation);
 // curve upward positive.
 [[nodiscard]] TDeflectionDrawing TwoSidedDrawing(const TDeflectionCurve& curve, float largest, float smallest,
                                                  int gaugeStation);

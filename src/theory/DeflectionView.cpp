@@ -39,14 +39,17 @@ TDeflectionView::TDeflectionView(QWidget* panel) : QObject(panel) {
     const auto right = Qt::AlignRight | Qt::AlignTop;
     MaxDeflectionLbl = MakeLabel(panel, QStringLiteral("0"), 55, 353, 23, 13, right, 11);
     MinDeflectionLbl = MakeLabel(panel, QStringLiteral("-1"), 54, 472, 24, 14, right, 11);
-    Label6 = MakeLabel(panel, QStringLiteral("Theoretical Deflection y (mm)"), 16, 384, 64, 57, Qt::AlignCenter);
+    Label6 =
+        MakeLabel(panel, QStringLiteral("Theoretical Deflection y (mm)"), 16, 384, 64, 57, Qt::AlignCenter);
     Label6->setWordWrap(true);
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
-    PositiveDeflectLbl = MakeLabel(panel, QString(), 526, 416, 215, 16, left);
-    NegativeDeflectLbl = MakeLabel(panel, QString(), 526, 440, 215, 16, left);
+    // Wide enough for the caption, the tab and the value up to the panel's right edge.
+    PositiveDeflectLbl = MakeLabel(panel, QString(), 526, 416, 226, 16, left);
+    NegativeDeflectLbl = MakeLabel(panel, QString(), 526, 440, 226, 16, left);
     PositiveDeflectLbl->hide();
     NegativeDeflectLbl->hide();
-    DeflectionLabel = MakeLabel(panel, QStringLiteral("Theoretical deflection on gauge: "), 525, 462, 162, 16, left);
+    DeflectionLabel =
+        MakeLabel(panel, QStringLiteral("Theoretical deflection on gauge: "), 525, 462, 162, 16, left);
     DialGaugeDeflection = MakeLabel(panel, QStringLiteral("0.00 mm"), 687, 462, 60, 16, left);
     ClearDeflectionView();
 }
@@ -77,10 +80,8 @@ void TDeflectionView::Apply(const TDeflectionDrawing& drawing) {
     MaxDeflectionLbl->setText(drawing.MaxDeflection);
     MinDeflectionLbl->setText(drawing.MinDeflection);
     DialGaugeDeflection->setText(drawing.DialGauge);
-    if (drawing.Positive)
-        PositiveDeflectLbl->setText(*drawing.Positive);
-    if (drawing.Negative)
-        NegativeDeflectLbl->setText(*drawing.Negative);
+    if (drawing.Positive) PositiveDeflectLbl->setText(*drawing.Positive);
+    if (drawing.Negative) NegativeDeflectLbl->setText(*drawing.Negative);
     switch (drawing.Readouts) {
     case TReadoutVisibility::HideBoth:
         PositiveDeflectLbl->hide();
@@ -103,13 +104,16 @@ void TDeflectionView::Apply(const TDeflectionDrawing& drawing) {
     TheoryImage->update();
 }
 
-void TDeflectionView::ClearDeflectionView() { Apply(ClearedDrawing()); }
+void TDeflectionView::ClearDeflectionView() {
+    Apply(ClearedDrawing());
+}
 
 void TDeflectionView::ShowCantileverDeflection(const TDeflectionCurve& curve, int gaugeStation) {
     Apply(CantileverDrawing(curve, gaugeStation));
 }
 
-void TDeflectionView::ShowFixedBothEndsDeflection(const TDeflectionCurve& curve, float largest, int gaugeStation) {
+void TDeflectionView::ShowFixedBothEndsDeflection(const TDeflectionCurve& curve, float largest,
+                                                  int gaugeStation) {
     Apply(FixedBothEndsDrawing(curve, largest, gaugeStation));
 }
 

@@ -6,17 +6,19 @@ namespace {
 
 constexpr double GramForce = 0.00980665;
 
-double Metres(int station) { return station / 100.0; }
-double Force(int grams) { return grams * GramForce; }
+double Metres(int station) {
+    return station / 100.0;
+}
+double Force(int grams) {
+    return grams * GramForce;
+}
 
 void TakeExtremes(TCurveResult& r) {
     r.Largest = 0.0f;
     r.Smallest = 0.0f;
     for (float y : r.Curve) {
-        if (y > r.Largest)
-            r.Largest = y;
-        if (y < r.Smallest)
-            r.Smallest = y;
+        if (y > r.Largest) r.Largest = y;
+        if (y < r.Smallest) r.Smallest = y;
     }
 }
 
@@ -38,14 +40,12 @@ float CantileverDeflectionAt(int i, int b, int n, const TStationLoads& loads, fl
     const double x = Metres(i);
     float y = 0.0f;
     for (int k = 0; k < i && k < n; ++k) {
-        if (loads[k] <= 0)
-            continue;
+        if (loads[k] <= 0) continue;
         const double u = Metres(k);
         y += u * u * Force(loads[k]) * (3.0 * x - u) / (6.0 * EI);
     }
     for (int k = i; k < n; ++k) {
-        if (loads[k] <= 0)
-            continue;
+        if (loads[k] <= 0) continue;
         const double u = Metres(k);
         y += x * x * Force(loads[k]) * (3.0 * u - x) / (6.0 * EI);
     }
@@ -61,7 +61,8 @@ float CantileverDeflectionAt(int i, int b, int n, const TStationLoads& loads, fl
     return y;
 }
 
-TCurveResult FixedBothEndsCurve(int n, int spanStation, const TStationLoads& loads, float w, float E, float I) {
+TCurveResult FixedBothEndsCurve(int n, int spanStation, const TStationLoads& loads, float w, float E,
+                                float I) {
     TCurveResult r;
     const double EI = double(E) * double(I);
     const double L = Metres(spanStation);
@@ -70,19 +71,18 @@ TCurveResult FixedBothEndsCurve(int n, int spanStation, const TStationLoads& loa
         const double x = Metres(i);
         float y = 0.0f;
         for (int k = 0; k < i; ++k) {
-            if (loads[k] <= 0)
-                continue;
+            if (loads[k] <= 0) continue;
             const double u = Metres(k);
-            y += Force(loads[k]) * u * u * (L - x) * (L - x) * (2.0 * x * (L - u) + L * (x - u)) / (6.0 * EI * L3);
+            y += Force(loads[k]) * u * u * (L - x) * (L - x) * (2.0 * x * (L - u) + L * (x - u)) /
+                 (6.0 * EI * L3);
         }
         for (int k = i; k < n; ++k) {
-            if (loads[k] <= 0)
-                continue;
+            if (loads[k] <= 0) continue;
             const double u = Metres(k);
-            y += Force(loads[k]) * x * x * (L - u) * (L - u) * (2.0 * u * (L - x) + L * (u - x)) / (6.0 * EI * L3);
+            y += Force(loads[k]) * x * x * (L - u) * (L - u) * (2.0 * u * (L - x) + L * (u - x)) /
+                 (6.0 * EI * L3);
         }
-        if (w > 0.0f)
-            y += double(w) * x * x * (L - x) * (L - x) / (24.0 * EI);
+        if (w > 0.0f) y += double(w) * x * x * (L - x) * (L - x) / (24.0 * EI);
         r.Curve[i] = y;
     }
     TakeExtremes(r);
@@ -115,23 +115,20 @@ TCurveResult ProppedCantileverCurve(int n, int p, const TStationLoads& loads, fl
     return r;
 }
 
-TCurveResult SimplySupportedCurve(int n, int leftEnd, int s1, int s2, const TStationLoads& loads, float w, float E,
-                                  float I) {
+TCurveResult SimplySupportedCurve(int n, int leftEnd, int s1, int s2, const TStationLoads& loads, float w,
+                                  float E, float I) {
     TCurveResult r;
-    if (s2 <= s1 || s1 < leftEnd || s2 >= n)
-        return r;
+    if (s2 <= s1 || s1 < leftEnd || s2 >= n) return r;
     const double EI = double(E) * double(I);
     const double L = Metres(s2 - s1);
 
     // The overhang loads that enter: nearest the left support, farthest out on the right.
     int kL = -1;
     for (int k = leftEnd; k < s1; ++k)
-        if (loads[k] > 0)
-            kL = k;
+        if (loads[k] > 0) kL = k;
     int kR = -1;
     for (int k = s2; k < n; ++k)
-        if (loads[k] > 0)
-            kR = k;
+        if (loads[k] > 0) kR = k;
     const double a = kL >= 0 ? Metres(s1 - kL) : 0.0;
     const double PL = kL >= 0 ? Force(loads[kL]) : 0.0;
     const double c = kR >= 0 ? Metres(kR - s2) : 0.0;
@@ -148,22 +145,17 @@ TCurveResult SimplySupportedCurve(int n, int leftEnd, int s1, int s2, const TSta
         float y = 0.0f;
         if (kL >= 0 && i >= kL) {
             y = static_cast<float>(-PL * d * (3.0 * a * d - d * d + 2.0 * a * L) / (6.0 * EI));
-            if (i == kL)
-                yL = y;
+            if (i == kL) yL = y;
         }
         for (int k = s1; k <= s2; ++k) {
-            if (loads[k] <= 0)
-                continue;
+            if (loads[k] <= 0) continue;
             const double u = Metres(k - s1);
             const double v = Metres(s2 - k);
             y += Force(loads[k]) * u * v * d * (L + v) / (6.0 * EI * L);
         }
-        if (kL >= 0 && i < kL)
-            y += double(yL) + thetaL * Metres(kL - i);
-        if (w > 0.0f)
-            y += d * thetaU;
-        if (kR >= 0)
-            y -= PR * c * L * d / (6.0 * EI);
+        if (kL >= 0 && i < kL) y += double(yL) + thetaL * Metres(kL - i);
+        if (w > 0.0f) y += d * thetaU;
+        if (kR >= 0) y -= PR * c * L * d / (6.0 * EI);
         r.Curve[i] = y;
     }
 
@@ -173,23 +165,18 @@ TCurveResult SimplySupportedCurve(int n, int leftEnd, int s1, int s2, const TSta
         const double rr = Metres(s2 - i);
         float y = 0.0f;
         for (int k = s1; k < i; ++k) {
-            if (loads[k] <= 0)
-                continue;
+            if (loads[k] <= 0) continue;
             const double u = Metres(k - s1);
             y -= Force(loads[k]) * u * rr * (L * L - rr * rr - u * u) / (6.0 * EI * L);
         }
         for (int k = i; k <= s2; ++k) {
-            if (loads[k] <= 0)
-                continue;
+            if (loads[k] <= 0) continue;
             const double v = Metres(s2 - k);
             y -= Force(loads[k]) * v * xp * (L * L - xp * xp - v * v) / (6.0 * EI * L);
         }
-        if (kL >= 0)
-            y += PL * a * xp * rr * (2.0 * L - xp) / (6.0 * EI * L);
-        if (kR >= 0)
-            y += PR * c * xp * rr * (L + xp) / (6.0 * EI * L);
-        if (w > 0.0f)
-            y += double(w) * xp * (2.0 * L * xp * xp - xp * xp * xp - L * L * L) / (24.0 * EI);
+        if (kL >= 0) y += PL * a * xp * rr * (2.0 * L - xp) / (6.0 * EI * L);
+        if (kR >= 0) y += PR * c * xp * rr * (L + xp) / (6.0 * EI * L);
+        if (w > 0.0f) y += double(w) * xp * (2.0 * L * xp * xp - xp * xp * xp - L * L * L) / (24.0 * EI);
         r.Curve[i] = y;
     }
 
@@ -200,22 +187,17 @@ TCurveResult SimplySupportedCurve(int n, int leftEnd, int s1, int s2, const TSta
         float y = 0.0f;
         if (kR >= 0 && i <= kR) {
             y = static_cast<float>(-PR * e * (3.0 * c * e - e * e + 2.0 * c * L) / (6.0 * EI));
-            if (i == kR)
-                yR = y;
+            if (i == kR) yR = y;
         }
         for (int k = s1; k <= s2; ++k) {
-            if (loads[k] <= 0)
-                continue;
+            if (loads[k] <= 0) continue;
             const double u = Metres(k - s1);
             const double v = Metres(s2 - k);
             y += Force(loads[k]) * u * v * e * (L + u) / (6.0 * EI * L);
         }
-        if (kR >= 0 && i > kR)
-            y += double(yR) + thetaR * Metres(i - kR);
-        if (w > 0.0f)
-            y += e * thetaU;
-        if (kL >= 0)
-            y -= PL * a * L * e / (6.0 * EI);
+        if (kR >= 0 && i > kR) y += double(yR) + thetaR * Metres(i - kR);
+        if (w > 0.0f) y += e * thetaU;
+        if (kL >= 0) y -= PL * a * L * e / (6.0 * EI);
         r.Curve[i] = y;
     }
     TakeExtremes(r);

@@ -16,7 +16,7 @@
 
 #include "experiment/model/BeamLayout.h"
 
-using TStationLoads = std::array<int, StationCount>;   // grams per station, 0 = nothing
+using TStationLoads = std::array<int, StationCount>;      // grams per station, 0 = nothing
 using TDeflectionCurve = std::array<float, StationCount>; // metres per station
 
 // Cantilever clamped at x = 0 with a UDL from 0 to B = b/100: slope at the end of the UDL,
@@ -29,15 +29,17 @@ using TDeflectionCurve = std::array<float, StationCount>; // metres per station
 // Deflection (downward positive) at station i of a cantilever clamped at station 0:
 //   point load between the clamp and the point (u < x):   u^2 P (3x - u) / (6EI)
 //   point load at or beyond the point (u >= x):            x^2 P (3u - x) / (6EI)
-//   UDL 0..B, point inside it (i <= b):  x^2 w (2B^2 + ((2b - i)/100)^2) / (24EI) = w x^2 (6B^2 - 4Bx + x^2)/(24EI)
-//   point beyond the UDL (i > b):        y_b + theta_b (i - b)/100  (the unloaded part stays straight)
-[[nodiscard]] float CantileverDeflectionAt(int station, int udlEnd, int stationCount, const TStationLoads& loads,
-                                           float w, float E, float I, float udlEndDeflection, float udlEndSlope);
+//   UDL 0..B, point inside it (i <= b):  x^2 w (2B^2 + ((2b - i)/100)^2) / (24EI) = w x^2 (6B^2 - 4Bx +
+//   x^2)/(24EI) point beyond the UDL (i > b):        y_b + theta_b (i - b)/100  (the unloaded part stays
+//   straight)
+[[nodiscard]] float CantileverDeflectionAt(int station, int udlEnd, int stationCount,
+                                           const TStationLoads& loads, float w, float E, float I,
+                                           float udlEndDeflection, float udlEndSlope);
 
 struct TCurveResult {
     TDeflectionCurve Curve{};
-    float Largest = 0.0f;  // greatest value, starting from 0 (never negative)
-    float Smallest = 0.0f; // least value, starting from 0 (never positive)
+    float Largest = 0.0f;      // greatest value, starting from 0 (never negative)
+    float Smallest = 0.0f;     // least value, starting from 0 (never positive)
     float PropReaction = 0.0f; // propped cantilever only, N upward
 };
 
@@ -54,13 +56,14 @@ struct TCurveResult {
 //   y(x) = -cantilever(x) + R Lp^2 (3x - Lp)/(6EI)   for x > Lp
 //   y(x) = -cantilever(x) + R x^2 (3Lp - x)/(6EI)    for x <= Lp
 // The UDL covers 0..p.
-[[nodiscard]] TCurveResult ProppedCantileverCurve(int stationCount, int propStation, const TStationLoads& loads,
-                                                  float w, float E, float I);
+[[nodiscard]] TCurveResult ProppedCantileverCurve(int stationCount, int propStation,
+                                                  const TStationLoads& loads, float w, float E, float I);
 
 // Two knife-edges at s1 < s2 with overhangs, upward positive; span L = (s2 - s1)/100, UDL on the span only.
 // Only the overhang load nearest the left support (kL, at distance a) and the right-overhang load farthest
 // out (kR, at distance c) enter. Span loads sit at u = (k - s1)/100 from the left support and
 // v = (s2 - k)/100 from the right one; a load exactly over a support adds nothing.
 // Returns all zeros when s2 <= s1 (no span to bend over).
-[[nodiscard]] TCurveResult SimplySupportedCurve(int stationCount, int leftEnd, int leftSupport, int rightSupport,
-                                                const TStationLoads& loads, float w, float E, float I);
+[[nodiscard]] TCurveResult SimplySupportedCurve(int stationCount, int leftEnd, int leftSupport,
+                                                int rightSupport, const TStationLoads& loads, float w,
+                                                float E, float I);

@@ -43,7 +43,8 @@ private slots:
             QCOMPARE(PixelToStation(StationX[i]), i);
         // Steps of 5 or 6 pixels only.
         for (int i = 1; i < StationCount; ++i)
-            QVERIFY2(StationX[i] - StationX[i - 1] == 5 || StationX[i] - StationX[i - 1] == 6, qPrintable(QString::number(i)));
+            QVERIFY2(StationX[i] - StationX[i - 1] == 5 || StationX[i] - StationX[i - 1] == 6,
+                     qPrintable(QString::number(i)));
     }
 
     void ZonesAreStrict() {
@@ -65,7 +66,8 @@ private slots:
         using A = TSupportArrangement;
         QTest::newRow("nothing") << false << false << false << false << A::Unsupported;
         QTest::newRow("left clamp") << true << false << false << false << A::Cantilever;
-        QTest::newRow("left clamp and knife-edge 2") << true << false << false << true << A::ProppedCantilever;
+        QTest::newRow("left clamp and knife-edge 2")
+            << true << false << false << true << A::ProppedCantilever;
         QTest::newRow("both clamps") << true << true << false << false << A::FixedBothEnds;
         QTest::newRow("one knife-edge") << false << false << true << false << A::Unsupported;
         QTest::newRow("two knife-edges") << false << false << true << true << A::SimplySupported;
@@ -124,7 +126,9 @@ private slots:
         QFETCH(int, pixelWidth);
         TBeamLayout l;
         switch (kind) {
-        case 1: l.LeftClamp = true; break;
+        case 1:
+            l.LeftClamp = true;
+            break;
         case 2:
             l.LeftClamp = true;
             l.PlaceUDL(10);
@@ -136,10 +140,17 @@ private slots:
             l.KnifeEdge2Station = 35;
             l.KnifeEdge1Station = 50; // absent: its station must not be used
             break;
-        case 4: l.LeftClamp = l.RightClamp = true; break;
-        case 5: l = WithKnifeEdges(45, 12); break;
-        case 6: l = WithKnifeEdges(20, 20); break;
-        default: break;
+        case 4:
+            l.LeftClamp = l.RightClamp = true;
+            break;
+        case 5:
+            l = WithKnifeEdges(45, 12);
+            break;
+        case 6:
+            l = WithKnifeEdges(20, 20);
+            break;
+        default:
+            break;
         }
         l.PlaceUDL(25);
         QCOMPARE(l.UDLStartStation, start);

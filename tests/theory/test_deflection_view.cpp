@@ -97,11 +97,16 @@ private slots:
         QTest::addColumn<double>("bottom");
         QTest::addColumn<QString>("topText");
         QTest::addColumn<QString>("bottomText");
-        QTest::newRow("no upward deflection gets half a step") << 0.0f << -0.0013f << 0.5 << -1.5 << "0.5" << "-1.5";
-        QTest::newRow("exactly -2 mm touches the bottom") << 0.0004f << -0.002f << 0.5 << -2.0 << "0.5" << "-2";
-        QTest::newRow("exactly 2 mm gets headroom") << 0.002f << -0.0004f << 2.5 << -0.5 << "2.5" << "-0.5";
-        QTest::newRow("nothing below zero") << 0.0011f << 0.0f << 1.5 << -0.5 << "1.5" << "-0.5";
-        QTest::newRow("rounds to even") << 0.0025f << -0.0035f << 2.5 << -4.0 << "2.5" << "-4";
+        QTest::newRow("no upward deflection gets half a step") << 0.0f << -0.0013f << 0.5 << -1.5 << "0.5"
+                                                               << "-1.5";
+        QTest::newRow("exactly -2 mm touches the bottom") << 0.0004f << -0.002f << 0.5 << -2.0 << "0.5"
+                                                          << "-2";
+        QTest::newRow("exactly 2 mm gets headroom") << 0.002f << -0.0004f << 2.5 << -0.5 << "2.5"
+                                                    << "-0.5";
+        QTest::newRow("nothing below zero") << 0.0011f << 0.0f << 1.5 << -0.5 << "1.5"
+                                            << "-0.5";
+        QTest::newRow("rounds to even") << 0.0025f << -0.0035f << 2.5 << -4.0 << "2.5"
+                                        << "-4";
     }
     void TwoSidedScales() {
         QFETCH(float, largest);
@@ -132,7 +137,8 @@ private slots:
         const QImage& bmp = view.TheoryImage->Bitmap;
         QCOMPARE(bmp.size(), QSize(366, 136));
         QCOMPARE(bmp.format(), QImage::Format_ARGB32);
-        // Zero line at panel y 359 and 360 = bitmap rows 6 and 7, from x 88 (clipped at 0) to 451 (bitmap 362).
+        // Zero line at panel y 359 and 360 = bitmap rows 6 and 7, from x 88 (clipped at 0) to 451 (bitmap
+        // 362).
         for (int x : {0, 100, 362}) {
             QCOMPARE(bmp.pixel(x, 6), 0xFF000000u);
             QCOMPARE(bmp.pixel(x, 7), 0xFF000000u);
@@ -155,7 +161,8 @@ private slots:
         QCOMPARE(bmp.pixel(5, 57), 0xFF000000u);
         const int midRow = int(std::lround(view.LastDrawing().Curve[30].Y)) - 353;
         QVERIFY2(qGray(bmp.pixel(265 - 89, midRow)) < 160, qPrintable(QString::number(midRow)));
-        QCOMPARE(view.PositiveDeflectLbl->text(), QStringLiteral("Max +ve deflection:") + Tab + QStringLiteral("1.39 mm"));
+        QCOMPARE(view.PositiveDeflectLbl->text(),
+                 QStringLiteral("Max +ve deflection:") + Tab + QStringLiteral("1.39 mm"));
         QVERIFY(!view.PositiveDeflectLbl->isHidden());
         QVERIFY(!view.NegativeDeflectLbl->isHidden());
         QCOMPARE(view.DialGaugeDeflection->text(), QStringLiteral("-1.86 mm"));
@@ -169,7 +176,8 @@ private slots:
         TBeamLayout layout = CantileverTipLoad();
         theory.Recalculate(layout, view);
         QVERIFY(view.NegativeDeflectLbl->isHidden());
-        QCOMPARE(view.NegativeDeflectLbl->text(), QStringLiteral("Max -ve deflection:") + Tab + QStringLiteral("-20.05 mm"));
+        QCOMPARE(view.NegativeDeflectLbl->text(),
+                 QStringLiteral("Max -ve deflection:") + Tab + QStringLiteral("-20.05 mm"));
         QCOMPARE(view.MinDeflectionLbl->text(), QStringLiteral("-21"));
     }
 

@@ -31,19 +31,21 @@ TDeflectionCurve Cantilever(const TStationLoads& loads, float w = 0.0f, int b = 
 }
 
 // Relative comparison with the values in the failure message.
-#define QCOMPARE_REL(actual, expected, rel)                                                                    \
-    do {                                                                                                       \
-        const double a_ = (actual), e_ = (expected);                                                           \
-        QVERIFY2(std::fabs(a_ - e_) <= (rel)*std::fabs(e_),                                                    \
-                 qPrintable(QStringLiteral("actual %1, expected %2").arg(a_, 0, 'g', 9).arg(e_, 0, 'g', 9))); \
+#define QCOMPARE_REL(actual, expected, rel)                                                                  \
+    do {                                                                                                     \
+        const double a_ = (actual), e_ = (expected);                                                         \
+        QVERIFY2(                                                                                            \
+            std::fabs(a_ - e_) <= (rel)*std::fabs(e_),                                                       \
+            qPrintable(QStringLiteral("actual %1, expected %2").arg(a_, 0, 'g', 9).arg(e_, 0, 'g', 9)));     \
     } while (0)
 
 // Absolute comparison in millimetres to half a unit of the last shown digit.
-#define QCOMPARE_MM(actualMetres, expectedMm)                                                                    \
-    do {                                                                                                         \
-        const double a_ = (actualMetres)*1000.0, e_ = (expectedMm);                                              \
-        QVERIFY2(std::fabs(a_ - e_) <= 0.005,                                                                    \
-                 qPrintable(QStringLiteral("actual %1 mm, expected %2 mm").arg(a_, 0, 'f', 5).arg(e_, 0, 'f', 3))); \
+#define QCOMPARE_MM(actualMetres, expectedMm)                                                                \
+    do {                                                                                                     \
+        const double a_ = (actualMetres)*1000.0, e_ = (expectedMm);                                          \
+        QVERIFY2(std::fabs(a_ - e_) <= 0.005,                                                                \
+                 qPrintable(                                                                                 \
+                     QStringLiteral("actual %1 mm, expected %2 mm").arg(a_, 0, 'f', 5).arg(e_, 0, 'f', 3))); \
     } while (0)
 
 } // namespace
@@ -103,12 +105,15 @@ private slots:
         // Overhang tip load: supports 0 and 40 (L = 0.4), load at the tip c = 0.2: P c^2 (L + c)/3EI down.
         const TCurveResult oh = SimplySupportedCurve(61, 0, 0, 40, Loads({{60, 300}}), 0, E, I);
         QCOMPARE_REL(oh.Curve[60], -P * 0.04 * 0.6 / (3 * EI), 1e-4);
-        // ... and the span rises most at L/sqrt(3) by P c L^2 / (9 sqrt(3) EI) (station 23 is nearest 0.2309 m).
+        // ... and the span rises most at L/sqrt(3) by P c L^2 / (9 sqrt(3) EI) (station 23 is nearest 0.2309
+        // m).
         QCOMPARE_REL(oh.Largest, P * 0.2 * 0.16 / (9 * std::sqrt(3.0) * EI), 2e-3);
         // Fixed both ends, central load: P L^3 / 192EI.
-        QCOMPARE_REL(FixedBothEndsCurve(61, 60, Loads({{30, 300}}), 0, E, I).Curve[30], P * 0.216 / (192 * EI), 1e-4);
+        QCOMPARE_REL(FixedBothEndsCurve(61, 60, Loads({{30, 300}}), 0, E, I).Curve[30],
+                     P * 0.216 / (192 * EI), 1e-4);
         // Propped cantilever (prop at the free end), central load: prop reaction 5P/16.
-        QCOMPARE_REL(ProppedCantileverCurve(61, 60, Loads({{30, 300}}), 0, E, I).PropReaction, 5 * P / 16, 1e-4);
+        QCOMPARE_REL(ProppedCantileverCurve(61, 60, Loads({{30, 300}}), 0, E, I).PropReaction, 5 * P / 16,
+                     1e-4);
         // Propped cantilever with a full UDL: prop reaction 3wL/8.
         QCOMPARE_REL(ProppedCantileverCurve(61, 60, {}, 20.0f, E, I).PropReaction, 3 * 20 * 0.6 / 8, 1e-4);
     }
@@ -128,10 +133,14 @@ private slots:
         auto curve = [set](int loadStation) {
             const TStationLoads l = Loads({{loadStation, 400}});
             switch (set) {
-            case 0: return Cantilever(l);
-            case 1: return FixedBothEndsCurve(61, 60, l, 0, E, I).Curve;
-            case 2: return ProppedCantileverCurve(61, 40, l, 0, E, I).Curve;
-            default: return SimplySupportedCurve(61, 0, 10, 45, l, 0, E, I).Curve;
+            case 0:
+                return Cantilever(l);
+            case 1:
+                return FixedBothEndsCurve(61, 60, l, 0, E, I).Curve;
+            case 2:
+                return ProppedCantileverCurve(61, 40, l, 0, E, I).Curve;
+            default:
+                return SimplySupportedCurve(61, 0, 10, 45, l, 0, E, I).Curve;
             }
         };
         const int stations[] = {3, 17, 25, 38, 52, 60};

@@ -24,7 +24,9 @@ private slots:
         TRecordingMessages messages;
         TBeamLayout layout;
         switch (kind) {
-        case 0: layout.HangerSlots[20].Mass = 0; break;
+        case 0:
+            layout.HangerSlots[20].Mass = 0;
+            break;
         case 1:
             layout.KnifeEdge2 = true;
             layout.KnifeEdge2Station = 30;

@@ -3,10 +3,8 @@
 #include <algorithm>
 
 int PixelToStation(int x) {
-    if (x <= StationX.front())
-        return 0;
-    if (x >= StationX.back())
-        return LastStation;
+    if (x <= StationX.front()) return 0;
+    if (x >= StationX.back()) return LastStation;
     // (x - 88) * 60 / 354 is never an exact half, so rounding to nearest needs no tie rule.
     const int numerator = (x - 88) * 60;
     return (2 * numerator + 354) / (2 * 354);
@@ -18,14 +16,10 @@ bool TBeamLayout::Loaded() const {
 }
 
 TSupportArrangement TBeamLayout::SupportArrangement() const {
-    if (LeftClamp && !RightClamp && KnifeEdgeCount() == 0)
-        return TSupportArrangement::Cantilever;
-    if (LeftClamp && KnifeEdgeCount() > 0)
-        return TSupportArrangement::ProppedCantilever;
-    if (LeftClamp && RightClamp)
-        return TSupportArrangement::FixedBothEnds;
-    if (KnifeEdge1 && KnifeEdge2)
-        return TSupportArrangement::SimplySupported;
+    if (LeftClamp && !RightClamp && KnifeEdgeCount() == 0) return TSupportArrangement::Cantilever;
+    if (LeftClamp && KnifeEdgeCount() > 0) return TSupportArrangement::ProppedCantilever;
+    if (LeftClamp && RightClamp) return TSupportArrangement::FixedBothEnds;
+    if (KnifeEdge1 && KnifeEdge2) return TSupportArrangement::SimplySupported;
     return TSupportArrangement::Unsupported;
 }
 
@@ -43,12 +37,9 @@ TUDLExtent UDLExtentFor(const TBeamLayout& layout) {
     const int knifeEdges = layout.KnifeEdgeCount();
     if (layout.LeftClamp && !layout.RightClamp && knifeEdges == 0)
         return {0, layout.UDL ? layout.UDLEndStation : LastStation};
-    if (layout.LeftClamp && knifeEdges > 0)
-        return {0, layout.PropStation()};
-    if (layout.LeftClamp && layout.RightClamp)
-        return {0, LastStation};
-    if (knifeEdges == 2)
-        return {layout.LeftKnifeEdgeStation, layout.RightKnifeEdgeStation};
+    if (layout.LeftClamp && knifeEdges > 0) return {0, layout.PropStation()};
+    if (layout.LeftClamp && layout.RightClamp) return {0, LastStation};
+    if (knifeEdges == 2) return {layout.LeftKnifeEdgeStation, layout.RightKnifeEdgeStation};
     return {0, LastStation};
 }
 

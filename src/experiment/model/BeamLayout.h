@@ -105,7 +105,9 @@ struct TBeamLayout {
 [[nodiscard]] TUDLExtent UDLExtentFor(const TBeamLayout& layout);
 
 // The UDL strip on the apparatus picture: left edge and width in pixels (361 for the whole beam).
-[[nodiscard]] inline int UDLImageLeft(int startStation) { return StationX[startStation] - 4; }
+[[nodiscard]] inline int UDLImageLeft(int startStation) {
+    return StationX[startStation] - 4;
+}
 [[nodiscard]] inline int UDLImageWidth(int startStation, int endStation) {
     return StationX[endStation] - StationX[startStation] + 8;
 }
