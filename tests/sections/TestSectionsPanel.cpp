@@ -311,6 +311,72 @@ private slots:
         QVERIFY(compared > 40);
     }
 
+    // Thousands of keys and clicks drawn at random (fixed seed) on the three boxes, the OK button and the
+    // display switch: nothing crashes or hangs, and every recalculation sees a modulus within 1..500 GPa and
+    // the second moment of a flat bar within 17..21 x 2.8..3.5 mm.
+    void RandomTypingKeepsStiffnessInRange() {
+        TRecordingMessages messages;
+        ClickRadio(1);
+        const double lowestI = 17 * std::pow(2.8, 3) / 12 * 1e-12,
+                     highestI = 21 * std::pow(3.5, 3) / 12 * 1e-12;
+        const struct {
+            Qt::Key Key;
+            Qt::KeyboardModifiers Modifiers;
+        } keys[] = {{Qt::Key_0, {}},
+                    {Qt::Key_1, {}},
+                    {Qt::Key_2, {}},
+                    {Qt::Key_5, {}},
+                    {Qt::Key_9, {}},
+                    {Qt::Key_Minus, {}},
+                    {Qt::Key_Plus, {}},
+                    {Qt::Key_Period, {}},
+                    {Qt::Key_Comma, {}},
+                    {Qt::Key_E, {}},
+                    {Qt::Key_Space, {}},
+                    {Qt::Key_Backspace, {}},
+                    {Qt::Key_Delete, {}},
+                    {Qt::Key_Up, {}},
+                    {Qt::Key_Down, {}},
+                    {Qt::Key_Return, {}},
+                    {Qt::Key_Home, {}},
+                    {Qt::Key_End, {}},
+                    {Qt::Key_A, Qt::ControlModifier},
+                    {Qt::Key_Z, Qt::ControlModifier}};
+        QRandomGenerator random(20261210);
+        for (int step = 0; step < 3000; ++step) {
+            const int choice = random.bounded(20);
+            if (choice == 0) {
+                if (!Panel->OkButton->isHidden())
+                    QTest::mouseClick(Panel->OkButton, Qt::LeftButton);
+                else {
+                    Panel->YoungsModulus->setFocus(Qt::TabFocusReason);
+                    QTest::keyClick(Panel->YoungsModulus, Qt::Key_Home);
+                    QTest::keyClick(Panel->YoungsModulus, Qt::Key_End);
+                }
+            } else if (choice == 1) {
+                ClickRadio(Panel->RadioGroup->ItemIndex() == 0 ? 1 : 0);
+            } else {
+                TSpinEditFloat* boxes[] = {Panel->X1, Panel->Y1, Panel->OtherValue};
+                TSpinEditFloat* box = boxes[random.bounded(3)];
+                if (!box->isVisible()) continue;
+                if (!box->hasFocus())
+                    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+                if (random.bounded(6) == 0) // start afresh now and then, so short numbers get typed too
+                    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+                const auto& k = keys[random.bounded(int(std::size(keys)))];
+                QTest::keyClick(box, k.Key, k.Modifiers);
+            }
+            for (const TTestHost::TCall& call : Host->Calls) {
+                QVERIFY2(call.E >= 1e9f && call.E <= 5e11f,
+                         qPrintable(QString("step %1: E %2").arg(step).arg(call.E)));
+                QVERIFY2(call.I >= lowestI * (1 - 1e-6) && call.I <= highestI * (1 + 1e-6),
+                         qPrintable(QString("step %1: I %2").arg(step).arg(call.I)));
+            }
+            Host->Calls.clear();
+        }
+        QVERIFY(messages.Shown.empty());
+    }
+
     // The drawings have the tabled sizes and only two colours.
     void Drawings_data() {
         QTest::addColumn<QString>("name");
