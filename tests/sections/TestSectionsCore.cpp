@@ -46,6 +46,9 @@ TProperties FromShape(const TSectionShape& shape) {
 class TestSectionsCore : public QObject {
     Q_OBJECT
 private slots:
+    // The rows are written with "." as the decimal separator, whatever the machine's locale.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
     // The stored properties are those of the shapes the drawings show, to the digits stored.
     void CatalogueMatchesShapes_data() {
         QTest::addColumn<int>("index");

@@ -71,6 +71,9 @@ class TestSectionsPanel : public QObject {
     }
 
 private slots:
+    // The rows are written with "." as the decimal separator, whatever the machine's locale.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
     // A fresh window in virtual-experiments mode with a cantilever carrying 100 g at its free end.
     void init() {
         Window = std::make_unique<QWidget>();

@@ -95,6 +95,9 @@ class TestSpinEditFloat : public QObject {
     }
 
 private slots:
+    // The rows are written with "." as the decimal separator, whatever the machine's locale.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
     void cleanup() {
         delete Window;
         Window = nullptr;
