@@ -234,6 +234,26 @@ private slots:
         QCOMPARE(Edit->text(), QString("73.0"));
     }
 
+    // When the edit takes no part in tab order, pressing a half gives the focus to the pair itself, which
+    // then steps with Up, Down and Space and marks its focused half.
+    void PairTakesFocusWhenEditCannot() {
+        Build("OtherValue");
+        Edit->setFocusPolicy(Qt::ClickFocus);
+        Edit->Button->setFocusPolicy(Qt::StrongFocus);
+        TSpinButton* pair = Edit->Button;
+        QTest::mouseClick(pair->UpButton, Qt::LeftButton, {}, UpHalf());
+        QVERIFY(pair->hasFocus());
+        QCOMPARE(Edit->text(), QString("70.0"));
+        QVERIFY(pair->UpButton->FocusRect);
+        QTest::keyClick(pair, Qt::Key_Down);
+        QCOMPARE(Edit->text(), QString("69.0"));
+        QVERIFY(pair->DownButton->FocusRect && !pair->UpButton->FocusRect);
+        QTest::keyClick(pair, Qt::Key_Space);
+        QCOMPARE(Edit->text(), QString("68.0"));
+        QTest::mouseClick(Elsewhere, Qt::LeftButton);
+        QVERIFY(!pair->DownButton->FocusRect);
+    }
+
     // Entering by keyboard selects everything; entering by a click leaves the caret where it was put.
     void AutoSelectOnEntry() {
         Build("OtherValue");
