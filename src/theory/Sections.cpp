@@ -1,0 +1,98 @@
+#include "Sections.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/NumberFormat.h"
+
+TFlatSectionProperties FlatSectionProperties(double width, double thickness) {
+    return {thickness / 2.0, width * thickness,
+            static_cast<float>(width * thickness * thickness * thickness / 12.0 / 1000.0)};
+}
+
+bool FlatDimensionsInRange(double width, double thickness) {
+    return width >= FlatWidthMin && width <= FlatWidthMax && thickness >= FlatThicknessMin &&
+           thickness <= FlatThicknessMax;
+}
+
+float SecondMomentToM4(float secondMoment) {
+    return static_cast<float>(double(secondMoment) / 1e9);
+}
+
+double ConfirmedOtherModulusGPa(double gpa) {
+    if (std::isnan(gpa)) return OtherModulusMinGPa;
+    return std::clamp(gpa, OtherModulusMinGPa, OtherModulusMaxGPa);
+}
+
+float ModulusFromGPa(double gpa) {
+    return static_cast<float>(gpa * 1e9);
+}
+
+QString NeutralAxisText(double y) {
+    return QStringLiteral("Neutral Axis, Y:\t       ") + FormatFixed(y, 2) + QStringLiteral(" mm");
+}
+
+QString MomentOfAreaText(double secondMoment) {
+    return QStringLiteral("2nd moment of area: ") + FormatFixed(secondMoment, 3) + QStringLiteral("\u00D710");
+}
+
+QString CatalogueAreaText(double area) {
+    return QStringLiteral("Area of section:       ") + FormatGeneral(area) + QStringLiteral(" mm\u00B2");
+}
+
+QString FlatAreaText(double area) {
+    return QStringLiteral("Area of section:       ") + FormatFixed(area, 2) + QStringLiteral(" mm\u00B2");
+}
+
+QString OtherMaterialItemText(double gpa) {
+    return QStringLiteral("Other material: ") + FormatFixed(gpa, 1) + QStringLiteral(" GPa");
+}
+
+QString PowerOfTenText(bool metreUnits) {
+    return metreUnits ? QStringLiteral("-9") : QStringLiteral("3");
+}
+
+TSectionShape SectionShape(int index) {
+    TSectionShape s;
+    constexpr double w = 1.88; // wall of the H, I and U sections
+    switch (index) {
+    case 0:
+        s.Solid = {{0, 0, FlatWidthStart, FlatThicknessStart}};
+        break;
+    case 1:
+        s.Solid = {{0, 0, FlatThicknessStart, FlatWidthStart}};
+        break;
+    case 2: { // stem on a flange at the bottom
+        constexpr double t = 2.87;
+        s.Solid = {{(12 - t) / 2, 0, t, 12 - t}, {0, 12 - t, 12, t}};
+        break;
+    }
+    case 3: // two upright plates joined at mid-height
+        s.Solid = {{0, 0, w, 12}, {12 - w, 0, w, 12}, {w, 6 - w / 2, 12 - 2 * w, w}};
+        break;
+    case 4: // two flanges joined by an upright web
+        s.Solid = {{0, 0, 12, w}, {0, 12 - w, 12, w}, {6 - w / 2, w, w, 12 - 2 * w}};
+        break;
+    case 5: // open at the top
+        s.Solid = {{0, 0, w, 12}, {12 - w, 0, w, 12}, {w, 12 - w, 12 - 2 * w, w}};
+        break;
+    case 6: {
+        constexpr double t = 1.86;
+        s.Solid = {{0, 0, 10, 10}};
+        s.Holes = {{t, t, 10 - 2 * t, 10 - 2 * t}};
+        break;
+    }
+    case 7:
+        s.OuterDiameter = 12.0;
+        s.InnerDiameter = 12.0 - 2 * 1.91;
+        s.Width = s.Height = 12.0;
+        return s;
+    default:
+        return s;
+    }
+    for (const TRectMm& r : s.Solid) {
+        s.Width = std::max(s.Width, r.X + r.W);
+        s.Height = std::max(s.Height, r.Y + r.H);
+    }
+    return s;
+}

@@ -1,0 +1,111 @@
+#pragma once
+// The beam's cross-sections and materials, without widgets.
+//
+// All eight sections have nearly the same area (about 60.6 mm^2): the same quantity of material arranged in
+// different shapes, so the student sees how the shape alone changes the stiffness EI. The catalogue holds
+// the properties as stored 32-bit values; the flat bar's are recomputed from its two editable dimensions.
+//
+// Second moment of area of a rectangle b wide and h deep about its own centroidal axis: I = b h^3 / 12.
+// Shapes made of rectangles add each part's I and its area times the square of its centroid's distance from
+// the section's neutral axis (parallel-axis theorem); the neutral axis passes through the centroid of the
+// whole area. Units here: mm, mm^2, and the second moment in units of 10^-9 m^4, which equal 10^3 mm^4.
+
+#include <QString>
+#include <array>
+#include <vector>
+
+struct TSectionRecord {
+    const char* PictureName; // the dimensioned drawing
+    int PictureTop;          // where the drawing sits in the tool box, pixels
+    int PictureLeft;
+    float NeutralAxisY; // depth of the neutral axis below the top face, mm
+    float SecondMoment; // about the neutral axis, 10^-9 m^4
+    float Area;         // mm^2
+};
+
+inline constexpr int SectionCount = 8;
+inline constexpr int FlatSectionIndex = 0;
+
+inline constexpr std::array<TSectionRecord, SectionCount> SectionCatalogue = {{
+    {"DimFlat", 121, 41, 1.59f, 0.051f, 60.58f},
+    {"DimUpright", 111, 75, 9.525f, 1.832f, 60.58f},
+    {"DimT", 107, 61, 7.97f, 0.741f, 60.64f},
+    {"DimH", 103, 45, 6.0f, 0.546f, 60.61f},
+    {"DimI", 104, 44, 6.0f, 1.256f, 60.61f},
+    {"DimU", 102, 45, 7.29f, 0.841f, 60.61f},
+    {"DimBox", 104, 42, 5.0f, 0.704f, 60.56f},
+    {"DimCircle", 110, 54, 6.0f, 0.798f, 60.54f},
+}};
+
+inline constexpr std::array<const char*, SectionCount> SectionNames = {
+    "Flat section", "Upright section", "Inverted T section", "H section",
+    "I section",    "U section",       "Box section",        "Circular section"};
+
+inline constexpr std::array<const char*, SectionCount> SectionIcons = {
+    "FlatSection", "UprightSection", "InvertedT",  "HSection",
+    "ISection",    "USection",       "BoxSection", "RingSection"};
+
+// The flat bar's drawing without numbers: its two dimensions are edit boxes placed on it.
+inline constexpr const char* FlatDrawingWithoutDimensions = "NoDimFlat";
+
+// Young's moduli in Pa, indexed like the material list; the last entry is the user's own value.
+inline constexpr int MaterialCount = 4;
+inline constexpr int OtherMaterial = 3;
+inline constexpr std::array<float, MaterialCount> DefaultMaterialModuli = {6.9e10f, 2.07e11f, 1.05e11f,
+                                                                           6.9e10f};
+// The spaces line the numbers up in the list's proportional font.
+inline constexpr std::array<const char*, MaterialCount> MaterialItemTexts = {
+    "Aluminium:   69 GPa", "Steel:          207 GPa", "Brass:         105 GPa", "Other material (GPa):"};
+
+// The user's own modulus, GPa.
+inline constexpr double OtherModulusMinGPa = 1.0;
+inline constexpr double OtherModulusMaxGPa = 500.0;
+
+// The flat bar's editable dimensions, mm, both limits inclusive.
+inline constexpr double FlatWidthMin = 17.0, FlatWidthMax = 21.0, FlatWidthStart = 19.05;
+inline constexpr double FlatThicknessMin = 2.8, FlatThicknessMax = 3.5, FlatThicknessStart = 3.18;
+
+// A flat bar w wide and t thick, bending about its horizontal centre line:
+// neutral axis t/2 below the top, area w t, second moment w t^3 / 12 mm^4 = w t^3 / 12 / 1000 x 10^-9 m^4.
+struct TFlatSectionProperties {
+    double NeutralAxisY;
+    double Area;
+    float SecondMoment; // 10^-9 m^4, held as a 32-bit float
+};
+[[nodiscard]] TFlatSectionProperties FlatSectionProperties(double width, double thickness);
+[[nodiscard]] bool FlatDimensionsInRange(double width, double thickness);
+
+// 10^-9 m^4 to m^4, the theory's unit, as a 32-bit float.
+[[nodiscard]] float SecondMomentToM4(float secondMoment);
+// A confirmed "other" modulus in GPa, brought into 1..500 (a value that is not a number counts as 1), so the
+// theory never divides by a zero or negative stiffness.
+[[nodiscard]] double ConfirmedOtherModulusGPa(double gpa);
+// GPa to Pa as a 32-bit float.
+[[nodiscard]] float ModulusFromGPa(double gpa);
+
+// The texts of the section-properties display.
+[[nodiscard]] QString NeutralAxisText(double y);
+[[nodiscard]] QString MomentOfAreaText(double secondMoment);
+// The catalogue writes the area in general form (60.58), the flat bar with two decimals.
+[[nodiscard]] QString CatalogueAreaText(double area);
+[[nodiscard]] QString FlatAreaText(double area);
+[[nodiscard]] QString OtherMaterialItemText(double gpa);
+// The power of ten shown after the second moment: "-9" in m^4, "3" in mm^4 (the number does not change,
+// because 1 x 10^-9 m^4 = 1 x 10^3 mm^4).
+[[nodiscard]] QString PowerOfTenText(bool metreUnits);
+
+// The solid parts of a section as rectangles in mm, x to the right from the left edge, y down from the top
+// face; the box section lists its hole separately and the ring is given by its diameters. The drawings are
+// made from these shapes.
+struct TRectMm {
+    double X, Y, W, H;
+};
+struct TSectionShape {
+    std::vector<TRectMm> Solid;
+    std::vector<TRectMm> Holes;
+    double OuterDiameter = 0.0; // ring only
+    double InnerDiameter = 0.0;
+    double Width = 0.0; // overall
+    double Height = 0.0;
+};
+[[nodiscard]] TSectionShape SectionShape(int index);
