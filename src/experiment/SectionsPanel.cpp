@@ -229,9 +229,12 @@ void TSectionsPanel::ApplySelectedSectionMoment() {
 
 void TSectionsPanel::SectionsComboBoxChange() {
     RadioGroup->FocusGroup();
-    // The flat bar too takes its stored value here; the one computed from its dimensions replaces it when
-    // its properties are shown.
     ApplySelectedSectionMoment();
+    // The flat bar's stored 0.051 is only right for its start dimensions: once the student has changed
+    // them, the curve must follow the dimensions in the boxes, not the catalogue.
+    if (SectionsComboBox->currentIndex() == FlatSectionIndex)
+        Host.Theory().SecondMomentI =
+            SecondMomentToM4(FlatSectionProperties(AcceptedWidth, AcceptedThickness).SecondMoment);
     Host.Recalculate();
     if (ShowingSectionProperties()) ShowSectionProperties();
 }

@@ -148,6 +148,21 @@ private slots:
         QVERIFY(Near(Host->BeamTheory.SecondMomentI, 56.2755e-12, 1e-5));
     }
 
+    // Back to the flat bar after its width was changed: the curve is computed for 21 x 3.18
+    // (56.2755 mm^4), the moment the labels show, not for the catalogue's 0.051.
+    void ReturningToTheFlatBarUsesItsDimensions() {
+        ClickRadio(1);
+        TypeInto(Panel->X1, "21");
+        PickWithKeys(Panel->SectionsComboBox, 1);
+        QVERIFY(!Near(Host->BeamTheory.SecondMomentI, 56.2755e-12, 1e-2));
+        Host->Calls.clear();
+        QTest::keyClick(Panel->SectionsComboBox, Qt::Key_Up);
+        QCOMPARE(Panel->SectionsComboBox->currentIndex(), 0);
+        QVERIFY(!Host->Calls.empty());
+        for (const auto& call : Host->Calls)
+            QVERIFY2(Near(call.I, 56.2755e-12, 1e-5), qPrintable(QString::number(call.I)));
+    }
+
     // A dimension box showing an out-of-range number never reaches the theory, even when the section
     // properties are shown again before the box is left.
     void OutOfRangeDimensionNeverReachesTheory() {
@@ -276,7 +291,8 @@ private slots:
 
     // Deflection is inversely proportional to the stiffness EI (linear elastic beam): the same loads on the
     // steel I section and on the aluminium flat bar give deflections in the ratio
-    //   E_steel I_I / (E_al I_flat) = 2.07e11 x 1.256e-9 / (6.9e10 x 0.051e-9) = 259.99 / 3.519 = 73.88
+    //   E_steel I_I / (E_al I_flat) = 2.07e11 x 1.256e-9 / (6.9e10 x 19.05 x 3.18^3 / 12 x 1e-12)
+    //                               = 259.99 / 3.5224 = 73.81
     // at every station, for every support arrangement. The tip of the steel cantilever also checks against
     //   y = P L^3 / (3 E I) = 0.980665 N x 0.6^3 m^3 / (3 x 259.99 N m^2) = 2.7158e-4 m.
     void DeflectionRatioFollowsStiffness_data() {
@@ -303,7 +319,7 @@ private slots:
         PickWithKeys(Panel->SectionsComboBox, 0);
         PickWithKeys(Panel->YoungsModulus, 0);
         const TDeflectionCurve aluminiumFlat = Host->View.Curve;
-        const double ratio = (2.07e11 * 1.256e-9) / (6.9e10 * 0.051e-9);
+        const double ratio = (2.07e11 * 1.256e-9) / (6.9e10 * 19.05 * 3.18 * 3.18 * 3.18 / 12.0 * 1e-12);
         int compared = 0;
         for (int i = 0; i < StationCount; ++i) {
             if (std::fabs(steelI[i]) < 1e-9) continue;
