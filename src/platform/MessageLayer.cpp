@@ -19,9 +19,13 @@ TMessageLayer* Installed = nullptr;
 
 } // namespace
 
-TMessageLayer& Messages() { return Installed ? *Installed : DefaultLayer; }
+TMessageLayer& Messages() {
+    return Installed ? *Installed : DefaultLayer;
+}
 
-void SetMessageLayer(TMessageLayer* layer) { Installed = layer; }
+void SetMessageLayer(TMessageLayer* layer) {
+    Installed = layer;
+}
 
 TMsgResult ShowMessage(const QString& caption, const QString& text, TMsgIcon icon, TMsgButtons buttons) {
     TMessageRequest request;
@@ -33,22 +37,23 @@ TMsgResult ShowMessage(const QString& caption, const QString& text, TMsgIcon ico
 }
 
 QString WithFullStop(const QString& text) {
-    if (!text.isEmpty() && text.back() <= QChar('.'))
-        return text;
+    if (!text.isEmpty() && text.back() <= QChar('.')) return text;
     return text + QChar('.');
 }
 
-TRecordingMessages::TRecordingMessages() : Previous(Installed) { SetMessageLayer(this); }
+TRecordingMessages::TRecordingMessages() : Previous(Installed) {
+    SetMessageLayer(this);
+}
 
-TRecordingMessages::~TRecordingMessages() { SetMessageLayer(Previous); }
+TRecordingMessages::~TRecordingMessages() {
+    SetMessageLayer(Previous);
+}
 
 TMsgResult TRecordingMessages::Show(const TMessageRequest& request) {
     Shown.push_back(request);
     for (; HelpPresses > 0; --HelpPresses)
-        if (request.OnHelp)
-            request.OnHelp();
-    if (Answers.empty())
-        return TMsgResult::Ok;
+        if (request.OnHelp) request.OnHelp();
+    if (Answers.empty()) return TMsgResult::Ok;
     const TMsgResult answer = Answers.front();
     Answers.pop_front();
     return answer;

@@ -20,16 +20,14 @@ TDecimal ToDecimal(double value) {
     TDecimal d;
     d.Negative = std::signbit(value);
     value = std::fabs(value);
-    if (value == 0.0)
-        return d;
+    if (value == 0.0) return d;
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.*e", SignificantDigits - 1, value);
     std::string text(buffer);
     const auto ePos = text.find('e');
     const int exponent = std::stoi(text.substr(ePos + 1));
     for (std::size_t i = 0; i < ePos; ++i)
-        if (text[i] >= '0' && text[i] <= '9')
-            d.Digits.push_back(text[i]);
+        if (text[i] >= '0' && text[i] <= '9') d.Digits.push_back(text[i]);
     d.PointPos = exponent + 1;
     while (!d.Digits.empty() && d.Digits.back() == '0')
         d.Digits.pop_back();
@@ -42,8 +40,7 @@ void RoundToDigits(TDecimal& d, int keep) {
         d.Digits.clear();
         return;
     }
-    if (static_cast<int>(d.Digits.size()) <= keep)
-        return;
+    if (static_cast<int>(d.Digits.size()) <= keep) return;
     const bool up = d.Digits[keep] >= '5';
     d.Digits.resize(keep);
     if (up) {
@@ -72,16 +69,14 @@ char DigitAt(const TDecimal& d, int index) {
 } // namespace
 
 QString FormatFixed(double value, int decimals, const QLocale& locale) {
-    if (!std::isfinite(value))
-        return locale.toString(value);
+    if (!std::isfinite(value)) return locale.toString(value);
     TDecimal d = ToDecimal(value);
     if (!d.Digits.empty()) {
         // Fewer kept digits wins: d decimals, or 4 significant digits.
         RoundToDigits(d, std::min(d.PointPos + decimals, 4));
     }
     QString out;
-    if (d.Negative && !d.Digits.empty())
-        out += locale.negativeSign();
+    if (d.Negative && !d.Digits.empty()) out += locale.negativeSign();
     if (d.Digits.empty() || d.PointPos <= 0) {
         out += QChar('0');
     } else {
@@ -97,15 +92,12 @@ QString FormatFixed(double value, int decimals, const QLocale& locale) {
 }
 
 QString FormatGeneral(double value, const QLocale& locale) {
-    if (!std::isfinite(value))
-        return locale.toString(value);
+    if (!std::isfinite(value)) return locale.toString(value);
     TDecimal d = ToDecimal(value);
     RoundToDigits(d, 4);
-    if (d.Digits.empty())
-        return QStringLiteral("0");
+    if (d.Digits.empty()) return QStringLiteral("0");
     QString out;
-    if (d.Negative)
-        out += locale.negativeSign();
+    if (d.Negative) out += locale.negativeSign();
     const int n = static_cast<int>(d.Digits.size());
     if (d.PointPos > 4 || d.PointPos < -3) {
         // Scientific for the magnitudes that would need padding zeros: 1.235E5, 1E-5.
@@ -138,7 +130,6 @@ long long RoundHalfEven(double value) {
     const double floor = std::floor(value);
     const double diff = value - floor;
     long long result = static_cast<long long>(floor);
-    if (diff > 0.5 || (diff == 0.5 && (result % 2 != 0)))
-        ++result;
+    if (diff > 0.5 || (diff == 0.5 && (result % 2 != 0))) ++result;
     return result;
 }

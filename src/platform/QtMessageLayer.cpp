@@ -9,11 +9,21 @@ TMsgResult TQtMessageLayer::Show(const TMessageRequest& request) {
     box.setWindowTitle(request.Caption);
     box.setText(request.Text);
     switch (request.Icon) {
-    case TMsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case TMsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case TMsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case TMsgIcon::Error: box.setIcon(QMessageBox::Critical); break;
-    case TMsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case TMsgIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case TMsgIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case TMsgIcon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case TMsgIcon::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case TMsgIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
     }
     QPushButton* ok = box.addButton(QMessageBox::Ok);
     QPushButton* cancel = nullptr;
@@ -25,15 +35,15 @@ TMsgResult TQtMessageLayer::Show(const TMessageRequest& request) {
         // Help shows its text and leaves the box up.
         help->disconnect();
         QObject::connect(help, &QPushButton::clicked, &box, [&request] {
-            if (request.OnHelp)
-                request.OnHelp();
+            if (request.OnHelp) request.OnHelp();
         });
     }
     box.setDefaultButton(ok);
-    if (cancel)
-        box.setEscapeButton(cancel);
+    if (cancel) box.setEscapeButton(cancel);
     box.exec();
     return box.clickedButton() == cancel && cancel ? TMsgResult::Cancel : TMsgResult::Ok;
 }
 
-void TQtMessageLayer::Beep() { QApplication::beep(); }
+void TQtMessageLayer::Beep() {
+    QApplication::beep();
+}

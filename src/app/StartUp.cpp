@@ -1,0 +1,53 @@
+#include "StartUp.h"
+
+#include <QApplication>
+#include <memory>
+
+#include "app/EquipmentSelection.h"
+#include "app/ImageForm.h"
+#include "platform/Cursors.h"
+#include "platform/MessageLayer.h"
+#include "platform/QtMessageLayer.h"
+#include "platform/SingleInstance.h"
+
+int RunFerrantDemo(const TStartupOptions& options) {
+    TQtMessageLayer screenMessages;
+    if (options.ScreenMessages) SetMessageLayer(&screenMessages);
+    struct TRestoreMessages {
+        ~TRestoreMessages() { SetMessageLayer(nullptr); }
+    } restoreMessages;
+
+    RegisterProgramCursors();
+
+    // Released when this function ends, whichever way.
+    TSingleInstanceGuard guard(SingleInstanceName, options.GuardDirectory);
+    if (guard.Outcome() == TSingleInstanceGuard::TOutcome::AlreadyRunning) {
+        ShowMessage(QStringLiteral("Application already running"),
+                    QStringLiteral("An Instance of this application is already running."), TMsgIcon::Error,
+                    TMsgButtons::Ok);
+        return 0;
+    }
+
+    QApplication::setApplicationName(ApplicationTitle);
+    QApplication::setApplicationDisplayName(QString());
+    QApplication::setQuitOnLastWindowClosed(true);
+
+    TEquipmentSelectionForm launcher;
+
+    // ---- Link manager ------------------------------------------------------------------------------------
+    // TCommsModule is created here, after the launcher and before the picture viewer, and lives to the end
+    // of the run (it is reached through its one application-wide reference).
+    // ---------------------------------------------------------------------------------------------------------
+
+    TImageViewer viewer;
+    ImageViewer = &viewer;
+    struct TForgetViewer {
+        ~TForgetViewer() { ImageViewer = nullptr; }
+    } forgetViewer;
+
+    launcher.show();
+    if (launcher.TerminationRequested)
+        return 0; // the browser prerequisite failed: the loop would end as soon as it started
+    if (options.Started) options.Started(launcher);
+    return QApplication::exec();
+}
