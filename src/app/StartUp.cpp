@@ -1,7 +1,6 @@
 #include "StartUp.h"
 
 #include <QApplication>
-#include <memory>
 
 #include "app/EquipmentSelection.h"
 #include "app/ImageForm.h"
@@ -12,10 +11,13 @@
 
 int RunFerrantDemo(const TStartupOptions& options) {
     TQtMessageLayer screenMessages;
+    struct TScreenMessages {
+        bool Installed;
+        ~TScreenMessages() {
+            if (Installed) SetMessageLayer(nullptr);
+        }
+    } restoreMessages{options.ScreenMessages};
     if (options.ScreenMessages) SetMessageLayer(&screenMessages);
-    struct TRestoreMessages {
-        ~TRestoreMessages() { SetMessageLayer(nullptr); }
-    } restoreMessages;
 
     RegisterProgramCursors();
 

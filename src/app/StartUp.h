@@ -12,8 +12,8 @@ inline const QString SingleInstanceName = QStringLiteral("KV_Ferrant_Demo");
 struct TStartupOptions {
     // Where the single-instance lock lives (not on Windows); empty: the user's runtime directory.
     QString GuardDirectory;
-    // Message boxes on screen; when false they are written to stderr and answered OK (a test harness that
-    // runs start-up in a real process uses this so that no box waits for a user).
+    // Message boxes on screen; when false the layer the caller installed stays (the default writes to stderr
+    // and answers OK), so that a harness running start-up in a real process never waits on a box.
     bool ScreenMessages = true;
     // Runs once the launcher is shown, before the message loop.
     std::function<void(TEquipmentSelectionForm&)> Started;
