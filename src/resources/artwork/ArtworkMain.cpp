@@ -57,7 +57,6 @@ QImage ModulePicture(int n) {
     painter.drawText(QRect(14, 0, ModulePictureWidth - 28, band), Qt::AlignVCenter | Qt::AlignRight,
                      QStringLiteral("Ferrant structures range"));
     painter.translate((ModulePictureWidth - WorldWidth) / 2, band);
-    painter.setClipRect(QRectF(0, 0, WorldWidth, WorldHeight));
     TKit kit(painter, 1.0, true);
     DrawModule(kit, n);
     return image;

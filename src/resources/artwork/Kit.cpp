@@ -24,19 +24,19 @@ void TKit::Background() {
     QLinearGradient sky(0, 0, 0, WorldHeight);
     sky.setColorAt(0, QColor(0xfb, 0xfc, 0xfe));
     sky.setColorAt(1, QColor(0xe3, 0xe9, 0xf0));
-    P.fillRect(QRectF(0, 0, WorldWidth, WorldHeight), sky);
+    P.fillRect(QRectF(-40, 0, WorldWidth + 80, WorldHeight), sky);
     if (Detailed) {
         // A faint drawing-office grid.
         P.setPen(Pen(QColor(0xd5, 0xde, 0xe8), 0.6, 0.5));
-        for (double x = 0; x <= WorldWidth; x += 25)
+        for (double x = -25; x <= WorldWidth + 25; x += 25)
             P.drawLine(QPointF(x, 0), QPointF(x, WorldHeight));
         for (double y = 0; y <= WorldHeight; y += 25)
-            P.drawLine(QPointF(0, y), QPointF(WorldWidth, y));
+            P.drawLine(QPointF(-25, y), QPointF(WorldWidth + 25, y));
     }
     QLinearGradient bench(0, 470, 0, WorldHeight);
     bench.setColorAt(0, QColor(0xc9, 0xb8, 0x98));
     bench.setColorAt(1, QColor(0xa8, 0x94, 0x70));
-    P.fillRect(QRectF(0, 470, WorldWidth, 30), bench);
+    P.fillRect(QRectF(-40, 470, WorldWidth + 80, 30), bench);
 }
 
 void TKit::TestFrame(bool topRail) {

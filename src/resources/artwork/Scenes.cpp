@@ -39,7 +39,7 @@ void BendingMoment(TKit& k) {
     k.Arrow({470, 120}, {470, 180});
     k.Inset(QRectF(90, 330, 520, 100), QStringLiteral("Bending moment"));
     k.Diagram(350, {{110, 350}, {220, 412}, {325, 401}, {470, 386}, {590, 350}});
-    k.Leader({325, 198}, {300, 120}, QStringLiteral("Pivot at the cut"));
+    k.Leader({325, 205}, {300, 290}, QStringLiteral("Pivot at the cut"));
     k.Leader({380, 175}, {420, 140}, QStringLiteral("Load cell"));
 }
 
@@ -372,11 +372,10 @@ void CurvedBars(TKit& k) {
     const QPointF end(440, 120);
     k.Bar(end, QPointF(470, 120), 9);
     k.Hanger(465, 126, 3, 90);
-    k.Bar(QPointF(470, 52), QPointF(470, 72), 5);
-    k.DialGauge(QPointF(560, 95), 22, QPointF(476, 114));
     k.Bar(QPointF(648, 95), QPointF(582, 95), 5);
+    k.DialGauge(QPointF(560, 95), 22, QPointF(476, 114));
+    k.Bar(QPointF(52, 62), QPointF(382, 62), 5);
     k.DialGauge(QPointF(400, 62), 18, QPointF(435, 112));
-    k.Bar(QPointF(400, 42), QPointF(400, 44), 5);
     QPainterPath moved;
     moved.moveTo(180, 380);
     moved.arcTo(QRectF(196, 150, 520, 520), 180, -88);
@@ -435,10 +434,10 @@ void ShearCentre(TKit& k) {
     p.setBrush(Qt::white);
     for (int i = 0; i < 7; ++i)
         p.drawEllipse(QPointF(484 + 20 * i, 132), 4, 4);
-    k.Bar(QPointF(470, 144), QPointF(470, 236), 5);
     k.Hanger(564, 128, 3, 110);
-    k.Bar(QPointF(648, 80), QPointF(620, 80), 5);
-    k.Bar(QPointF(500, 60), QPointF(500, 80), 5);
+    k.Bar(QPointF(500, 60), QPointF(648, 60), 5);
+    k.Bar(QPointF(500, 60), QPointF(500, 82), 4);
+    k.Bar(QPointF(600, 60), QPointF(600, 78), 4);
     k.DialGauge(QPointF(500, 100), 18, QPointF(500, 118));
     k.DialGauge(QPointF(600, 96), 18, QPointF(600, 118));
     k.Inset(QRectF(120, 300, 260, 130), QStringLiteral("Channel section"));
@@ -611,8 +610,6 @@ void ThinCylinder(TKit& k) {
     p.drawRect(QRectF(620, 400, 40, 70));
     k.Bar(QPointF(640, 400), QPointF(640, 350), 5);
     k.Bar(QPointF(610, 350), QPointF(672, 330), 5);
-    k.Arrow({340, 400}, {340, 440}, Colour::Accent, 2);
-    k.Arrow({340, 240}, {340, 236}, Colour::Accent, 2);
     k.Leader({320, 300}, {180, 120}, QStringLiteral("Strain gauges"));
     k.Leader({640, 430}, {560, 455}, QStringLiteral("Hand pump"));
 }
@@ -640,7 +637,6 @@ void BendingAndTorsion(TKit& k) {
         k.StrainGauge(QPointF(190, 200), a);
     k.Readout(QRectF(200, 60, 140, 48), QStringLiteral("214 µε"));
     k.Cord({{200, 190}, {230, 108}});
-    k.Arrow({470, 150}, {470, 170}, Colour::Accent, 2);
     k.Leader({190, 210}, {170, 330}, QStringLiteral("Strain rosette"));
     k.Leader({560, 254}, {640, 230}, QStringLiteral("Torque arm"));
 }
@@ -749,11 +745,11 @@ void DrawLogo(QPainter& p, QRectF box) {
                Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("Ferrant"));
     QFont maker(QStringLiteral("DejaVu Sans"));
     maker.setPixelSize(std::max(8, int(box.height() * 0.1)));
-    maker.setLetterSpacing(QFont::PercentageSpacing, 140);
+    maker.setLetterSpacing(QFont::PercentageSpacing, 115);
     p.setFont(maker);
     p.setPen(Colour::Accent);
     p.drawText(QRectF(box.left(), base + box.height() * 0.33, box.width(), box.height() * 0.16),
-               Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("KORVEX  STRUCTURES"));
+               Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("STRUCTURES  RANGE"));
     p.restore();
 }
 
