@@ -290,6 +290,26 @@ private slots:
         QCOMPARE(ScreenCursor(), crDefault);
     }
 
+    // Every registered cursor is one of our drawings, and its hot spot lies on the drawing, where the cursor
+    // acts (a hot spot off the drawing would drop a weight beside the place the user pointed at).
+    void RegisteredCursors() {
+        RegisterProgramCursors();
+        for (int number = 1; number <= 8; ++number) {
+            QVERIFY(IsCursorRegistered(number));
+            const QCursor cursor = CursorByNumber(number);
+            QCOMPARE(cursor.shape(), Qt::BitmapCursor);
+            const QImage image = cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+            const QPoint hot = cursor.hotSpot();
+            bool drawn = false;
+            for (int dy = -3; dy <= 3 && !drawn; ++dy)
+                for (int dx = -3; dx <= 3 && !drawn; ++dx)
+                    drawn =
+                        image.valid(hot + QPoint(dx, dy)) && qAlpha(image.pixel(hot + QPoint(dx, dy))) > 128;
+            QVERIFY2(drawn, qPrintable(QStringLiteral("cursor %1").arg(number)));
+        }
+        QVERIFY(!IsCursorRegistered(9));
+    }
+
     void BrowserMajorVersionParsing_data() {
         QTest::addColumn<QString>("value");
         QTest::addColumn<int>("major");
