@@ -281,6 +281,30 @@ private slots:
         QCOMPARE(cursorAtOpening, crHourGlass);
     }
 
+    void ModuleFourOpensTheExperimentWindowModally() {
+        TFakeSystem system;
+        TLauncherEnvironment environment = system.Environment();
+        environment.OpenExperiment = nullptr; // the real window
+        TEquipmentSelectionForm launcher(environment);
+        launcher.show();
+        launcher.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&launcher));
+        for (int opening = 1; opening <= 2; ++opening) {
+            TModalProbe probe([&](QWidget* modal) {
+                QVERIFY(modal != &launcher);
+                QVERIFY(modal->parentWidget() == nullptr); // no owner
+                Screenshot(*modal, "experiment.png");
+            });
+            QTest::mouseClick(launcher.VEK4Btn, Qt::LeftButton);
+            QCOMPARE(probe.Seen, 1);
+            QCOMPARE(ScreenCursor(), crDefault);
+        }
+        // The launcher shows hints again once the window has closed.
+        launcher.HintDisplay(QString());
+        QTest::mouseMove(launcher.ModuleButton(9), QPoint(20, 20));
+        QTRY_COMPARE(launcher.StatusBar1->currentMessage(), QString::fromUtf8(ModuleTitle(9)));
+    }
+
     void PrivateMessageRestoresTheArrow() {
         TFakeSystem system;
         TEquipmentSelectionForm launcher(system.Environment());
