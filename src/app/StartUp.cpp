@@ -31,6 +31,7 @@ int RunFerrantDemo(const TStartupOptions& options) {
     }
 
     QApplication::setApplicationName(ApplicationTitle);
+    // Window captions are exactly the designed ones: no application name appended by the window system.
     QApplication::setApplicationDisplayName(QString());
     QApplication::setQuitOnLastWindowClosed(true);
 
