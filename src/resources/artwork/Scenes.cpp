@@ -104,7 +104,7 @@ void Deflection(TKit& k) {
         curve.push_back({130 + 440 * s, 355 + 55 * std::sin(M_PI * s)});
     }
     k.Diagram(355, curve);
-    k.Leader({130, 215}, {90, 150}, QStringLiteral("Knife-edge"));
+    k.Leader({136, 222}, {165, 290}, QStringLiteral("Knife-edge"));
     k.Leader({448, 150}, {500, 160}, QStringLiteral("Digital dial gauge"));
 }
 
@@ -229,7 +229,7 @@ void Truss(TKit& k) {
         k.Bar(QPointF(90, 115), QPointF(120, 115), 6, Colour::Compression.lighter(150));
         k.Label({128, 120}, QStringLiteral("Compression"), 12);
     }
-    k.Leader({287, 237}, {240, 420}, QStringLiteral("Strain gauge on every member"));
+    k.Leader({256, 237}, {330, 420}, QStringLiteral("Strain gauge on every member"));
 }
 
 std::vector<QPointF> ArchPoints(double left, double right, double base, double rise) {
