@@ -1,0 +1,59 @@
+#include "StartUp.h"
+
+#include <QApplication>
+
+#include "app/EquipmentSelection.h"
+#include "app/ImageForm.h"
+#include "platform/Cursors.h"
+#include "platform/DesignFonts.h"
+#include "platform/MessageLayer.h"
+#include "platform/QtMessageLayer.h"
+#include "platform/SingleInstance.h"
+
+int RunFerrantDemo(const TStartupOptions& options) {
+    TQtMessageLayer screenMessages;
+    struct TScreenMessages {
+        bool Installed;
+        ~TScreenMessages() {
+            if (Installed) SetMessageLayer(nullptr);
+        }
+    } restoreMessages{options.ScreenMessages};
+    if (options.ScreenMessages) SetMessageLayer(&screenMessages);
+
+    // The designs name Tahoma and Arial: map them to installed fonts before any window is built.
+    InstallDesignFontSubstitutes();
+    RegisterProgramCursors();
+
+    // Released when this function ends, whichever way.
+    TSingleInstanceGuard guard(SingleInstanceName, options.GuardDirectory);
+    if (guard.Outcome() == TSingleInstanceGuard::TOutcome::AlreadyRunning) {
+        ShowMessage(QStringLiteral("Application already running"),
+                    QStringLiteral("An Instance of this application is already running."), TMsgIcon::Error,
+                    TMsgButtons::Ok);
+        return 0;
+    }
+
+    QApplication::setApplicationName(ApplicationTitle);
+    // Window captions are exactly the designed ones: no application name appended by the window system.
+    QApplication::setApplicationDisplayName(QString());
+    QApplication::setQuitOnLastWindowClosed(true);
+
+    TEquipmentSelectionForm launcher;
+
+    // ---- Link manager ------------------------------------------------------------------------------------
+    // TCommsModule is created here, after the launcher and before the picture viewer, and lives to the end
+    // of the run (it is reached through its one application-wide reference).
+    // ---------------------------------------------------------------------------------------------------------
+
+    TImageViewer viewer;
+    ImageViewer = &viewer;
+    struct TForgetViewer {
+        ~TForgetViewer() { ImageViewer = nullptr; }
+    } forgetViewer;
+
+    launcher.show();
+    if (launcher.TerminationRequested)
+        return 0; // the browser prerequisite failed: the loop would end as soon as it started
+    if (options.Started) options.Started(launcher);
+    return QApplication::exec();
+}

@@ -1,0 +1,13 @@
+#pragma once
+// The application-wide hint event. When the pointer enters a control with a hint (its status tip), the one
+// installed handler receives the text, whichever window the control is in; leaving it gives an empty text.
+// A window that shows hints in its status bar installs its handler when it becomes active.
+
+#include <QString>
+#include <functional>
+
+using THintHandler = std::function<void(const QString& hint)>;
+
+// Installs the handler (an empty function removes it). Needs the application object.
+void SetApplicationHintHandler(THintHandler handler);
+[[nodiscard]] bool HasApplicationHintHandler();

@@ -1,0 +1,164 @@
+// ferrant-artwork: paints the program's pictures and writes them as files, run by the build.
+//   ferrant-artwork resources <dir>   the launcher and about backgrounds and the 19 button pictures (PNG)
+//   ferrant-artwork pictures <dir>    the full-size module pictures VEK2.JPG .. VEK20.JPG
+// Every picture is drawn in code, so a drawing is improved by editing Scenes.cpp.
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <cstdio>
+
+extern "C" {
+#include <jpeglib.h>
+}
+
+#include "Kit.h"
+#include "ModuleTitles.h"
+#include "Scenes.h"
+
+namespace {
+
+using namespace Art;
+
+QImage Glyph(int n) {
+    QImage image(GlyphWidth, GlyphHeight, QImage::Format_RGB888);
+    QPainter painter(&image);
+    const double scale = double(GlyphWidth) / WorldWidth;
+    painter.scale(scale, double(GlyphHeight) / WorldHeight);
+    TKit kit(painter, scale, false);
+    DrawModule(kit, n);
+    return image;
+}
+
+QImage ModulePicture(int n) {
+    QImage image(ModulePictureWidth, ModulePictureHeight, QImage::Format_RGB888);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    // Title band over the apparatus.
+    const int band = ModulePictureHeight - int(WorldHeight);
+    QLinearGradient title(0, 0, ModulePictureWidth, 0);
+    title.setColorAt(0, QColor(0x1b, 0x4f, 0x80));
+    title.setColorAt(1, QColor(0x2d, 0x7c, 0xc0));
+    painter.fillRect(QRect(0, 0, ModulePictureWidth, band), title);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(19);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(14, 0, ModulePictureWidth - 28, band), Qt::AlignVCenter | Qt::AlignLeft,
+                     QString::fromUtf8(ModuleTitle(n)));
+    QFont range(QStringLiteral("DejaVu Sans"));
+    range.setPixelSize(12);
+    painter.setFont(range);
+    painter.drawText(QRect(14, 0, ModulePictureWidth - 28, band), Qt::AlignVCenter | Qt::AlignRight,
+                     QStringLiteral("Ferrant structures range"));
+    painter.translate((ModulePictureWidth - WorldWidth) / 2, band);
+    TKit kit(painter, 1.0, true);
+    DrawModule(kit, n);
+    return image;
+}
+
+// The light background with its faint grid, behind buttons or pictures.
+void PaintBackdrop(QPainter& p, QSize size) {
+    QLinearGradient g(0, 0, 0, size.height());
+    g.setColorAt(0, QColor(0xfd, 0xfe, 0xff));
+    g.setColorAt(1, QColor(0xe6, 0xec, 0xf3));
+    p.fillRect(QRect(QPoint(0, 0), size), g);
+    p.setPen(QPen(QColor(0xdc, 0xe4, 0xed), 1));
+    for (int x = 0; x < size.width(); x += 19)
+        p.drawLine(x, 0, x, size.height());
+    for (int y = 0; y < size.height(); y += 19)
+        p.drawLine(0, y, size.width(), y);
+}
+
+QImage LauncherBackground() {
+    QImage image(LauncherBackgroundWidth, LauncherBackgroundHeight, QImage::Format_RGB888);
+    QPainter p(&image);
+    PaintBackdrop(p, image.size());
+    // The logo takes the top-left cell, where there is no button.
+    p.setPen(QPen(QColor(0xb5, 0xc3, 0xd2), 1));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(6.5, 12.5, 147, 106), 6, 6);
+    DrawLogo(p, QRectF(6, 12, 148, 107));
+    return image;
+}
+
+QImage AboutBackground() {
+    QImage image(AboutBackgroundWidth, AboutBackgroundHeight, QImage::Format_RGB888);
+    QPainter p(&image);
+    PaintBackdrop(p, image.size());
+    p.setPen(QPen(QColor(0xb5, 0xc3, 0xd2), 1));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(10.5, 8.5, 143, 90), 6, 6);
+    DrawLogo(p, QRectF(10, 4, 144, 96));
+    // The text area under the pictures.
+    p.fillRect(QRect(0, AboutBackgroundHeight - 93, AboutBackgroundWidth, 93), QColor(0xf7, 0xf9, 0xfb));
+    return image;
+}
+
+bool WriteJpeg(const QImage& picture, const QString& fileName) {
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+    FILE* out = std::fopen(QFile::encodeName(fileName).constData(), "wb");
+    if (!out) return false;
+    jpeg_compress_struct info;
+    jpeg_error_mgr errors;
+    info.err = jpeg_std_error(&errors); // a failure here ends the build step, which is what we want
+    jpeg_create_compress(&info);
+    jpeg_stdio_dest(&info, out);
+    info.image_width = static_cast<JDIMENSION>(rgb.width());
+    info.image_height = static_cast<JDIMENSION>(rgb.height());
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 92, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(rgb.constScanLine(static_cast<int>(info.next_scanline)));
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    return std::fclose(out) == 0;
+}
+
+bool Save(const QImage& image, const QString& fileName) {
+    if (image.save(fileName)) return true;
+    std::fprintf(stderr, "ferrant-artwork: cannot write %s\n", qPrintable(fileName));
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: ferrant-artwork resources|pictures <directory>\n");
+        return 2;
+    }
+    const QString what = QString::fromLocal8Bit(argv[1]);
+    const QDir dir(QString::fromLocal8Bit(argv[2]));
+    if (!QDir().mkpath(dir.path())) return 1;
+    bool ok = true;
+    if (what == QLatin1String("resources")) {
+        ok &= Save(LauncherBackground(), dir.filePath(QStringLiteral("Launcher.png")));
+        ok &= Save(AboutBackground(), dir.filePath(QStringLiteral("About.png")));
+        for (int n = FirstModule; n <= LastModule; ++n)
+            ok &= Save(Glyph(n), dir.filePath(QStringLiteral("Glyph%1.png").arg(n)));
+    } else if (what == QLatin1String("pictures")) {
+        for (int n = FirstModule; n <= LastModule; ++n) {
+            const QString file = dir.filePath(QStringLiteral("VEK%1.JPG").arg(n));
+            if (!WriteJpeg(ModulePicture(n), file)) {
+                std::fprintf(stderr, "ferrant-artwork: cannot write %s\n", qPrintable(file));
+                ok = false;
+            }
+        }
+    } else {
+        std::fprintf(stderr, "ferrant-artwork: unknown kind %s\n", argv[1]);
+        return 2;
+    }
+    return ok ? 0 : 1;
+}
