@@ -58,6 +58,15 @@ TRxData::TRxData(TSerialPortLayer& port, std::unique_ptr<TTimer> tick) : Port(po
         UpdateTimer();
     };
     Port.OnDataAvailable = [this] { ReadPort(); };
+    Port.OnInputDiscarded = [this] {
+        Collector.Reset();
+        UpdateTimer();
+    };
+}
+
+TRxData::~TRxData() {
+    Port.OnDataAvailable = nullptr;
+    Port.OnInputDiscarded = nullptr;
 }
 
 void TRxData::ReadPort() {

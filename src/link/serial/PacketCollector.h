@@ -52,6 +52,7 @@ private:
 class TRxData {
 public:
     TRxData(TSerialPortLayer& port, std::unique_ptr<TTimer> tick);
+    ~TRxData();
     TRxData(const TRxData&) = delete;
     TRxData& operator=(const TRxData&) = delete;
 

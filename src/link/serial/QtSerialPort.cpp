@@ -118,7 +118,7 @@ void TQtSerialPort::WriteByte(std::uint8_t byte) {
     Port->flush();
 }
 
-void TQtSerialPort::DiscardInput() {
+void TQtSerialPort::DiscardReceived() {
     Pending.clear();
     if (!IsOpen()) return;
     Port->clear(QSerialPort::Input);

@@ -24,7 +24,6 @@ public:
     void Close() override;
     [[nodiscard]] bool IsOpen() const override;
     void WriteByte(std::uint8_t byte) override;
-    void DiscardInput() override;
     [[nodiscard]] int BytesWaiting() override;
     QByteArray Read(int maxBytes) override;
     [[nodiscard]] bool WaitForString(const QByteArray& text, int ticks, bool ignoreCase) override;
@@ -38,6 +37,9 @@ public:
     // Opens and closes COM `number` to see whether it is there; a port held by another program, or by
     // this one, counts as there.
     [[nodiscard]] static bool IsPortAvailable(const TComPortMap& map, int number);
+
+protected:
+    void DiscardReceived() override;
 
 private:
     void TakeArrived();

@@ -32,7 +32,13 @@ public:
 
     // Writing to a closed port does nothing.
     virtual void WriteByte(std::uint8_t byte) = 0;
-    virtual void DiscardInput() = 0;
+    // Also drops what the packet collector has gathered of an unfinished packet: those bytes were
+    // received and not yet read.
+    void DiscardInput() {
+        DiscardReceived();
+        if (OnInputDiscarded)
+            OnInputDiscarded();
+    }
     [[nodiscard]] virtual int BytesWaiting() = 0;
     virtual QByteArray Read(int maxBytes) = 0;
 
@@ -42,4 +48,8 @@ public:
 
     // Called on the owner's thread when new bytes are waiting; never from inside WaitForString.
     std::function<void()> OnDataAvailable;
+    std::function<void()> OnInputDiscarded;
+
+protected:
+    virtual void DiscardReceived() = 0;
 };

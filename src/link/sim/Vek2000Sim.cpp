@@ -190,7 +190,7 @@ void TVek2000Sim::Handle(std::uint8_t byte) {
         Command = byte;
         switch (byte) {
         case 'g':
-            if (Fault != TSimFault::ColonNoM) Write(QByteArray("m") + QByteArray("5500VEK2000 ", 12));
+            if (Fault != TSimFault::ColonNoM) Write(QByteArray("m") + QByteArray("ROM5500 V1.0", 12));
             break;
         case 'a':
         case 'b':
