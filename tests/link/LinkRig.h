@@ -83,10 +83,11 @@ struct TLinkRig {
     }
 
     // Fires the three restart-delay ticks and waits for "4d" "4c".
-    void StartStream() {
+    bool StartStream() {
+        const qsizetype before = Sim.Received().size();
         for (int i = 0; i < 3; ++i)
             Timer1().Fire();
-        Sim.WaitForReceived(Sim.Received().size() + 4, 5000);
+        return Sim.WaitForReceived(before + 4, 5000);
     }
 
     // Lets the port deliver what has arrived until `done` holds (or five seconds pass).

@@ -47,9 +47,12 @@ TQtSerialPort::TQtSerialPort(TComPortMap map)
     QObject::connect(Port.get(), &QSerialPort::errorOccurred, Port.get(),
                      [this](QSerialPort::SerialPortError error) {
                          // The device went away (a USB adapter pulled out, the far end of a pseudo-terminal
-                         // closed): close it so that nothing is written into the void and a later open
-                         // reports what is wrong.
-                         if (error == QSerialPort::ResourceError && Port->isOpen())
+                         // closed): reads and writes fail for good and the port would keep signalling.
+                         // Close it, so that nothing is written into the void and a later open reports
+                         // what is wrong.
+                         const bool gone = error == QSerialPort::ResourceError ||
+                                           error == QSerialPort::ReadError || error == QSerialPort::WriteError;
+                         if (gone && Port->isOpen())
                              QMetaObject::invokeMethod(
                                  Port.get(), [this] { Close(); }, Qt::QueuedConnection);
                      });
