@@ -22,31 +22,25 @@ public:
         info.VendorID = vendor;
         info.ProductID = product;
         Present[info.Id] = info;
-        if (OnDeviceChange)
-            OnDeviceChange();
+        if (OnDeviceChange) OnDeviceChange();
         return info.Id;
     }
     // A device pulled out: the unplug handler first, then the rescan that drops it.
     void Unplug(int id) {
         const auto it = Present.find(id);
-        if (it == Present.end())
-            return;
+        if (it == Present.end()) return;
         const THidDeviceInfo info = it->second;
         Present.erase(it);
-        if (OnUnplug)
-            OnUnplug(info);
-        if (OnDeviceChange)
-            OnDeviceChange();
+        if (OnUnplug) OnUnplug(info);
+        if (OnDeviceChange) OnDeviceChange();
     }
     void SendReport(int id, std::uint8_t reportId, const QByteArray& data) {
-        if (CheckedOut.count(id) && OnReport)
-            OnReport(id, reportId, data);
+        if (CheckedOut.count(id) && OnReport) OnReport(id, reportId, data);
     }
 
     void Rescan() override {
         ++Rescans;
-        if (OnDeviceChange)
-            OnDeviceChange();
+        if (OnDeviceChange) OnDeviceChange();
     }
     [[nodiscard]] std::vector<THidDeviceInfo> Devices() const override {
         std::vector<THidDeviceInfo> devices;
@@ -57,16 +51,14 @@ public:
         return devices;
     }
     bool CheckOut(int id) override {
-        if (!Present.count(id) || CheckedOut.count(id))
-            return false;
+        if (!Present.count(id) || CheckedOut.count(id)) return false;
         CheckedOut[id] = true;
         return true;
     }
     void CheckIn(int id) override { CheckedOut.erase(id); }
     [[nodiscard]] bool IsPluggedIn(int id) const override { return Present.count(id) > 0; }
     bool WriteReport(int id, const QByteArray& report) override {
-        if (FailWrites || !CheckedOut.count(id))
-            return false;
+        if (FailWrites || !CheckedOut.count(id)) return false;
         Written.emplace_back(id, report);
         return true;
     }
@@ -94,15 +86,13 @@ public:
     [[nodiscard]] int BaudRate() const override { return Baud; }
     void SetParity(TParity parity) override { Parity = parity; }
     TPortOpenResult Open() override {
-        if (OpenResult == TPortOpenResult::Opened)
-            IsPortOpen = true;
+        if (OpenResult == TPortOpenResult::Opened) IsPortOpen = true;
         return OpenResult;
     }
     void Close() override { IsPortOpen = false; }
     [[nodiscard]] bool IsOpen() const override { return IsPortOpen; }
     void WriteByte(std::uint8_t byte) override {
-        if (IsPortOpen)
-            Written.append(char(byte));
+        if (IsPortOpen) Written.append(char(byte));
     }
     [[nodiscard]] int BytesWaiting() override { return int(Incoming.size()); }
     QByteArray Read(int maxBytes) override {
@@ -112,8 +102,7 @@ public:
     }
     [[nodiscard]] bool WaitForString(const QByteArray&, int ticks, bool) override {
         WaitTicks.push_back(ticks);
-        if (Replies.empty())
-            return false;
+        if (Replies.empty()) return false;
         const bool arrived = Replies.front();
         Replies.pop_front();
         return arrived;
@@ -121,8 +110,7 @@ public:
     // Bytes arriving from the unit.
     void Arrive(const QByteArray& bytes) {
         Incoming += bytes;
-        if (OnDataAvailable)
-            OnDataAvailable();
+        if (OnDataAvailable) OnDataAvailable();
     }
 
     TPortOpenResult OpenResult = TPortOpenResult::Opened;

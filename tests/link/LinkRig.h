@@ -41,9 +41,9 @@ struct TLinkRig {
         Folder = Dir.path() + QLatin1Char('/');
         if (startSim) {
             std::string error;
-            if (!Sim.Start(&error))
-                qFatal("simulator: %s", error.c_str());
-            QFile::link(QString::fromStdString(Sim.SlavePath()), Folder + QStringLiteral("com%1").arg(ComNumber));
+            if (!Sim.Start(&error)) qFatal("simulator: %s", error.c_str());
+            QFile::link(QString::fromStdString(Sim.SlavePath()),
+                        Folder + QStringLiteral("com%1").arg(ComNumber));
         }
         TCommsPlatform platform;
         // Only the overrides exist: the machine's own ports stay out of the test.
@@ -52,8 +52,7 @@ struct TLinkRig {
         platform.Port = std::move(port);
         auto hid = std::make_unique<TScriptedHidLayer>();
         Hid = hid.get();
-        if (beforeCreate)
-            beforeCreate(*Hid);
+        if (beforeCreate) beforeCreate(*Hid);
         platform.Hid = std::move(hid);
         platform.Timers = [this] {
             auto timer = std::make_unique<TManualTimer>();
@@ -77,8 +76,7 @@ struct TLinkRig {
 
     // Connects and waits for the set-up bytes: "4d" "3" "4g" "4e" 2 0 "4b" 28 "4a" 0.
     bool ConnectAndSetUp() {
-        if (!Module->Connect())
-            return false;
+        if (!Module->Connect()) return false;
         return Wire(15).size() == 15;
     }
 
@@ -91,13 +89,11 @@ struct TLinkRig {
     }
 
     // Lets the port deliver what has arrived until `done` holds (or five seconds pass).
-    template <typename F>
-    bool Until(F done) {
+    template <typename F> bool Until(F done) {
         QElapsedTimer clock;
         clock.start();
         while (!done()) {
-            if (clock.elapsed() > 5000)
-                return false;
+            if (clock.elapsed() > 5000) return false;
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         }
         return true;

@@ -13,13 +13,10 @@ struct TStreamingRig : TLinkRig {
     TStreamingRig() {
         Sim.SetAutoStream(false);
         Module->LinkLost = [this] { ++LinkLostCalls; };
-        if (!ConnectAndSetUp())
-            qFatal("no connection");
-        if (!StartStream())
-            qFatal("stream not started");
+        if (!ConnectAndSetUp()) qFatal("no connection");
+        if (!StartStream()) qFatal("stream not started");
         Sim.EmitFrame();
-        if (!Until([this] { return Module->LinkState() == TLinkState::LinkOK; }))
-            qFatal("no first frame");
+        if (!Until([this] { return Module->LinkState() == TLinkState::LinkOK; })) qFatal("no first frame");
         Window.Take();
         Base = Sim.Received();
     }
@@ -60,7 +57,9 @@ void TLinkManagerTest::WatchdogRestartsOnceThenGivesUp() {
     QCOMPARE(rig.Window.Take(), QList<int>{2});
     // Next tick: the restart.
     rig.Ticks(1);
-    QCOMPARE(rig.Since(6), QByteArray("4d" "4d" "4c"));
+    QCOMPARE(rig.Since(6), QByteArray("4d"
+                                      "4d"
+                                      "4c"));
     // Eight more ticks without a frame: given up.
     rig.Ticks(7);
     QVERIFY(rig.Module->Connected());
@@ -73,7 +72,10 @@ void TLinkManagerTest::WatchdogRestartsOnceThenGivesUp() {
     QCOMPARE(rig.Module->LinkState(), TLinkState::LinkOff);
     QVERIFY(!rig.Timer1().Enabled());
     QCOMPARE(rig.Window.Take(), QList<int>{2});
-    QCOMPARE(rig.Since(8), QByteArray("4d" "4d" "4c" "4d")); // parked: stream off
+    QCOMPARE(rig.Since(8), QByteArray("4d"
+                                      "4d"
+                                      "4c"
+                                      "4d")); // parked: stream off
 }
 
 void TLinkManagerTest::FrameTimeOutAfterTheRestartClearsAwaitingRestart() {
@@ -92,7 +94,12 @@ void TLinkManagerTest::FrameTimeOutAfterTheRestartClearsAwaitingRestart() {
     QVERIFY(messages.Shown.empty());
     QCOMPARE(rig.LinkLostCalls, 0);
     QVERIFY(rig.Module->Connected());
-    QCOMPARE(rig.Since(12), QByteArray("4d" "4d" "4c" "4d" "4d" "4c"));
+    QCOMPARE(rig.Since(12), QByteArray("4d"
+                                       "4d"
+                                       "4c"
+                                       "4d"
+                                       "4d"
+                                       "4c"));
 }
 
 void TLinkManagerTest::PartialFrameIsUnstableUntilTheNextFrame() {
@@ -188,7 +195,8 @@ void TLinkManagerTest::SavedSettingsAreReadBack() {
     QFile f(writer.Folder + QStringLiteral("FerrantSettings.ini"));
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QByteArray text = f.readAll();
-    QVERIFY2(text.contains("[Communiations]") && text.contains("SerialPort=5") && text.contains("USBOnly=True"),
+    QVERIFY2(text.contains("[Communiations]") && text.contains("SerialPort=5") &&
+                 text.contains("USBOnly=True"),
              text.constData());
 
     TLinkRig reader(10, false);

@@ -91,20 +91,32 @@ void TLinkProcessingTest::RangeLevels_data() {
     QTest::addColumn<QString>("bits");  // RangeBits 1..4, T or F
     QTest::addColumn<QString>("gains"); // gains of channels 17..20, "1" = 10, "0" = 100
     // Code 0: every range bit 0, so every entry true and every gain 10.
-    QTest::newRow("serial 2050 code 0") << false << 0 << 2050 << true << "TTTT" << "1111";
-    QTest::newRow("serial 3650 code 15") << false << 2050 << 3650 << true << "FFFF" << "0000";
-    QTest::newRow("serial 2100 between windows, gains kept") << false << 2050 << 2100 << false << "FFFF" << "1111";
-    QTest::newRow("serial 2085 last of code 0") << false << 0 << 2085 << true << "TTTT" << "1111";
-    QTest::newRow("serial 2086 just past code 0") << false << 3650 << 2086 << false << "FFFF" << "0000";
+    QTest::newRow("serial 2050 code 0") << false << 0 << 2050 << true << "TTTT"
+                                        << "1111";
+    QTest::newRow("serial 3650 code 15") << false << 2050 << 3650 << true << "FFFF"
+                                         << "0000";
+    QTest::newRow("serial 2100 between windows, gains kept") << false << 2050 << 2100 << false << "FFFF"
+                                                             << "1111";
+    QTest::newRow("serial 2085 last of code 0") << false << 0 << 2085 << true << "TTTT"
+                                                << "1111";
+    QTest::newRow("serial 2086 just past code 0") << false << 3650 << 2086 << false << "FFFF"
+                                                  << "0000";
     // Code 1 = 0001b: bit 0 set.
-    QTest::newRow("serial 2118 code 1") << false << 0 << 2118 << true << "FTTT" << "0111";
+    QTest::newRow("serial 2118 code 1") << false << 0 << 2118 << true << "FTTT"
+                                        << "0111";
     // Code 11 = 1011b, whose window is 76 wide.
-    QTest::newRow("serial 3264 code 11") << false << 0 << 3264 << true << "FFTF" << "0010";
-    QTest::newRow("usb -32761 below every window, gains kept") << true << -32000 << -32761 << false << "FFFF" << "1111";
-    QTest::newRow("usb -32760 code 0") << true << 0 << -32760 << true << "TTTT" << "1111";
-    QTest::newRow("usb 791 code 0") << true << 0 << 791 << true << "TTTT" << "1111";
-    QTest::newRow("usb 792 code 1") << true << 0 << 792 << true << "FTTT" << "0111";
-    QTest::newRow("usb 32767 code 15") << true << -32000 << 32767 << true << "FFFF" << "0000";
+    QTest::newRow("serial 3264 code 11") << false << 0 << 3264 << true << "FFTF"
+                                         << "0010";
+    QTest::newRow("usb -32761 below every window, gains kept") << true << -32000 << -32761 << false << "FFFF"
+                                                               << "1111";
+    QTest::newRow("usb -32760 code 0") << true << 0 << -32760 << true << "TTTT"
+                                       << "1111";
+    QTest::newRow("usb 791 code 0") << true << 0 << 791 << true << "TTTT"
+                                    << "1111";
+    QTest::newRow("usb 792 code 1") << true << 0 << 792 << true << "FTTT"
+                                    << "0111";
+    QTest::newRow("usb 32767 code 15") << true << -32000 << 32767 << true << "FFFF"
+                                       << "0000";
 }
 
 void TLinkProcessingTest::RangeLevels() {
@@ -117,7 +129,9 @@ void TLinkProcessingTest::RangeLevels() {
     TProcessBlock p = MakeProcessor();
     const TFrameEncoding encoding = usb ? TFrameEncoding::USB : TFrameEncoding::Serial;
     // Serial carries 4095 - level in the low 12 bits; the top four bits are noise.
-    auto word = [&](int l) { return std::uint16_t(usb ? std::uint16_t(std::int16_t(l)) : 0xA000 | (4095 - l)); };
+    auto word = [&](int l) {
+        return std::uint16_t(usb ? std::uint16_t(std::int16_t(l)) : 0xA000 | (4095 - l));
+    };
     TFrameWordArray w = QuietSerialFrame();
     if (previousLevel) {
         w[6] = word(previousLevel);
@@ -174,8 +188,10 @@ void TLinkProcessingTest::USBAnalogExtremes() {
     w[27] = 0x8000; // channel 1: -32768 / 32767 x 20 / 3 = -6.66687 V
     w[26] = 0x7FFF; // channel 2: 32767 / 32767 x 20 / 3 = 6.66667 V
     p.DecodeFrame(w, TFrameEncoding::USB);
-    QVERIFY2(qAbs(p.Filter(1).Average() / 100 - -6.66687) < 1e-5, qPrintable(QString::number(p.Filter(1).Average())));
-    QVERIFY2(qAbs(p.Filter(2).Average() / 100 - 6.66667) < 1e-5, qPrintable(QString::number(p.Filter(2).Average())));
+    QVERIFY2(qAbs(p.Filter(1).Average() / 100 - -6.66687) < 1e-5,
+             qPrintable(QString::number(p.Filter(1).Average())));
+    QVERIFY2(qAbs(p.Filter(2).Average() / 100 - 6.66667) < 1e-5,
+             qPrintable(QString::number(p.Filter(2).Average())));
 }
 
 void TLinkProcessingTest::ChannelTwentyOneHasItsOffsetAndGain() {
@@ -183,7 +199,8 @@ void TLinkProcessingTest::ChannelTwentyOneHasItsOffsetAndGain() {
     TFrameWordArray w = QuietSerialFrame(); // W7 = 0x800: -0.0029296875 V
     p.DecodeFrame(w, TFrameEncoding::Serial);
     // (-0.0029296875 - 2.481445) x 66.14987 = -164.3411
-    QVERIFY2(qAbs(p.Filter(21).Average() - -164.3411) < 1e-3, qPrintable(QString::number(p.Filter(21).Average())));
+    QVERIFY2(qAbs(p.Filter(21).Average() - -164.3411) < 1e-3,
+             qPrintable(QString::number(p.Filter(21).Average())));
 }
 
 void TLinkProcessingTest::GaugeInErrorGivesNoReadingAndKeepsItsUnit() {
@@ -238,7 +255,10 @@ void TLinkProcessingTest::StartAcquisitionSendsTheSetUpAndArmsTheCollector() {
     driver.StoreFrame(QByteArray(56, '\0').constData(), 56);
     p.StartAcquisition();
     // Interval 200 ms in tenths; 28 words in; 0 words out.
-    QCOMPARE(port.Written, QByteArray("4e\x02\x00" "4b\x1c" "4a\x00", 10));
+    QCOMPARE(port.Written, QByteArray("4e\x02\x00"
+                                      "4b\x1c"
+                                      "4a\x00",
+                                      10));
     QCOMPARE(driver.OutputCount(), 0);
     QCOMPARE(driver.CurrentBuffer(), 0);
     QCOMPARE(collector.PacketSize(), 57);

@@ -4,7 +4,13 @@
 #include "platform/MessageLayer.h"
 
 namespace {
-const QByteArray SetUp("4d" "3" "4g" "4e\x02\x00" "4b\x1c" "4a\x00", 15);
+const QByteArray SetUp("4d"
+                       "3"
+                       "4g"
+                       "4e\x02\x00"
+                       "4b\x1c"
+                       "4a\x00",
+                       15);
 }
 
 class TLinkSerialTest : public QObject {
@@ -39,7 +45,8 @@ void TLinkSerialTest::SuccessfulConnectionAndStart() {
     // The unit streams every 200 ms; the first frame turns the link OK.
     QVERIFY(rig.Until([&] { return rig.Module->LinkState() == TLinkState::LinkOK; }));
     const TProcessBlock& p = rig.Module->Processor();
-    QVERIFY2(qAbs(p.Filter(Gauge1Channel).Average() - -1.23) < 1e-9, qPrintable(QString::number(p.Filter(22).Average())));
+    QVERIFY2(qAbs(p.Filter(Gauge1Channel).Average() - -1.23) < 1e-9,
+             qPrintable(QString::number(p.Filter(22).Average())));
     QVERIFY(p.Gauge1InMillimetres);
     QVERIFY(qAbs(p.Filter(Gauge2Channel).Average() - 0.0484) < 1e-9);
     QVERIFY(!p.Gauge2InMillimetres);
@@ -63,11 +70,18 @@ void TLinkSerialTest::UnitThatNeverAnswers() {
     QVERIFY(!rig.Module->Connect());
     // "3" three times, each followed by "4d"; then the disconnect parks the unit: stream off and the
     // four output words (the set-up that sets their count to 0 never ran) at zero.
-    const QByteArray handshake("4d" "3" "4d" "3" "4d" "3" "4d");
+    const QByteArray handshake("4d"
+                               "3"
+                               "4d"
+                               "3"
+                               "4d"
+                               "3"
+                               "4d");
     QCOMPARE(rig.Wire(handshake.size() + 11), handshake + "4d" + QByteArray("1") + QByteArray(8, '\0'));
     QCOMPARE(messages.Texts(),
-             QStringList{"Could not communicate with Korvex device on COM: 3.  Select the correct COM port from the "
-                         "Options page and check the equipment is switched on and the cable connected correctly."});
+             QStringList{
+                 "Could not communicate with Korvex device on COM: 3.  Select the correct COM port from the "
+                 "Options page and check the equipment is switched on and the cable connected correctly."});
     QCOMPARE(messages.Shown[0].Icon, TMsgIcon::Warning);
     QCOMPARE(messages.Shown[0].Buttons, TMsgButtons::Ok);
     QVERIFY(!rig.Module->Connected());
@@ -98,7 +112,9 @@ void TLinkSerialTest::ColonWithoutM() {
     QCOMPARE(messages.Shown[0].Icon, TMsgIcon::Warning);
     QCOMPARE(messages.Shown[1].Icon, TMsgIcon::Information);
     QVERIFY(messages.Shown[1].Text.contains(QStringLiteral("switched on")));
-    QCOMPARE(rig.Wire(5).left(5), QByteArray("4d" "3" "4g"));
+    QCOMPARE(rig.Wire(5).left(5), QByteArray("4d"
+                                             "3"
+                                             "4g"));
     QCOMPARE(rig.Module->Connected(), connected);
 }
 
@@ -116,8 +132,7 @@ void TLinkSerialTest::PortThatDoesNotExist() {
     int optionsShown = 0;
     rig.Module->CommsOptionsDialog = [&](TCommsModule& m) {
         ++optionsShown;
-        if (optionsChoosePort3)
-            m.Comm1().SetPortNumber(3);
+        if (optionsChoosePort3) m.Comm1().SetPortNumber(3);
         return optionsChoosePort3;
     };
     QCOMPARE(rig.Module->Connect(), optionsChoosePort3);

@@ -8,7 +8,9 @@
 
 namespace {
 
-QByteArray Frame(char fill, int size = 57) { return QByteArray(1, 'K') + QByteArray(size - 1, fill); }
+QByteArray Frame(char fill, int size = 57) {
+    return QByteArray(1, 'K') + QByteArray(size - 1, fill);
+}
 
 struct TEvents {
     QList<QByteArray> Packets;
@@ -48,8 +50,9 @@ void TPacketCollectorTest::Streams_data() {
     }() << QList<QByteArray>{a};
     // A stray K starts a packet that swallows the head of the real frame; the rest of that frame is
     // skipped up to the next K, as the unit's frames carry no other marker.
-    QTest::newRow("stray K shifts the packet") << QList<QByteArray>{QByteArray("K\x01\x02", 3) + a + b}
-                                               << QList<QByteArray>{(QByteArray("K\x01\x02", 3) + a).left(57), b};
+    QTest::newRow("stray K shifts the packet")
+        << QList<QByteArray>{QByteArray("K\x01\x02", 3) + a + b}
+        << QList<QByteArray>{(QByteArray("K\x01\x02", 3) + a).left(57), b};
     QTest::newRow("incomplete frame is held") << QList<QByteArray>{a.left(40)} << QList<QByteArray>{};
 }
 

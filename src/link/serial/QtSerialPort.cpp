@@ -44,18 +44,18 @@ TQtSerialPort::TQtSerialPort(TComPortMap map)
         // waitForReadyRead inside a blocking wait emits readyRead itself; the wait reads those bytes.
         if (!InBlockingWait && OnDataAvailable) OnDataAvailable();
     });
-    QObject::connect(Port.get(), &QSerialPort::errorOccurred, Port.get(),
-                     [this](QSerialPort::SerialPortError error) {
-                         // The device went away (a USB adapter pulled out, the far end of a pseudo-terminal
-                         // closed): reads and writes fail for good and the port would keep signalling.
-                         // Close it, so that nothing is written into the void and a later open reports
-                         // what is wrong.
-                         const bool gone = error == QSerialPort::ResourceError ||
-                                           error == QSerialPort::ReadError || error == QSerialPort::WriteError;
-                         if (gone && Port->isOpen())
-                             QMetaObject::invokeMethod(
-                                 Port.get(), [this] { Close(); }, Qt::QueuedConnection);
-                     });
+    QObject::connect(
+        Port.get(), &QSerialPort::errorOccurred, Port.get(), [this](QSerialPort::SerialPortError error) {
+            // The device went away (a USB adapter pulled out, the far end of a pseudo-terminal
+            // closed): reads and writes fail for good and the port would keep signalling.
+            // Close it, so that nothing is written into the void and a later open reports
+            // what is wrong.
+            const bool gone = error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
+                              error == QSerialPort::WriteError;
+            if (gone && Port->isOpen())
+                QMetaObject::invokeMethod(
+                    Port.get(), [this] { Close(); }, Qt::QueuedConnection);
+        });
 }
 
 TQtSerialPort::~TQtSerialPort() = default;

@@ -36,8 +36,7 @@ public:
     // received and not yet read.
     void DiscardInput() {
         DiscardReceived();
-        if (OnInputDiscarded)
-            OnInputDiscarded();
+        if (OnInputDiscarded) OnInputDiscarded();
     }
     [[nodiscard]] virtual int BytesWaiting() = 0;
     virtual QByteArray Read(int maxBytes) = 0;
