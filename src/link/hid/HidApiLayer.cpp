@@ -10,29 +10,33 @@
 #include <atomic>
 #include <thread>
 
+bool DescriptorHasReportIds(const QByteArray& d) {
+    for (qsizetype i = 0; i < d.size();) {
+        const auto prefix = static_cast<std::uint8_t>(d[i]);
+        if (prefix == 0xFE) { // long item: data size in the next byte, then a tag byte
+            if (i + 1 >= d.size()) break;
+            i += 3 + static_cast<std::uint8_t>(d[i + 1]);
+            continue;
+        }
+        if ((prefix & 0xFC) == 0x84) // Report ID, any data size
+            return true;
+        static constexpr int Sizes[4] = {0, 1, 2, 4};
+        i += 1 + Sizes[prefix & 3];
+    }
+    return false;
+}
+
 namespace {
 
-// A device with numbered reports puts the report ID in front of every report hidapi reads; one without
-// puts nothing, although the report ID is 0. Only the report descriptor tells them apart: any Report ID
-// item (tag 0x85) means numbered reports.
 bool UsesNumberedReports([[maybe_unused]] const QString& path) {
 #ifdef Q_OS_LINUX
     const QString node = QFileInfo(path).fileName(); // hidrawN
     QFile descriptor(QStringLiteral("/sys/class/hidraw/%1/device/report_descriptor").arg(node));
     if (!descriptor.open(QIODevice::ReadOnly)) return false;
-    const QByteArray d = descriptor.readAll();
-    for (qsizetype i = 0; i < d.size();) {
-        const auto prefix = static_cast<std::uint8_t>(d[i]);
-        if (prefix == 0xFE) { // long item: size in the next byte
-            i += 3 + (i + 1 < d.size() ? static_cast<std::uint8_t>(d[i + 1]) : 0);
-            continue;
-        }
-        if ((prefix & 0xFC) == 0x84) return true;
-        static constexpr int Sizes[4] = {0, 1, 2, 4};
-        i += 1 + Sizes[prefix & 3];
-    }
-    return false;
+    return DescriptorHasReportIds(descriptor.readAll());
 #else
+    // Elsewhere hidapi reads unnumbered reports without the leading 0 too, but the descriptor is not at
+    // hand: the data unit's reports are unnumbered.
     return false;
 #endif
 }

@@ -11,6 +11,11 @@
 #include <map>
 #include <memory>
 
+// A device with numbered reports puts the report ID in front of every report hidapi reads; one without
+// puts nothing, although its report ID is 0. Only the report descriptor tells them apart: any Report ID
+// item (tag 0x85) means numbered reports.
+[[nodiscard]] bool DescriptorHasReportIds(const QByteArray& descriptor);
+
 class THidApiLayer final : public QObject, public THidLayer {
     Q_OBJECT
 public:
