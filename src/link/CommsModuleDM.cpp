@@ -142,6 +142,7 @@ bool TCommsModule::Connect() {
         Timer->SetEnabled(false);
         USBLink->Start();
         IsConnected = true;
+        ViaUSB = true;
         Awaiting = false;
         return true;
     }
@@ -161,6 +162,7 @@ bool TCommsModule::Connect() {
         Process->StartAcquisition();
         SetRestartDelay(3);
         IsConnected = true;
+        ViaUSB = false;
         return true;
     case TIdentifyResult::NoUnit:
         Disconnect();
@@ -174,10 +176,11 @@ bool TCommsModule::Connect() {
 }
 
 void TCommsModule::Disconnect() {
+    const bool usb = IsConnected ? ViaUSB : IsUSBConnected();
     IsConnected = false;
     DelayActive = false;
     try {
-        if (IsUSBConnected()) {
+        if (usb) {
             USBLink->Stop();
         } else {
             Serial->Park();
@@ -230,17 +233,17 @@ void TCommsModule::RxDataStringPacket(const QByteArray& packet) {
     if (!IsConnected || packet.isEmpty()) return;
     const qsizetype used = std::min<qsizetype>(packet.size(), Rx->Collector.PacketSize());
     Serial->StoreFrame(packet.constData() + 1, used - 1);
-    FrameStored();
+    FrameStored(TFrameEncoding::Serial);
 }
 
 void TCommsModule::OnUSBData() {
-    if (!IsConnected) return;
+    if (!IsConnected || !ViaUSB) return;
     Serial->StoreFrame(reinterpret_cast<const char*>(USBLink->InData.data()) + 1, FramePayloadBytes);
-    FrameStored();
+    FrameStored(TFrameEncoding::USB);
 }
 
-void TCommsModule::FrameStored() {
-    ProcessPacket();
+void TCommsModule::FrameStored(TFrameEncoding encoding) {
+    ProcessPacket(encoding);
     if (State != TLinkState::LinkOK) {
         State = TLinkState::LinkOK;
         NotifyWindow(false, true);
@@ -257,9 +260,13 @@ void TCommsModule::RxDataTimeout() {
     Awaiting = false;
 }
 
-void TCommsModule::ProcessPacket() {
+void TCommsModule::ProcessPacket(TFrameEncoding encoding) {
+    TFrameWordArray words{};
+    for (int k = 0; k < FrameWords; ++k)
+        words[k] = Serial->FrameWord(k);
     for (int frame = 0; frame < Process->FramesPerPacket; ++frame) {
-        Process->DecodeFrame();
+        // The frame is decoded in the encoding of the link that delivered it.
+        Process->DecodeFrame(words, encoding);
         NotifyWindow(true, false);
     }
     Watchdog = 0;

@@ -111,8 +111,8 @@ public:
 private:
     void PrepareWatchdog();
     void SetRestartDelay(int ticks);
-    void FrameStored();
-    void ProcessPacket();
+    void FrameStored(TFrameEncoding encoding);
+    void ProcessPacket(TFrameEncoding encoding);
     void NotifyWindow(bool newReadings, bool stateChanged);
 
     // Declared in the order of creation; destroyed in reverse, the processor first and the port last.
@@ -126,6 +126,9 @@ private:
     std::function<std::vector<int>()> ListPorts;
 
     bool IsConnected = false;
+    // The link the open connection uses. A USB unit plugged in during a serial connection does not turn
+    // the serial frames into USB ones, nor keep Disconnect from parking the serial unit.
+    bool ViaUSB = false;
     TLinkState State = TLinkState::LinkOff;
     bool Awaiting = false;
     bool DelayActive = false;

@@ -39,6 +39,7 @@ private slots:
     void FrameTimeOutAfterTheRestartClearsAwaitingRestart();
     void PartialFrameIsUnstableUntilTheNextFrame();
     void UnitVanishingMidStream();
+    void USBUnitPluggedInDuringASerialConnection();
     void LoadSettings_data();
     void LoadSettings();
     void SavedSettingsAreReadBack();
@@ -145,6 +146,22 @@ void TLinkManagerTest::UnitVanishingMidStream() {
     messages.Clear();
     QVERIFY(!rig.Module->Connect());
     QCOMPARE(messages.Texts(), QStringList{"Com port 3 does not exist"});
+}
+
+void TLinkManagerTest::USBUnitPluggedInDuringASerialConnection() {
+    TStreamingRig rig;
+    rig.Hid->Plug(VekVendorID, VekProductID);
+    QVERIFY(rig.Module->IsUSBConnected());
+    rig.Sim.EmitFrame();
+    QVERIFY(rig.Until([&] { return rig.Window.Take().contains(1); }));
+    // The simulator's channel 2 sits at raw 2048: -0.29296875 in the serial encoding (the USB one would
+    // read the same word as +41.67).
+    QCOMPARE(rig.Module->Processor().Filter(2).Average(), -0.29296875);
+    // Disconnecting parks the serial unit that is in use.
+    rig.Module->Disconnect();
+    QCOMPARE(rig.Since(2), QByteArray("4d"));
+    QVERIFY(!rig.Timer1().Enabled());
+    QVERIFY(rig.Hid->Written.empty());
 }
 
 void TLinkManagerTest::LoadSettings_data() {

@@ -80,6 +80,8 @@ void THidApiLayer::Rescan() {
         const auto open = Open.find(it->first);
         const bool failed = open != Open.end() && open->second->Failed.load();
         if (!found.count(it->second.Path) || failed) {
+            // A node whose reads failed is offered again only by a later scan, not at once.
+            found.erase(it->second.Path);
             gone.push_back(it->second);
             it = Present.erase(it);
         } else {
