@@ -58,9 +58,10 @@ public:
     void CheckIn(int id) override { CheckedOut.erase(id); }
     [[nodiscard]] bool IsPluggedIn(int id) const override { return Present.count(id) > 0; }
     bool WriteReport(int id, const QByteArray& report) override {
-        if (FailWrites || !CheckedOut.count(id) ||
-            !Present.count(id)) // a device that has gone takes nothing return false;
-            Written.emplace_back(id, report);
+        // A device that has gone takes nothing.
+        if (FailWrites || !CheckedOut.count(id) || !Present.count(id))
+            return false;
+        Written.emplace_back(id, report);
         return true;
     }
 
