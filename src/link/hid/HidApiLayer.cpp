@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QMetaObject>
 #include <atomic>
+#include <mutex>
 #include <thread>
 
 bool DescriptorHasReportIds(const QByteArray& d) {
@@ -46,6 +47,10 @@ bool UsesNumberedReports([[maybe_unused]] const QString& path) {
 struct THidApiLayer::TOpenDevice {
     hid_device* Handle = nullptr;
     bool Numbered = false;
+    // hidapi keeps one error string per handle and replaces it on every call, so a read on the reader
+    // thread and a write on this thread must not overlap. A waiting writer goes first.
+    std::mutex Io;
+    std::atomic<int> WritersWaiting{0};
     std::atomic<bool> Stop{false};
     std::atomic<bool> Failed{false};
     std::thread Reader;
@@ -126,8 +131,14 @@ bool THidApiLayer::CheckOut(int id) {
     device->Reader = std::thread([raw, id, this] {
         unsigned char buffer[1025];
         while (!raw->Stop.load()) {
-            // The timed read lets the stop flag end the thread within a tenth of a second.
-            const int n = hid_read_timeout(raw->Handle, buffer, sizeof buffer, 100);
+            if (raw->WritersWaiting.load() > 0) {
+                std::this_thread::yield();
+                continue;
+            }
+            // The timed read lets the stop flag end the thread, and a writer get in, within 50 ms.
+            std::unique_lock lock(raw->Io);
+            const int n = hid_read_timeout(raw->Handle, buffer, sizeof buffer, 50);
+            lock.unlock();
             if (n < 0) {
                 raw->Failed = true;
                 QMetaObject::invokeMethod(
@@ -176,8 +187,14 @@ bool THidApiLayer::IsPluggedIn(int id) const {
 bool THidApiLayer::WriteReport(int id, const QByteArray& report) {
     const auto open = Open.find(id);
     if (open == Open.end() || report.isEmpty()) return false;
-    const int written =
-        hid_write(open->second->Handle, reinterpret_cast<const unsigned char*>(report.constData()),
-                  static_cast<size_t>(report.size()));
+    TOpenDevice& device = *open->second;
+    ++device.WritersWaiting;
+    int written = -1;
+    {
+        const std::lock_guard lock(device.Io);
+        written = hid_write(device.Handle, reinterpret_cast<const unsigned char*>(report.constData()),
+                            static_cast<size_t>(report.size()));
+    }
+    --device.WritersWaiting;
     return written >= 0;
 }
