@@ -3,6 +3,7 @@
 // decides when each frame is sent and fires every timer tick itself.
 
 #include "LinkRig.h"
+#include "platform/DebugTrace.h"
 #include "platform/MessageLayer.h"
 #include "platform/SettingsFolder.h"
 
@@ -36,6 +37,7 @@ class TLinkManagerTest : public QObject {
     Q_OBJECT
 private slots:
     void WatchdogRestartsOnceThenGivesUp();
+    void StreamComesBackAfterTheRestart();
     void FrameTimeOutAfterTheRestartClearsAwaitingRestart();
     void PartialFrameIsUnstableUntilTheNextFrame();
     void UnitVanishingMidStream();
@@ -77,6 +79,26 @@ void TLinkManagerTest::WatchdogRestartsOnceThenGivesUp() {
                                       "4d"
                                       "4c"
                                       "4d")); // parked: stream off
+}
+
+void TLinkManagerTest::StreamComesBackAfterTheRestart() {
+    TRecordingMessages messages;
+    TStreamingRig rig;
+    // The unit goes quiet while it streams in its own time.
+    rig.Sim.SetFault(TSimFault::StopStreaming);
+    rig.Sim.SetAutoStream(true);
+    rig.Ticks(8);
+    QCOMPARE(rig.Module->LinkState(), TLinkState::LinkOff);
+    QCOMPARE(rig.Window.Take(), QList<int>{2});
+    // It recovers; the restart switches the stream on again and the first frame restores the link.
+    rig.Sim.SetFault(TSimFault::None);
+    rig.Ticks(1);
+    QVERIFY(rig.Until([&] { return rig.Module->LinkState() == TLinkState::LinkOK; }));
+    QVERIFY(!rig.Module->AwaitingRestart());
+    QCOMPARE(rig.Module->WatchdogCount(), 0);
+    QCOMPARE(rig.Window.Take().mid(0, 2), (QList<int>{1, 2}));
+    QVERIFY(messages.Shown.empty());
+    QCOMPARE(rig.LinkLostCalls, 0);
 }
 
 void TLinkManagerTest::FrameTimeOutAfterTheRestartClearsAwaitingRestart() {
@@ -149,6 +171,7 @@ void TLinkManagerTest::UnitVanishingMidStream() {
 }
 
 void TLinkManagerTest::USBUnitPluggedInDuringASerialConnection() {
+    TRecordingTrace trace;
     TStreamingRig rig;
     rig.Hid->Plug(VekVendorID, VekProductID);
     QVERIFY(rig.Module->IsUSBConnected());
