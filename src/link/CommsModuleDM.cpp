@@ -82,9 +82,10 @@ std::unique_ptr<TCommsModule> TCommsModule::CreateDefault(QObject* parent) {
     platform.Hid = std::make_unique<THidApiLayer>();
     platform.Timers = QtTimerFactory();
     platform.ListSerialPorts = [map] {
+        const QStringList system = TQtSerialPort::SystemSerialPorts();
         std::vector<int> ports;
         for (int n = 1; n <= HighestComPort; ++n)
-            if (TQtSerialPort::IsPortAvailable(map, n)) ports.push_back(n);
+            if (TQtSerialPort::IsPortAvailable(map, n, system)) ports.push_back(n);
         return ports;
     };
     auto module = std::make_unique<TCommsModule>(std::move(platform), parent);

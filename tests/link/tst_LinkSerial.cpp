@@ -22,6 +22,7 @@ private slots:
     void ColonWithoutM();
     void PortThatDoesNotExist_data();
     void PortThatDoesNotExist();
+    void PortAvailability();
 };
 
 void TLinkSerialTest::SuccessfulConnectionAndStart() {
@@ -146,6 +147,17 @@ void TLinkSerialTest::PortThatDoesNotExist() {
         QVERIFY(!rig.Module->Comm1().IsOpen());
         QCOMPARE(rig.Window.Take(), QList<int>{2});
     }
+}
+
+void TLinkSerialTest::PortAvailability() {
+    TLinkRig rig;
+    const TComPortMap map(rig.Folder, rig.Dir.path() + QStringLiteral("/dev"));
+    QVERIFY(TQtSerialPort::IsPortAvailable(map, 3)); // the override: a pseudo-terminal
+    QVERIFY(!TQtSerialPort::IsPortAvailable(map, 4)); // nothing behind COM4 here
+    QVERIFY(!TQtSerialPort::IsPortAvailable(map, 0));
+    QVERIFY(rig.ConnectAndSetUp());
+    QVERIFY(TQtSerialPort::IsPortAvailable(map, 3)); // held by this program's own link: still there
+    rig.Module->Disconnect();
 }
 
 QTEST_GUILESS_MAIN(TLinkSerialTest)

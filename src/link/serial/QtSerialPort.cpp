@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMetaObject>
 #include <QSerialPort>
+#include <QSerialPortInfo>
 
 namespace {
 
@@ -173,8 +174,24 @@ bool TQtSerialPort::WaitForString(const QByteArray& text, int ticks, bool ignore
     return found;
 }
 
-bool TQtSerialPort::IsPortAvailable(const TComPortMap& map, int number) {
+QStringList TQtSerialPort::SystemSerialPorts() {
+    QStringList paths;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        paths << QFileInfo(info.systemLocation()).canonicalFilePath();
+    return paths;
+}
+
+bool TQtSerialPort::IsPortAvailable(const TComPortMap& map, int number, const QStringList& systemPorts) {
     if (number <= 0) return false;
+#ifndef Q_OS_WIN
+    // Device nodes such as /dev/ttyS3 exist whether or not a UART is behind them; the system's port list
+    // knows. An override is taken at its word: it may be a pseudo-terminal, which that list leaves out.
+    if (map.OverridePath(number).isEmpty() &&
+        !systemPorts.contains(QFileInfo(map.DevicePath(number)).canonicalFilePath()))
+        return false;
+#else
+    Q_UNUSED(systemPorts)
+#endif
     TQtSerialPort probe(map);
     probe.Number = number;
     const TPortOpenResult result = probe.Open();

@@ -4,6 +4,8 @@
 #include "ComPortMap.h"
 #include "SerialPortLayer.h"
 
+#include <QStringList>
+
 #include <memory>
 
 class QSerialPort;
@@ -35,8 +37,11 @@ public:
     [[nodiscard]] const TComPortMap& Map() const { return PortMap; }
 
     // Opens and closes COM `number` to see whether it is there; a port held by another program, or by
-    // this one, counts as there.
-    [[nodiscard]] static bool IsPortAvailable(const TComPortMap& map, int number);
+    // this one, counts as there. `systemPorts` is SystemSerialPorts(), taken once for a scan of all ports.
+    [[nodiscard]] static bool IsPortAvailable(const TComPortMap& map, int number,
+                                              const QStringList& systemPorts = SystemSerialPorts());
+    // The canonical paths of the serial ports the system knows of.
+    [[nodiscard]] static QStringList SystemSerialPorts();
 
 protected:
     void DiscardReceived() override;
