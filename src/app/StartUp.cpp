@@ -1,9 +1,11 @@
 #include "StartUp.h"
 
 #include <QApplication>
+#include <memory>
 
 #include "app/EquipmentSelection.h"
 #include "app/ImageForm.h"
+#include "link/CommsModuleDM.h"
 #include "platform/Cursors.h"
 #include "platform/DesignFonts.h"
 #include "platform/MessageLayer.h"
@@ -40,10 +42,13 @@ int RunFerrantDemo(const TStartupOptions& options) {
 
     TEquipmentSelectionForm launcher;
 
-    // ---- Link manager ------------------------------------------------------------------------------------
-    // TCommsModule is created here, after the launcher and before the picture viewer, and lives to the end
-    // of the run (it is reached through its one application-wide reference).
-    // ---------------------------------------------------------------------------------------------------------
+    // The link manager comes after the launcher and before the picture viewer, and lives to the end of the
+    // run, reached through its one application-wide reference.
+    std::unique_ptr<TCommsModule> comms = TCommsModule::CreateDefault();
+    SetCommsModule(comms.get());
+    struct TForgetComms {
+        ~TForgetComms() { SetCommsModule(nullptr); }
+    } forgetComms;
 
     TImageViewer viewer;
     ImageViewer = &viewer;

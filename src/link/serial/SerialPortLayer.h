@@ -1,0 +1,54 @@
+#pragma once
+// What the serial driver needs of a COM port: numbered ports, byte writes, input flush, blocking waits for
+// a reply counted in 55 ms ticks, and a notification when bytes arrive (for the packet collector). The real
+// layer is TQtSerialPort; tests and the fuzzer use doubles.
+
+#include <QByteArray>
+#include <cstdint>
+#include <functional>
+
+enum class TParity { None, Odd, Even };
+
+// How an open failed, in the four kinds the user is told about.
+enum class TPortOpenResult { Opened, DoesNotExist, HardwareError, InUse, OtherFailure };
+
+// The unit of every serial wait and packet time-out.
+inline constexpr int SerialTickMs = 55;
+
+class TSerialPortLayer {
+public:
+    virtual ~TSerialPortLayer() = default;
+
+    // Changing the number of an open port closes it and opens the new one; the result is that open's.
+    virtual TPortOpenResult SetPortNumber(int number) = 0;
+    [[nodiscard]] virtual int PortNumber() const = 0;
+    virtual void SetBaudRate(int baud) = 0;
+    [[nodiscard]] virtual int BaudRate() const = 0;
+    virtual void SetParity(TParity parity) = 0;
+
+    virtual TPortOpenResult Open() = 0;
+    virtual void Close() = 0;
+    [[nodiscard]] virtual bool IsOpen() const = 0;
+
+    // Writing to a closed port does nothing.
+    virtual void WriteByte(std::uint8_t byte) = 0;
+    // Also drops what the packet collector has gathered of an unfinished packet: those bytes were
+    // received and not yet read.
+    void DiscardInput() {
+        DiscardReceived();
+        if (OnInputDiscarded) OnInputDiscarded();
+    }
+    [[nodiscard]] virtual int BytesWaiting() = 0;
+    virtual QByteArray Read(int maxBytes) = 0;
+
+    // Blocks the calling thread, without processing events, until `text` has arrived or `ticks` ticks
+    // have passed. Consumes the bytes up to and including the match.
+    [[nodiscard]] virtual bool WaitForString(const QByteArray& text, int ticks, bool ignoreCase) = 0;
+
+    // Called on the owner's thread when new bytes are waiting; never from inside WaitForString.
+    std::function<void()> OnDataAvailable;
+    std::function<void()> OnInputDiscarded;
+
+protected:
+    virtual void DiscardReceived() = 0;
+};
