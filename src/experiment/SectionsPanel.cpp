@@ -156,24 +156,23 @@ TSectionsPanel::TSectionsPanel(QWidget* toolBox, TSectionsHost& host)
 
     // The flat bar's dimensions sit on its drawing, over the dimension lines.
     const TSectionRecord& flat = SectionCatalogue[FlatSectionIndex];
-    X1 = new TSpinEditFloat(toolBox);
-    X1->setGeometry(flat.PictureLeft + NoDimFlatWidthLineCentreX - 29,
-                    flat.PictureTop + NoDimFlatWidthLineY - 11, 58, 22);
-    X1->MinValue = FlatWidthMin;
-    X1->MaxValue = FlatWidthMax;
-    X1->Increment = 0.1;
-    X1->Precision = 2;
-    X1->SetValue(FlatWidthStart);
-    X1->setToolTip(QStringLiteral("Enter dimension (Range: 17 - 21 mm)"));
-    Y1 = new TSpinEditFloat(toolBox);
-    Y1->setGeometry(flat.PictureLeft + NoDimFlatThicknessLineX + 7,
-                    flat.PictureTop + NoDimFlatBarMiddleY - 11, 54, 22);
-    Y1->MinValue = FlatThicknessMin;
-    Y1->MaxValue = FlatThicknessMax;
-    Y1->Increment = 0.1;
-    Y1->Precision = 2;
-    Y1->SetValue(FlatThicknessStart);
-    Y1->setToolTip(QStringLiteral("Enter dimension (Range: 2.8 - 3.5 mm)"));
+    auto dimensionBox = [toolBox](QRect geometry, double min, double max, double start, const char* hint) {
+        auto* edit = new TSpinEditFloat(toolBox);
+        edit->setGeometry(geometry);
+        edit->MinValue = min;
+        edit->MaxValue = max;
+        edit->Increment = 0.1;
+        edit->Precision = 2;
+        edit->SetValue(start);
+        edit->setToolTip(QString::fromUtf8(hint));
+        return edit;
+    };
+    X1 = dimensionBox(QRect(flat.PictureLeft + NoDimFlatWidthLineCentreX - 29, flat.PictureTop + NoDimFlatWidthLineY - 11,
+                            58, 22),
+                      FlatWidthMin, FlatWidthMax, FlatWidthStart, "Enter dimension (Range: 17 - 21 mm)");
+    Y1 = dimensionBox(QRect(flat.PictureLeft + NoDimFlatThicknessLineX + 7, flat.PictureTop + NoDimFlatBarMiddleY - 11,
+                            54, 22),
+                      FlatThicknessMin, FlatThicknessMax, FlatThicknessStart, "Enter dimension (Range: 2.8 - 3.5 mm)");
     for (TSpinEditFloat* edit : {X1, Y1}) {
         edit->hide();
         edit->setEnabled(false); // the window's modes enable them
