@@ -6,7 +6,7 @@
 #include <QString>
 #include <functional>
 
-#include "experiment/model/BeamLayout.h"
+#include "model/BeamLayout.h"
 #include "theory/Formulas.h"
 
 inline const QString UnsupportedBeamWarning = QStringLiteral(

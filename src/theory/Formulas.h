@@ -14,7 +14,7 @@
 
 #include <array>
 
-#include "experiment/model/BeamLayout.h"
+#include "model/BeamLayout.h"
 
 using TStationLoads = std::array<int, StationCount>;      // grams per station, 0 = nothing
 using TDeflectionCurve = std::array<float, StationCount>; // metres per station

@@ -137,4 +137,4 @@ void TLinkHandshakeTest::ComNumbers() {
 }
 
 QTEST_APPLESS_MAIN(TLinkHandshakeTest)
-#include "tst_LinkHandshake.moc"
+#include "tst_link_handshake.moc"

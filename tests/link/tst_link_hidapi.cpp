@@ -51,4 +51,4 @@ void TLinkHidApiTest::UnknownDevicesAreRefused() {
 }
 
 QTEST_GUILESS_MAIN(TLinkHidApiTest)
-#include "tst_LinkHidApi.moc"
+#include "tst_link_hidapi.moc"

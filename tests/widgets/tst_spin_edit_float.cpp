@@ -296,4 +296,4 @@ private slots:
 };
 
 QTEST_MAIN(TestSpinEditFloat)
-#include "TestSpinEditFloat.moc"
+#include "tst_spin_edit_float.moc"

@@ -178,4 +178,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(TestRecalculate)
-#include "test_recalculate.moc"
+#include "tst_recalculate.moc"

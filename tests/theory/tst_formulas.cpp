@@ -188,4 +188,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(TestFormulas)
-#include "test_formulas.moc"
+#include "tst_formulas.moc"

@@ -127,4 +127,4 @@ void TPacketCollectorTest::RxDataFollowsThePortAndRunsItsTickOnlyWhileCollecting
 }
 
 QTEST_APPLESS_MAIN(TPacketCollectorTest)
-#include "tst_PacketCollector.moc"
+#include "tst_link_collector.moc"

@@ -268,4 +268,4 @@ void TLinkProcessingTest::StartAcquisitionSendsTheSetUpAndArmsTheCollector() {
 }
 
 QTEST_APPLESS_MAIN(TLinkProcessingTest)
-#include "tst_LinkProcessing.moc"
+#include "tst_link_processing.moc"

@@ -160,4 +160,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(TestSectionsCore)
-#include "TestSectionsCore.moc"
+#include "tst_sections_core.moc"

@@ -429,4 +429,4 @@ private slots:
 };
 
 QTEST_MAIN(TestSectionsPanel)
-#include "TestSectionsPanel.moc"
+#include "tst_sections_panel.moc"

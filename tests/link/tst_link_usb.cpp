@@ -198,4 +198,4 @@ void TLinkUSBTest::DisconnectWhileNotConnectedStillPostsAStateChange() {
 }
 
 QTEST_GUILESS_MAIN(TLinkUSBTest)
-#include "tst_LinkUSB.moc"
+#include "tst_link_usb.moc"

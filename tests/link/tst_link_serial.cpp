@@ -161,4 +161,4 @@ void TLinkSerialTest::PortAvailability() {
 }
 
 QTEST_GUILESS_MAIN(TLinkSerialTest)
-#include "tst_LinkSerial.moc"
+#include "tst_link_serial.moc"

@@ -255,4 +255,4 @@ void TLinkManagerTest::SavedSettingsAreReadBack() {
 }
 
 QTEST_GUILESS_MAIN(TLinkManagerTest)
-#include "tst_LinkManager.moc"
+#include "tst_link_manager.moc"

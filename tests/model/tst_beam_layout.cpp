@@ -1,7 +1,7 @@
 // The beam layout model: station mapping, arrangements and where the UDL goes.
 #include <QtTest>
 
-#include "experiment/model/BeamLayout.h"
+#include "model/BeamLayout.h"
 
 Q_DECLARE_METATYPE(TSupportArrangement)
 
@@ -161,4 +161,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(TestBeamLayout)
-#include "test_beam_layout.moc"
+#include "tst_beam_layout.moc"

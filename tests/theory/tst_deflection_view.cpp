@@ -199,4 +199,4 @@ private slots:
 };
 
 QTEST_MAIN(TestDeflectionView)
-#include "test_deflection_view.moc"
+#include "tst_deflection_view.moc"

@@ -180,4 +180,4 @@ private slots:
 };
 
 QTEST_MAIN(TestIntegerSpinEdit)
-#include "TestIntegerSpinEdit.moc"
+#include "tst_integer_spin_edit.moc"
