@@ -1,0 +1,58 @@
+#pragma once
+// The pictures of the beam apparatus and of the experiment window's tool box and toolbar, drawn in code and
+// looked up by resource name, like bitmaps of the program's resources. Every picture has a fixed size (the
+// window places it at fixed coordinates); transparent pictures have an alpha channel.
+//
+// Coordinates that tie the pictures to the apparatus picture "ScreenImage" (752 x 491):
+// - the 600 mm beam runs from x 88 (station 0) to x 441 (station 60); its underside is at y 144, its top at
+//   about y 138; the millimetre scale on it lines up with StationX;
+// - the load diagram's beam line is at y 302 (arrow tips, pivot tips and UDL arrows meet it);
+// - the deflection graph (89..455 x 353..489) and the tool box (524..741 x 7..401) are covered by controls.
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <array>
+
+struct TApparatusPicture {
+    const char* Name;
+    QSize Size;
+    bool Transparent;
+};
+
+// Every picture by name, with its size.
+inline constexpr std::array<TApparatusPicture, 30> ApparatusPictures{{
+    {"ScreenImage", {752, 491}, false},     // test frame, beam with its scale, load-diagram beam line
+    {"LClampImage", {17, 46}, true},        // end clamp holding the left end (beam leaves to the right)
+    {"RClampImage", {17, 46}, true},        // end clamp holding the right end (beam leaves to the left)
+    {"LeftSupport", {12, 37}, true},        // load diagram: built-in end on the left
+    {"RightSupport", {12, 37}, true},       // load diagram: built-in end on the right
+    {"KnifeEdge", {25, 26}, true},          // knife-edge support, edge at the top centre (column 12)
+    {"Pivot", {10, 24}, true},              // load diagram: pivot triangle, tip at the top centre
+    {"LoadHangerImage", {12, 35}, true},    // bare hanger: stirrup at the top, rod below
+    {"Gram100Image", {12, 61}, true},       // hanger with slotted masses; rows 11..60 are copied below
+    {"Gram200Image", {12, 61}, true},       //   a bare hanger to compose the 12 x 85 picture on the beam
+    {"Gram300Image", {12, 61}, true},
+    {"Gram400Image", {12, 61}, true},
+    {"Gram500Image", {12, 61}, true},
+    {"EmptyHangerImage", {12, 61}, true},   // the variable weight's hanger, room for its label
+    {"ArrowDownSmall", {10, 32}, true},     // load arrows on the diagram, tip at the bottom row
+    {"ArrowDownMed", {10, 44}, true},
+    {"ArrowDownLarge", {10, 56}, true},
+    {"UDLStrip", {361, 21}, true},          // UDL on the beam, arrows to the beam top; cropped to width
+    {"UDL2Strip", {361, 21}, true},         // UDL on the load diagram, arrows to the line at its bottom
+    {"DialGaugeImage", {37, 72}, true},     // dial gauge, stylus at column 18 touching the beam top
+    {"WeightsBinImage", {45, 45}, true},    // the bin of the tool box
+    {"UDLButton", {41, 25}, true},          // glyph of the tool-box UDL button
+    {"GreenLED", {16, 16}, true},
+    {"AmberLED", {16, 16}, true},
+    {"RedLED", {16, 16}, true},
+    {"ToolNew", {23, 23}, true},            // toolbar image 0: new layout
+    {"ToolConnect", {23, 23}, true},        // 1: connect to the data unit
+    {"ToolDisconnect", {23, 23}, true},     // 2: disconnect
+    {"ToolVirtual", {23, 23}, true},        // 3: virtual experiments
+    {"ToolRecord", {23, 23}, true},         // 4: record data to table
+}};
+
+// The picture of a name in the list above (a null image for any other name). Each is drawn once and kept.
+[[nodiscard]] QImage ApparatusBitmap(const QString& name);
