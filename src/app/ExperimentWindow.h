@@ -1,7 +1,6 @@
 #pragma once
-// Module 4's window. Until the experiment window itself is built, a stand-in shows the deflection view with a
-// choice of example set-ups, the record-data picture and the about box. The launcher reaches it only through
-// this function: the experiment window replaces its body.
+// Module 4's window, the experiment window, reached from the launcher through this one function.
 
-// Creates the window with no owner, shows it modally and destroys it when it closes.
+// Creates the experiment window with no owner, wired to the program's link manager, about box and picture
+// viewer; shows it modally and destroys it when it closes.
 void RunExperimentWindow();

@@ -1,0 +1,219 @@
+#pragma once
+// TVEK4Form: the window of the beam-deflection experiment, "Deflection of Beams and Cantilevers (VEK4)".
+//
+// The window holds the apparatus picture with the beam layout on it, the load diagram, the theoretical
+// deflection graph and readouts, the tool box (beam tools, section and material), the link lamp, a toolbar,
+// a main menu and a two-panel status bar, all at the fixed places of its design. It works in three modes:
+// idle, virtual experiments (the layout is built and its theory computed) and connected (the data unit is
+// linked).
+//
+// The layout lives in `Layout` (plain data). ShowLayout() draws every picture of the layout from it, so an
+// item's picture is shown exactly when the item is present; all controls, the 61 hanger slots included, are
+// created once with the window and afterwards only shown, hidden, moved and redrawn.
+
+#include <QDialog>
+#include <QImage>
+#include <array>
+#include <functional>
+
+#include "experiment/SectionsPanel.h"
+#include "model/BeamLayout.h"
+#include "theory/BeamTheory.h"
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QStatusBar;
+class QToolButton;
+class TCommsModule;
+class TDeflectionView;
+class TIntegerSpinEdit;
+class TPictureControl;
+
+// What the window calls outside the experiment: the link manager and the application's shared windows.
+struct TVEK4Environment {
+    TCommsModule* Comms = nullptr; // the link manager; none: connecting is refused
+    // The about box, modal over the window.
+    std::function<void(QWidget* owner)> ShowAbout;
+    // The picture viewer's module picture (module 4 is the record-data table).
+    std::function<void(int module)> ShowModulePicture;
+};
+
+// The four controls of a hanger slot; the weight itself is in the layout's HangerSlots.
+struct THangerSlotControls {
+    TPictureControl* Hanger = nullptr;
+    TPictureControl* Arrow = nullptr;
+    QLabel* ForceLabel = nullptr;
+    QLabel* MassLabel = nullptr;
+    // What Hanger's picture was composed for, so an unchanged weight is not composed again.
+    int ComposedMass = -2;
+    bool ComposedVariable = false;
+};
+
+class TVEK4Form final : public QDialog, public TSectionsHost {
+    Q_OBJECT
+public:
+    static constexpr int ClientWidth = 756, ClientHeight = 546;
+    static constexpr int DesignLeft = 507, DesignTop = 261;
+    static constexpr int ToolBarHeight = 29, StatusBarHeight = 22;
+    static inline const QString Caption = QStringLiteral("Deflection of Beams and Cantilevers (VEK4)");
+    static inline const QString IdleStatus = QStringLiteral("Connect VEK2000 / Select Virtual Experiments");
+    static inline const QString ActiveStatus =
+        QStringLiteral("Use tool box tools to add supports and weights to beam");
+
+    explicit TVEK4Form(TVEK4Environment environment = {});
+    ~TVEK4Form() override;
+
+    // The layout and its theory.
+    TBeamLayout Layout;
+    TBeamTheory BeamTheory;
+
+    // TSectionsHost
+    TBeamTheory& Theory() override { return BeamTheory; }
+    // Runs the theory core (which lays a present UDL out again through PlaceUDL), then redraws the view.
+    void Recalculate() override;
+    void InvertBeamToolsVisibility() override;
+
+    // The pictures of the layout.
+    void ShowLayout();
+    // Shows the weight of a slot from its Mass and its variable flag, then recalculates.
+    void DrawHanger(int station);
+    // Lays the UDL out between the current supports with the intensity of UDLSpinEdit and shows it.
+    void PlaceUDL();
+
+    // Modes and commands.
+    void WizardBtnClick();
+    void RunVirtualClick();
+    void ToggleToolBoxTools();
+    void SetUDLToolsEnabled(bool on);
+    void NewButtonClick();
+    void FileExitClick();
+    void About1Click();
+    void VersionInformation1Click() {}
+    void RecordDataBtnClick();
+    void CaptureComboChange();
+    void ConnectBtnClick();
+    void DisconnectBtnClick();
+    void ShowControlHint(const QString& hint);
+    // The weight box: a refused text is undone; an accepted one shows on VariableWeightLabel.
+    void WeightSpinEditChange();
+    [[nodiscard]] bool CheckSpinEditText(const QString& text) const;
+
+    // Whether controls on Panel1 show their hints (off while idle).
+    [[nodiscard]] bool Panel1ShowHint() const { return Panel1Hints; }
+    [[nodiscard]] bool VirtualExperimentsOn() const;
+
+    // Design.
+    QMenuBar* MainMenu1;
+    QAction* FileNew;
+    QAction* FileOpen;
+    QAction* FileExit;
+    QAction* RunConnect;
+    QAction* RunDisconnect;
+    QAction* RunVirtual;
+    QAction* SelectCOMPort1;
+    QMenu* RecordDataMenu;
+    QAction* Recorddatatotable1;
+    QMenu* WindowMenu;
+    QAction* About1;
+    QAction* VersionInformation1;
+    QAction* RecordDataAction;
+
+    QWidget* ToolBar1;
+    QToolButton* NewButton;
+    QToolButton* ConnectBtn;
+    QToolButton* DisconnectBtn;
+    QToolButton* WizardBtn;
+    QToolButton* RecordDataBtn;
+    QComboBox* CaptureCombo;
+    QWidget* Panel2;
+    TPictureControl* GreenLED;
+    TPictureControl* AmberLED;
+    TPictureControl* RedLED;
+    QLabel* ComsLabel;
+
+    QFrame* Panel1Frame; // the single border around Panel1
+    QWidget* Panel1;     // the client of the panel: every picture coordinate is relative to it
+    TPictureControl* ScreenImage;
+    TPictureControl* LClampImage;
+    TPictureControl* RClampImage;
+    TPictureControl* LeftSupport;
+    TPictureControl* RightSupport;
+    TPictureControl* KnifeEdge1;
+    TPictureControl* KnifeEdge2;
+    TPictureControl* Pivot1Image;
+    TPictureControl* Pivot2Image;
+    std::array<THangerSlotControls, StationCount> HangerSlots{};
+    TPictureControl* UDLImage;
+    TPictureControl* UDL2Image;
+    QLabel* UDLLabel;
+    TPictureControl* DialGaugeImage;
+    TDeflectionView* View;
+    QLabel* ActualDeflectionLabel;
+    QLabel* ActualDeflection;
+    QLabel* DisplayMeter1;
+    QComboBox* MeterComboBox;
+
+    QWidget* ToolBox;
+    TSectionsPanel* Sections;
+    TPictureControl* EndClampImage;
+    TPictureControl* KnifeEdgeImage;
+    TPictureControl* WeightsBinImage;
+    QLabel* UDLLbl;
+    QToolButton* UDLButton;
+    TIntegerSpinEdit* UDLSpinEdit;
+    TPictureControl* EmptyHangerImage;
+    QLabel* VariableWeightLabel;
+    TIntegerSpinEdit* WeightSpinEdit;
+    QLabel* WeightUnits;
+    std::array<TPictureControl*, 5> GramImages{}; // Gram100Image .. Gram500Image
+
+    QStatusBar* StatusBar1;
+    QLabel* StatusPanel0; // mode and instruction texts
+    QLabel* StatusPanel1; // the hint of the control under the mouse
+
+    // The meter's home position (where it returns when folded back).
+    QPoint MeterHome;
+    // The three arrow bitmaps, loaded once.
+    QImage ArrowDownSmall, ArrowDownMed, ArrowDownLarge;
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+public:
+    // Every way the window closes ends here: the close box, Alt+F4, "E&xit".
+    void done(int result) override;
+
+private:
+    void BuildMenu();
+    void BuildToolBar(QWidget* client);
+    void BuildPanel(QWidget* client);
+    void BuildToolBox();
+    void BuildStatusBar(QWidget* client);
+    void FormCreate();
+    void FormShow();
+    void FormActivate();
+    void FormClose();
+    void FormDestroy();
+    void ShowSlot(int station);
+    void ShowUDLPictures();
+    void SetStatus(const QString& text);
+    void SetLayoutItemsEnabled(bool on);
+    void SetHint(QWidget* w, const QString& hint);
+    [[nodiscard]] bool IsOnPanel1(const QWidget* w) const;
+
+    TVEK4Environment Environment;
+    bool Panel1Hints = true;
+    bool Closed = false;
+    bool CaptureAvailable = false;
+    int RadioGroupDesignTop = 0;
+};
+
+// Creates the experiment window with no owner, shows it modally and destroys it when it closes.
+void RunVEK4Form(TVEK4Environment environment);
