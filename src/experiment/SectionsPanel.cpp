@@ -167,12 +167,13 @@ TSectionsPanel::TSectionsPanel(QWidget* toolBox, TSectionsHost& host)
         edit->setToolTip(QString::fromUtf8(hint));
         return edit;
     };
-    X1 = dimensionBox(QRect(flat.PictureLeft + NoDimFlatWidthLineCentreX - 29, flat.PictureTop + NoDimFlatWidthLineY - 11,
-                            58, 22),
+    X1 = dimensionBox(QRect(flat.PictureLeft + NoDimFlatWidthLineCentreX - 29,
+                            flat.PictureTop + NoDimFlatWidthLineY - 11, 58, 22),
                       FlatWidthMin, FlatWidthMax, FlatWidthStart, "Enter dimension (Range: 17 - 21 mm)");
-    Y1 = dimensionBox(QRect(flat.PictureLeft + NoDimFlatThicknessLineX + 7, flat.PictureTop + NoDimFlatBarMiddleY - 11,
-                            54, 22),
-                      FlatThicknessMin, FlatThicknessMax, FlatThicknessStart, "Enter dimension (Range: 2.8 - 3.5 mm)");
+    Y1 = dimensionBox(QRect(flat.PictureLeft + NoDimFlatThicknessLineX + 7,
+                            flat.PictureTop + NoDimFlatBarMiddleY - 11, 54, 22),
+                      FlatThicknessMin, FlatThicknessMax, FlatThicknessStart,
+                      "Enter dimension (Range: 2.8 - 3.5 mm)");
     for (TSpinEditFloat* edit : {X1, Y1}) {
         edit->hide();
         edit->setEnabled(false); // the window's modes enable them
@@ -223,17 +224,18 @@ void TSectionsPanel::SectionsComboBoxDrawItem(QPainter& painter, int index, cons
 
 void TSectionsPanel::ApplySelectedSectionMoment() {
     const int n = std::clamp(SectionsComboBox->currentIndex(), 0, SectionCount - 1);
-    Host.Theory().SecondMomentI = SecondMomentToM4(SectionCatalogue[n].SecondMoment);
+    // The flat bar's stored 0.051 is only right for its start dimensions: once the student has changed
+    // them, the curve must follow the dimensions its labels show (the last accepted pair), not the
+    // catalogue. This holds for a pick from the list and for virtual experiments switched on again.
+    Host.Theory().SecondMomentI =
+        n == FlatSectionIndex
+            ? SecondMomentToM4(FlatSectionProperties(AcceptedWidth, AcceptedThickness).SecondMoment)
+            : SecondMomentToM4(SectionCatalogue[n].SecondMoment);
 }
 
 void TSectionsPanel::SectionsComboBoxChange() {
     RadioGroup->FocusGroup();
     ApplySelectedSectionMoment();
-    // The flat bar's stored 0.051 is only right for its start dimensions: once the student has changed
-    // them, the curve must follow the dimensions in the boxes, not the catalogue.
-    if (SectionsComboBox->currentIndex() == FlatSectionIndex)
-        Host.Theory().SecondMomentI =
-            SecondMomentToM4(FlatSectionProperties(AcceptedWidth, AcceptedThickness).SecondMoment);
     Host.Recalculate();
     if (ShowingSectionProperties()) ShowSectionProperties();
 }

@@ -96,7 +96,8 @@ public:
     void DockMaterialControlsInToolBox();
     void DockMaterialControlsInGroup();
 
-    // For the window's mode commands: SecondMomentI from the catalogue entry of the selected section.
+    // For the window's mode commands: SecondMomentI of the selected section, from its catalogue entry, or
+    // for the flat bar from the last accepted dimensions (the moment its labels show).
     void ApplySelectedSectionMoment();
     [[nodiscard]] bool ShowingSectionProperties() const { return RadioGroup->ItemIndex() == 1; }
 
