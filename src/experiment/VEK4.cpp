@@ -498,7 +498,7 @@ void TVEK4Form::FormCreate() {
 }
 
 bool TVEK4Form::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) {
+    if (event->type() == QEvent::WindowActivate && !Closed) {
         // Activated (from the task bar, say) while one of its own modal dialogs is open: that dialog comes
         // forward instead, as a disabled window cannot take the input.
         QWidget* modal = QApplication::activeModalWidget();
@@ -571,7 +571,9 @@ bool TVEK4Form::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TVEK4Form::ShowControlHint(const QString& hint) {
-    QWidget* w = QApplication::widgetAt(QCursor::pos());
+    // The control the pointer entered, disabled ones included.
+    QWidget* w = ApplicationHintSource();
+    if (!w) w = QApplication::widgetAt(QCursor::pos());
     const bool hintsOn = w && (!IsOnPanel1(w) || Panel1Hints);
     StatusPanel1->setText(hintsOn && w->isEnabled() && w->isVisible() ? hint : QString());
 }

@@ -4,16 +4,19 @@
 #include <QEvent>
 #include <QPointer>
 #include <QStatusTipEvent>
+#include <QWidget>
 
 namespace {
 
 class THintFilter final : public QObject {
 public:
     THintHandler Handler;
+    QPointer<QWidget> Source;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::StatusTip && Handler) {
+            Source = qobject_cast<QWidget*>(watched);
             Handler(static_cast<QStatusTipEvent*>(event)->tip());
             return true; // shown once, by the handler, not again by each parent on the way up
         }
@@ -36,4 +39,8 @@ void SetApplicationHintHandler(THintHandler handler) {
 
 bool HasApplicationHintHandler() {
     return Filter && Filter->Handler;
+}
+
+QWidget* ApplicationHintSource() {
+    return Filter ? Filter->Source.data() : nullptr;
 }

@@ -6,8 +6,12 @@
 #include <QString>
 #include <functional>
 
+class QWidget;
+
 using THintHandler = std::function<void(const QString& hint)>;
 
 // Installs the handler (an empty function removes it). Needs the application object.
 void SetApplicationHintHandler(THintHandler handler);
 [[nodiscard]] bool HasApplicationHintHandler();
+// The control whose hint was handed over last (the one the pointer entered), while it exists.
+[[nodiscard]] QWidget* ApplicationHintSource();
