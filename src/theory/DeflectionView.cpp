@@ -1,8 +1,9 @@
 #include "DeflectionView.h"
 
-#include <QLabel>
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 TTheoryImage::TTheoryImage(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -16,13 +17,42 @@ void TTheoryImage::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, Bitmap);
 }
 
+TFittedLabel::TFittedLabel(const QString& text, QWidget* panel, const QRect& design, Qt::Alignment alignment,
+                           TAnchor anchor, int panelWidth)
+    : QLabel(text, panel), DesignRect(design), Anchor(anchor), PanelWidth(panelWidth) {
+    setAlignment(alignment);
+    Fit();
+}
+
+void TFittedLabel::setText(const QString& text) {
+    QLabel::setText(text);
+    Fit();
+}
+
+void TFittedLabel::Fit() {
+    // QLabel's size hint measures the text as it paints it (tabs expanded, margins added).
+    const int width = std::max(DesignRect.width(), sizeHint().width());
+    const int left = Anchor == TAnchor::RightEdge ? DesignRect.right() + 1 - width
+                                                  : std::min(DesignRect.left(), PanelWidth - width);
+    setGeometry(left, DesignRect.top(), width, DesignRect.height());
+    if (!Caption) return;
+    const QRect caption = Caption->Design();
+    const int captionWidth = std::max(caption.width(), Caption->sizeHint().width());
+    Caption->setGeometry(std::min(caption.left(), left - captionWidth), caption.top(), captionWidth,
+                         caption.height());
+}
+
+void TFittedLabel::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange) Fit();
+}
+
 namespace {
 
-QLabel* MakeLabel(QWidget* panel, const QString& text, int x, int y, int w, int h, Qt::Alignment align,
-                  int pixelHeight = 0) {
-    auto* label = new QLabel(text, panel);
-    label->setGeometry(x, y, w, h);
-    label->setAlignment(align);
+TFittedLabel* MakeLabel(QWidget* panel, const char* name, const QString& text, const QRect& design,
+                        Qt::Alignment align, TFittedLabel::TAnchor anchor, int pixelHeight = 0) {
+    auto* label = new TFittedLabel(text, panel, design, align, anchor, TDeflectionView::PanelWidth);
+    label->setObjectName(QLatin1String(name));
     if (pixelHeight > 0) {
         QFont font(QStringLiteral("Arial"));
         font.setPixelSize(pixelHeight);
@@ -34,23 +64,32 @@ QLabel* MakeLabel(QWidget* panel, const QString& text, int x, int y, int w, int 
 } // namespace
 
 TDeflectionView::TDeflectionView(QWidget* panel) : QObject(panel) {
+    using enum TFittedLabel::TAnchor;
     TheoryImage = new TTheoryImage(panel);
     TheoryImage->setGeometry(ImageLeft, ImageTop, ImageWidth, ImageHeight);
+    // The scale labels keep their right edges (x 77) and grow leftwards into the free margin.
     const auto right = Qt::AlignRight | Qt::AlignTop;
-    MaxDeflectionLbl = MakeLabel(panel, QStringLiteral("0"), 55, 353, 23, 13, right, 11);
-    MinDeflectionLbl = MakeLabel(panel, QStringLiteral("-1"), 54, 472, 24, 14, right, 11);
-    Label6 =
-        MakeLabel(panel, QStringLiteral("Theoretical Deflection y (mm)"), 16, 384, 64, 57, Qt::AlignCenter);
+    MaxDeflectionLbl =
+        MakeLabel(panel, "MaxDeflectionLbl", QStringLiteral("0"), {55, 353, 23, 13}, right, RightEdge, 11);
+    MinDeflectionLbl =
+        MakeLabel(panel, "MinDeflectionLbl", QStringLiteral("-1"), {54, 472, 24, 14}, right, RightEdge, 11);
+    Label6 = new QLabel(QStringLiteral("Theoretical Deflection y (mm)"), panel);
+    Label6->setGeometry(16, 384, 64, 57);
+    Label6->setAlignment(Qt::AlignCenter);
     Label6->setWordWrap(true);
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     // Wide enough for the caption, the tab and the value up to the panel's right edge.
-    PositiveDeflectLbl = MakeLabel(panel, QString(), 526, 416, 226, 16, left);
-    NegativeDeflectLbl = MakeLabel(panel, QString(), 526, 440, 226, 16, left);
+    PositiveDeflectLbl =
+        MakeLabel(panel, "PositiveDeflectLbl", QString(), {526, 416, 226, 16}, left, LeftEdge);
+    NegativeDeflectLbl =
+        MakeLabel(panel, "NegativeDeflectLbl", QString(), {526, 440, 226, 16}, left, LeftEdge);
     PositiveDeflectLbl->hide();
     NegativeDeflectLbl->hide();
-    DeflectionLabel =
-        MakeLabel(panel, QStringLiteral("Theoretical deflection on gauge: "), 525, 462, 162, 16, left);
-    DialGaugeDeflection = MakeLabel(panel, QStringLiteral("0.00 mm"), 687, 462, 60, 16, left);
+    DeflectionLabel = MakeLabel(panel, "DeflectionLabel", QStringLiteral("Theoretical deflection on gauge: "),
+                                {525, 462, 162, 16}, left, LeftEdge);
+    DialGaugeDeflection = MakeLabel(panel, "DialGaugeDeflection", QStringLiteral("0.00 mm"),
+                                    {687, 462, 60, 16}, left, LeftEdge);
+    DialGaugeDeflection->Caption = DeflectionLabel;
     ClearDeflectionView();
 }
 

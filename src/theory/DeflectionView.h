@@ -10,7 +10,7 @@
 #include "theory/BeamTheory.h"
 #include "theory/DeflectionPlot.h"
 
-class QLabel;
+#include <QLabel>
 
 // The picture control: paints its bitmap, repainted once per drawing.
 class TTheoryImage final : public QWidget {
@@ -24,6 +24,36 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
+// A label of the view that keeps one edge of its design rectangle and grows from it to its text, so a
+// sign, a digit or a unit is never cut: the scale labels keep their right edge, the readouts their left
+// edge unless the text would run past the panel's right edge, where they stop. It never shrinks below the
+// design size. Set the text through this type: setText hides QLabel's so that the label fits each text.
+class TFittedLabel final : public QLabel {
+    Q_OBJECT
+public:
+    enum class TAnchor { LeftEdge, RightEdge };
+    TFittedLabel(const QString& text, QWidget* panel, const QRect& design, Qt::Alignment alignment,
+                 TAnchor anchor, int panelWidth);
+
+    void setText(const QString& text);
+    // Places the label for its current text and font.
+    void Fit();
+    [[nodiscard]] QRect Design() const { return DesignRect; }
+
+    // The caption on the left of a readout: when the readout has to move left to stay inside the panel and
+    // would reach the caption's text, the caption moves left by as much, so neither covers the other.
+    TFittedLabel* Caption = nullptr;
+
+protected:
+    // A font given later (the window's, inherited from the panel) changes the width of the text.
+    void changeEvent(QEvent* event) override;
+
+private:
+    QRect DesignRect;
+    TAnchor Anchor;
+    int PanelWidth;
+};
+
 class TDeflectionView final : public QObject, public TDeflectionPresenter {
     Q_OBJECT
 public:
@@ -31,6 +61,8 @@ public:
     static constexpr int ImageTop = 353;
     static constexpr int ImageWidth = 366;
     static constexpr int ImageHeight = 136;
+    // The panel that hosts the view (the window's Panel1) is this wide; no label runs past its right edge.
+    static constexpr int PanelWidth = 752;
 
     explicit TDeflectionView(QWidget* panel);
 
@@ -48,13 +80,13 @@ public:
     [[nodiscard]] const TDeflectionDrawing& LastDrawing() const { return Last; }
 
     TTheoryImage* TheoryImage;
-    QLabel* MaxDeflectionLbl;
-    QLabel* MinDeflectionLbl;
+    TFittedLabel* MaxDeflectionLbl;
+    TFittedLabel* MinDeflectionLbl;
     QLabel* Label6;
-    QLabel* PositiveDeflectLbl;
-    QLabel* NegativeDeflectLbl;
-    QLabel* DeflectionLabel;
-    QLabel* DialGaugeDeflection;
+    TFittedLabel* PositiveDeflectLbl;
+    TFittedLabel* NegativeDeflectLbl;
+    TFittedLabel* DeflectionLabel;
+    TFittedLabel* DialGaugeDeflection;
 
 private:
     void Apply(const TDeflectionDrawing& drawing);

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "RecordingPresenter.h"
+#include "platform/DesignFonts.h"
 #include "platform/MessageLayer.h"
 #include "theory/DeflectionView.h"
 
@@ -42,7 +43,27 @@ TBeamLayout ClampedUDL() {
 
 const QString Tab = QStringLiteral("\t");
 
+// The width the label paints its text in: QLabel expands tabs to its own stops (QFontMetrics'
+// horizontalAdvance would count a tab as 80 pixels and overstate the readouts).
+int PaintedTextWidth(const QLabel* label) {
+    return label->fontMetrics()
+        .boundingRect(label->contentsRect(), int(label->alignment()) | Qt::TextExpandTabs, label->text())
+        .width();
+}
+
+// A curve that is zero except at the gauge (station 30) and the free end, metres.
+TDeflectionCurve GaugeAndEnd(float gauge, float end) {
+    TDeflectionCurve c{};
+    c[30] = gauge;
+    c[60] = end;
+    return c;
+}
+
+enum class TDrawingKind { Cantilever, FixedBothEnds, TwoSided, ProppedCantileverLayout };
+
 } // namespace
+
+Q_DECLARE_METATYPE(TDrawingKind)
 
 class TestDeflectionView : public QObject {
     Q_OBJECT
@@ -120,6 +141,110 @@ private slots:
         QCOMPARE(d.BottomScale, bottom);
         QCOMPARE(d.MaxDeflection, topText);
         QCOMPARE(d.MinDeflection, bottomText);
+    }
+
+    // Long scale values and four- to six-digit readouts, as a student reaches them with a soft material, a
+    // thin bar and heavy loads. Each label shows its whole text and keeps its design anchor: the scale
+    // labels their right edge (x 77), the readouts their left edge, or the panel's right edge (752) where
+    // the text would run past it; the gauge readout never covers its caption.
+    void LabelsShowTheirWholeText_data() {
+        QTest::addColumn<TDrawingKind>("kind");
+        QTest::addColumn<float>("largest"); // m; two-sided and fixed both ends
+        QTest::addColumn<float>("smallest");
+        QTest::addColumn<float>("gauge"); // curve value at the gauge, m
+        QTest::addColumn<float>("end");   // curve value at the free end, m
+        QTest::addColumn<QString>("minText");
+        QTest::addColumn<QString>("gaugeText");
+        // Clamp and knife-edge both at 0 mm carry 500 g at 600 mm like a cantilever:
+        // P L^3 / (3 E I) = 4.9033 N x 0.216 m^3 / (3 x 6.9e10 Pa x 5.105e-11 m^4) = 0.1002 m, so the bottom
+        // scale is -100 less half a step.
+        QTest::newRow("clamp and knife-edge at 0 mm, 500 g at 600 mm: -100.5")
+            << TDrawingKind::ProppedCantileverLayout << 0.0f << 0.0f << 0.0f << 0.0f << "-100.5" << QString();
+        // N = round(1992.6 + 0.5) = 1993; the gauge reads -1234.56 to 4 significant digits.
+        QTest::newRow("cantilever, four digits")
+            << TDrawingKind::Cantilever << 0.0f << 0.0f << 1.23456f << 1.9926f << "-1993"
+            << "-1235.00 mm";
+        // N = round(255233.4 + 0.5) = 255234; the readouts 255233.4 and 99987.7 to 4 significant digits.
+        QTest::newRow("cantilever, six digits")
+            << TDrawingKind::Cantilever << 0.0f << 0.0f << 99.9877f << 255.2334f << "-255234"
+            << "-99990.00 mm";
+        // S = 19927 + 0.5, written to 4 significant digits.
+        QTest::newRow("fixed both ends, five digits")
+            << TDrawingKind::FixedBothEnds << 19.9272f << 0.0f << 19.9272f << 0.0f << "-1.993E4"
+            << "-19930.00 mm";
+        // Bottom scale round(-19932.8) = -19933, already below the smallest value.
+        QTest::newRow("two-sided, five digits both ways")
+            << TDrawingKind::TwoSided << 19.9172f << -19.9328f << -19.9328f << 0.0f << "-1.993E4"
+            << "-19930.00 mm";
+    }
+    void LabelsShowTheirWholeText() {
+        QFETCH(TDrawingKind, kind);
+        QFETCH(float, largest);
+        QFETCH(float, smallest);
+        QFETCH(float, gauge);
+        QFETCH(float, end);
+        QFETCH(QString, minText);
+        QFETCH(QString, gaugeText);
+        InstallDesignFontSubstitutes();
+        QWidget panel;
+        panel.resize(752, 491);
+        panel.setFont(QFont(QStringLiteral("Tahoma"), 8)); // the window's font, inherited by the readouts
+        TDeflectionView view(&panel);
+        panel.show();
+        // Start from long texts, so a label that does not shrink back is seen too.
+        view.ShowCantileverDeflection(GaugeAndEnd(-99.9877f, 255.2334f), 30);
+        switch (kind) {
+        case TDrawingKind::Cantilever:
+            view.ShowCantileverDeflection(GaugeAndEnd(gauge, end), 30);
+            break;
+        case TDrawingKind::FixedBothEnds:
+            view.ShowFixedBothEndsDeflection(GaugeAndEnd(gauge, end), largest, 30);
+            break;
+        case TDrawingKind::TwoSided:
+            view.ShowTwoSidedDeflection(GaugeAndEnd(gauge, end), largest, smallest, 30);
+            break;
+        case TDrawingKind::ProppedCantileverLayout: {
+            TBeamLayout layout;
+            layout.LeftClamp = true;
+            layout.KnifeEdge1 = true;
+            layout.KnifeEdge1Station = 0;
+            layout.UpdateKnifeEdgeOrder();
+            layout.HangerSlots[60].Mass = 500;
+            TBeamTheory theory;
+            theory.Recalculate(layout, view);
+            break;
+        }
+        }
+        QCOMPARE(view.MinDeflectionLbl->text(), minText);
+        if (!gaugeText.isEmpty()) QCOMPARE(view.DialGaugeDeflection->text(), gaugeText);
+        view.PositiveDeflectLbl->show();
+        view.NegativeDeflectLbl->show();
+        TFittedLabel* caption = view.DeflectionLabel;
+        for (const TFittedLabel* label :
+             {view.MaxDeflectionLbl, view.MinDeflectionLbl, view.PositiveDeflectLbl, view.NegativeDeflectLbl,
+              caption, view.DialGaugeDeflection}) {
+            const QString what = label->objectName() + QStringLiteral(" \"") + label->text() +
+                                 QStringLiteral("\" at ") + QString::number(label->x()) +
+                                 QStringLiteral(" width ") + QString::number(label->width());
+            QVERIFY2(PaintedTextWidth(label) <= label->contentsRect().width(), qPrintable(what));
+            QVERIFY2(label->x() >= 0 && label->geometry().right() < 752, qPrintable(what));
+            QCOMPARE(label->y(), label->Design().y());
+            if (label == caption && label->x() != label->Design().x())
+                // Moved left just enough for a readout that reached the panel's edge.
+                QCOMPARE(label->geometry().right() + 1, view.DialGaugeDeflection->x());
+            else if (label->alignment() & Qt::AlignRight)
+                QCOMPARE(label->geometry().right(), label->Design().right());
+            else if (label->Design().left() + label->width() <= 752)
+                QCOMPARE(label->x(), label->Design().x());
+            else
+                QCOMPARE(label->geometry().right(), 751);
+        }
+        // The readout starts after its caption's text.
+        const int captionTextRight = caption->x() + PaintedTextWidth(caption);
+        QVERIFY2(captionTextRight <= view.DialGaugeDeflection->x(),
+                 qPrintable(QString("caption ends %1, readout starts %2")
+                                .arg(captionTextRight)
+                                .arg(view.DialGaugeDeflection->x())));
     }
 
     void EmptyBeamOnTheWidget() {

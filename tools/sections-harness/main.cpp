@@ -125,6 +125,21 @@ int main(int argc, char** argv) {
     toolBox->grab().save(dir.filePath(QStringLiteral("toolbox-beam-tools-after.png")));
     window.grab().save(dir.filePath(QStringLiteral("window.png")));
 
+    // The scale labels and readouts with the longest values a student reaches (a soft "other" material,
+    // heavy loads): five digits on both sides, and six at a cantilever's free end.
+    host.View->VirtualExperiments = true;
+    host.View->DeflectionLabel->show();
+    TDeflectionCurve curve{};
+    curve[30] = -19.9328f;
+    host.View->ShowTwoSidedDeflection(curve, 19.9172f, -19.9328f, 30);
+    QApplication::processEvents();
+    panel->grab().save(dir.filePath(QStringLiteral("deflection-labels-two-sided.png")));
+    curve[30] = 99.9877f;
+    curve[60] = 255.2334f;
+    host.View->ShowCantileverDeflection(curve, 30);
+    QApplication::processEvents();
+    panel->grab().save(dir.filePath(QStringLiteral("deflection-labels-cantilever.png")));
+
     QStringList names = {QStringLiteral("DimFlat"), QStringLiteral("NoDimFlat"), QStringLiteral("mUnits"),
                          QStringLiteral("mmUnits")};
     for (int i = 0; i < SectionCount; ++i) {
