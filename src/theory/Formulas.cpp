@@ -1,6 +1,8 @@
 #include "Formulas.h"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -115,6 +117,50 @@ TCurveResult ProppedCantileverCurve(int n, int p, const TStationLoads& loads, fl
     return r;
 }
 
+namespace {
+
+// A point load on an overhang of the two-knife-edge beam, hanging at Arm metres beyond the support it is
+// nearest to. Between itself and that support the overhang bends as a cantilever built in at a support that
+// the span lets rotate; beyond the load it runs straight on with the slope it has at the load.
+struct TOverhangLoad {
+    int Station = 0;
+    double Arm = 0.0;    // a on the left, c on the right, m
+    double P = 0.0;      // N
+    double Slope = 0.0;  // -P a (3a + 2L)/(6EI): the overhang's slope at the load, upward positive outwards
+    float AtLoad = 0.0f; // the deflection at the load itself, -P a^2 (a + L)/(3EI), as stored
+};
+
+// Deflection (upward positive) at distance d from the support, between the support and the load (d <= a):
+//   -P d (3 a d - d^2 + 2 a L)/(6EI)
+double BetweenSupportAndLoad(const TOverhangLoad& load, double d, double L, double EI) {
+    return -load.P * d * (3.0 * load.Arm * d - d * d + 2.0 * load.Arm * L) / (6.0 * EI);
+}
+
+TOverhangLoad OverhangLoad(int station, int grams, double arm, double L, double EI) {
+    TOverhangLoad load{station, arm, Force(grams)};
+    load.Slope = -load.P * arm * (3.0 * arm + 2.0 * L) / (6.0 * EI);
+    load.AtLoad = static_cast<float>(BetweenSupportAndLoad(load, arm, L, EI));
+    return load;
+}
+
+// The direct terms of the overhang's own loads that lie between the point and the support. The first is
+// assigned rather than added, so that a single overhang load gives the very same float as it always has
+// (even the sign of a zero at the support).
+template <class TBetween>
+float DirectOverhangTerms(const std::vector<TOverhangLoad>& loads, TBetween between) {
+    float y = 0.0f;
+    bool first = true;
+    for (const TOverhangLoad& load : loads) {
+        const std::optional<double> term = between(load);
+        if (!term) continue;
+        y = first ? static_cast<float>(*term) : static_cast<float>(y + *term);
+        first = false;
+    }
+    return y;
+}
+
+} // namespace
+
 TCurveResult SimplySupportedCurve(int n, int leftEnd, int s1, int s2, const TStationLoads& loads, float w,
                                   float E, float I) {
     TCurveResult r;
@@ -122,44 +168,39 @@ TCurveResult SimplySupportedCurve(int n, int leftEnd, int s1, int s2, const TSta
     const double EI = double(E) * double(I);
     const double L = Metres(s2 - s1);
 
-    // The overhang loads that enter: nearest the left support, farthest out on the right.
-    int kL = -1;
-    for (int k = leftEnd; k < s1; ++k)
-        if (loads[k] > 0) kL = k;
-    int kR = -1;
+    // Every overhang load enters, each superposed on the others: a load beyond another adds its own bending
+    // to the straight run the nearer one leaves. Left: stations leftEnd..s1-1, nearest the support first.
+    // Right: stations s2..n-1 (a load over the support has no arm and adds nothing).
+    std::vector<TOverhangLoad> left, right;
+    for (int k = s1 - 1; k >= leftEnd; --k)
+        if (loads[k] > 0) left.push_back(OverhangLoad(k, loads[k], Metres(s1 - k), L, EI));
     for (int k = s2; k < n; ++k)
-        if (loads[k] > 0) kR = k;
-    const double a = kL >= 0 ? Metres(s1 - kL) : 0.0;
-    const double PL = kL >= 0 ? Force(loads[kL]) : 0.0;
-    const double c = kR >= 0 ? Metres(kR - s2) : 0.0;
-    const double PR = kR >= 0 ? Force(loads[kR]) : 0.0;
+        if (loads[k] > 0) right.push_back(OverhangLoad(k, loads[k], Metres(k - s2), L, EI));
 
-    const double thetaL = kL >= 0 ? -PL * a * (3.0 * a + 2.0 * L) / (6.0 * EI) : 0.0;
-    const double thetaR = kR >= 0 ? -PR * c * (3.0 * c + 2.0 * L) / (6.0 * EI) : 0.0;
     const double thetaU = w > 0.0f ? double(w) * L * L * L / (24.0 * EI) : 0.0;
 
-    // Left overhang, walked from the support outwards so that yL is known before the stations beyond kL.
-    float yL = 0.0f;
+    // Left overhang, d = (s1 - i)/100 from the support.
     for (int i = s1 - 1; i >= leftEnd; --i) {
         const double d = Metres(s1 - i);
-        float y = 0.0f;
-        if (kL >= 0 && i >= kL) {
-            y = static_cast<float>(-PL * d * (3.0 * a * d - d * d + 2.0 * a * L) / (6.0 * EI));
-            if (i == kL) yL = y;
-        }
+        float y = DirectOverhangTerms(left, [&](const TOverhangLoad& h) -> std::optional<double> {
+            if (i < h.Station) return std::nullopt;
+            return BetweenSupportAndLoad(h, d, L, EI);
+        });
         for (int k = s1; k <= s2; ++k) {
             if (loads[k] <= 0) continue;
             const double u = Metres(k - s1);
             const double v = Metres(s2 - k);
             y += Force(loads[k]) * u * v * d * (L + v) / (6.0 * EI * L);
         }
-        if (kL >= 0 && i < kL) y += double(yL) + thetaL * Metres(kL - i);
+        for (const TOverhangLoad& h : left)
+            if (i < h.Station) y += double(h.AtLoad) + h.Slope * Metres(h.Station - i);
         if (w > 0.0f) y += d * thetaU;
-        if (kR >= 0) y -= PR * c * L * d / (6.0 * EI);
+        for (const TOverhangLoad& h : right)
+            y -= h.P * h.Arm * L * d / (6.0 * EI);
         r.Curve[i] = y;
     }
 
-    // The span between the supports.
+    // The span between the supports, x' = (i - s1)/100 from the left one and r = (s2 - i)/100 from the right.
     for (int i = s1; i < s2; ++i) {
         const double xp = Metres(i - s1);
         const double rr = Metres(s2 - i);
@@ -174,30 +215,32 @@ TCurveResult SimplySupportedCurve(int n, int leftEnd, int s1, int s2, const TSta
             const double v = Metres(s2 - k);
             y -= Force(loads[k]) * v * xp * (L * L - xp * xp - v * v) / (6.0 * EI * L);
         }
-        if (kL >= 0) y += PL * a * xp * rr * (2.0 * L - xp) / (6.0 * EI * L);
-        if (kR >= 0) y += PR * c * xp * rr * (L + xp) / (6.0 * EI * L);
+        for (const TOverhangLoad& h : left)
+            y += h.P * h.Arm * xp * rr * (2.0 * L - xp) / (6.0 * EI * L);
+        for (const TOverhangLoad& h : right)
+            y += h.P * h.Arm * xp * rr * (L + xp) / (6.0 * EI * L);
         if (w > 0.0f) y += double(w) * xp * (2.0 * L * xp * xp - xp * xp * xp - L * L * L) / (24.0 * EI);
         r.Curve[i] = y;
     }
 
-    // Right overhang, from the support outwards.
-    float yR = 0.0f;
+    // Right overhang, e = (i - s2)/100 from the support.
     for (int i = s2; i < n; ++i) {
         const double e = Metres(i - s2);
-        float y = 0.0f;
-        if (kR >= 0 && i <= kR) {
-            y = static_cast<float>(-PR * e * (3.0 * c * e - e * e + 2.0 * c * L) / (6.0 * EI));
-            if (i == kR) yR = y;
-        }
+        float y = DirectOverhangTerms(right, [&](const TOverhangLoad& h) -> std::optional<double> {
+            if (i > h.Station) return std::nullopt;
+            return BetweenSupportAndLoad(h, e, L, EI);
+        });
         for (int k = s1; k <= s2; ++k) {
             if (loads[k] <= 0) continue;
             const double u = Metres(k - s1);
             const double v = Metres(s2 - k);
             y += Force(loads[k]) * u * v * e * (L + u) / (6.0 * EI * L);
         }
-        if (kR >= 0 && i > kR) y += double(yR) + thetaR * Metres(i - kR);
+        for (const TOverhangLoad& h : right)
+            if (i > h.Station) y += double(h.AtLoad) + h.Slope * Metres(i - h.Station);
         if (w > 0.0f) y += e * thetaU;
-        if (kL >= 0) y -= PL * a * L * e / (6.0 * EI);
+        for (const TOverhangLoad& h : left)
+            y -= h.P * h.Arm * L * e / (6.0 * EI);
         r.Curve[i] = y;
     }
     TakeExtremes(r);

@@ -60,9 +60,13 @@ struct TCurveResult {
                                                   const TStationLoads& loads, float w, float E, float I);
 
 // Two knife-edges at s1 < s2 with overhangs, upward positive; span L = (s2 - s1)/100, UDL on the span only.
-// Only the overhang load nearest the left support (kL, at distance a) and the right-overhang load farthest
-// out (kR, at distance c) enter. Span loads sit at u = (k - s1)/100 from the left support and
-// v = (s2 - k)/100 from the right one; a load exactly over a support adds nothing.
+// Span loads sit at u = (k - s1)/100 from the left support and v = (s2 - k)/100 from the right one; a load
+// exactly over a support adds nothing. Every overhang load enters, superposed: a load P at arm a beyond its
+// support turns the support by P a L/(3EI) and so tilts the span and the other overhang, and bends its own
+// overhang (distance d from the support) by
+//   -P d (3ad - d^2 + 2aL)/(6EI)                  for d <= a (tip of a lone load: -P a^2 (a + L)/(3EI))
+//   y(a) - P a (3a + 2L)/(6EI) (d - a)            for d > a (straight beyond the load)
+// The placement rules allow one weight per overhang, but moving a knife-edge later can leave several there.
 // Returns all zeros when s2 <= s1 (no span to bend over).
 [[nodiscard]] TCurveResult SimplySupportedCurve(int stationCount, int leftEnd, int leftSupport,
                                                 int rightSupport, const TStationLoads& loads, float w,

@@ -163,6 +163,39 @@ private slots:
         QVERIFY(theory.StationDeflection[0] > 0.0f);
     }
 
+    // Weights hung on a beam on knife-edges at 10 and 50 (100 g at 5, 300 g at 15), then the left knife-edge
+    // moved to 20: both weights are now on the left overhang, and both bend it.
+    // By hand, superposing the textbook overhang results (span L = 0.3 m, EI = 6.9e10 x 5.105e-11 = 3.5224
+    // N m^2; a load P at arm a beyond a support deflects its tip by P a^2 (L + a)/(3EI) and leaves the
+    // overhang beyond it straight with slope P a (3a + 2L)/(6EI)); the end of the beam is 0.20 m out:
+    //   100 g at 5:  P = 0.980665 N, a = 0.15: 0.9807 x 0.0225 x 0.45/10.567 = 0.940 mm at the load,
+    //                slope 0.9807 x 0.15 x 1.05/21.134 = 7.308e-3, over 0.05 m: 0.365 mm; together 1.305 mm
+    //   300 g at 15: P = 2.941995 N, a = 0.05: 2.942 x 0.0025 x 0.35/10.567 = 0.244 mm at the load,
+    //                slope 2.942 x 0.05 x 0.75/21.134 = 5.220e-3, over 0.15 m: 0.783 mm; together 1.027 mm
+    // so the end of the beam is 2.33 mm down (counting the 300 g alone gave -1.03 mm).
+    void SeveralWeightsOnAnOverhangAllCount() {
+        TBeamLayout layout;
+        layout.KnifeEdge1 = layout.KnifeEdge2 = true;
+        layout.KnifeEdge1Station = 20;
+        layout.KnifeEdge2Station = 50;
+        layout.UpdateKnifeEdgeOrder();
+        layout.HangerSlots[5].Mass = 100;
+        layout.HangerSlots[15].Mass = 300;
+        TBeamTheory theory;
+        TRecordingPresenter view;
+        theory.Recalculate(layout, view);
+        QCOMPARE(view.Last, TCall::TwoSided);
+        const double tip = theory.DisplayedDeflectionMm(0);
+        QVERIFY2(std::fabs(tip - -2.332) <= 0.002, qPrintable(QString::number(tip, 'f', 4)));
+        QVERIFY2(std::fabs(theory.Smallest * 1000.0 - -2.332) <= 0.002,
+                 qPrintable(QString::number(theory.Smallest)));
+        // At the 300 g hanger, d = 0.05 m from the support: its own 0.244 mm, plus the 100 g load's bending
+        // between itself and the support, P d (3ad - d^2 + 2aL)/(6EI) = 0.9807 x 0.05 x (0.0225 - 0.0025 +
+        // 0.09)/21.134 = 0.255 mm: 0.499 mm down.
+        const double at15 = theory.DisplayedDeflectionMm(15);
+        QVERIFY2(std::fabs(at15 - -0.499) <= 0.002, qPrintable(QString::number(at15, 'f', 4)));
+    }
+
     void StiffnessScalesTheCurve() {
         // Deflection is inversely proportional to E I.
         TBeamLayout layout;
