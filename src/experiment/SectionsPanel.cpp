@@ -8,6 +8,8 @@
 #include <QStyleOptionComboBox>
 #include <QStyledItemDelegate>
 #include <QToolButton>
+#include <algorithm>
+#include <utility>
 
 #include "theory/SectionDrawings.h"
 #include "widgets/SpinEditFloat.h"
@@ -68,6 +70,62 @@ QLabel* MakeLabel(const QString& text, QWidget* parent, QPoint place) {
     return label;
 }
 
+// One line of the theoretical values: a caption up to its colon, then the value ("Area of section:
+// 60.58 mm²"). The text is kept as designed, whose tab and runs of spaces lined the values up in the
+// design's font only; here the value is painted at one column, just past the widest caption, so the three
+// values line up in any font.
+class TValueLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    // The value column, pixels from the label's left: the widest caption and a space.
+    [[nodiscard]] int ValueColumn() const {
+        int widest = 0;
+        for (const char* caption : {"Neutral Axis, Y:", "2nd moment of area:", "Area of section:"})
+            widest = std::max(widest, fontMetrics().horizontalAdvance(QString::fromLatin1(caption)));
+        return widest + fontMetrics().horizontalAdvance(QChar(' '));
+    }
+
+    QSize sizeHint() const override {
+        const QSize plain = QLabel::sizeHint();
+        const auto [caption, value] = Split();
+        if (value.isEmpty()) return plain;
+        const int width = std::max(ValueColumn(), fontMetrics().horizontalAdvance(caption)) +
+                          fontMetrics().horizontalAdvance(value);
+        return {width + contentsMargins().left() + contentsMargins().right(), plain.height()};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        const auto [caption, value] = Split();
+        if (value.isEmpty()) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        QPainter painter(this);
+        const QRect area = contentsRect();
+        const int flags = Qt::AlignLeft | Qt::AlignVCenter;
+        style()->drawItemText(&painter, area, flags, palette(), isEnabled(), caption, foregroundRole());
+        style()->drawItemText(&painter, area.adjusted(ValueColumn(), 0, 0, 0), flags, palette(), isEnabled(),
+                              value, foregroundRole());
+    }
+
+private:
+    [[nodiscard]] std::pair<QString, QString> Split() const {
+        const QString all = text();
+        const int colon = all.indexOf(QChar(':'));
+        if (colon < 0) return {all, QString()};
+        return {all.left(colon + 1), all.mid(colon + 1).trimmed()};
+    }
+};
+
+QLabel* MakeValueLabel(QWidget* parent, QPoint place) {
+    auto* label = new TValueLabel(parent);
+    label->move(place);
+    return label;
+}
+
 } // namespace
 
 TSectionsComboBox::TSectionsComboBox(QWidget* parent) : QComboBox(parent) {
@@ -113,9 +171,9 @@ TSectionsPanel::TSectionsPanel(QWidget* toolBox, TSectionsHost& host)
     GroupValues = new QGroupBox(QStringLiteral(" Theoretical values:"), toolBox);
     GroupValues->setGeometry(QRect(GroupValuesPlace, QSize(205, 132)));
     GroupValues->hide();
-    NeutralAxisLabel = MakeLabel(QString(), GroupValues, {8, 20});
-    MomentOfAreaLabel = MakeLabel(QString(), GroupValues, {8, 40});
-    AreaLabel = MakeLabel(QString(), GroupValues, {8, 60});
+    NeutralAxisLabel = MakeValueLabel(GroupValues, {8, 20});
+    MomentOfAreaLabel = MakeValueLabel(GroupValues, {8, 40});
+    AreaLabel = MakeValueLabel(GroupValues, {8, 60});
     PowerOfLabel = MakeLabel(QString(), GroupValues, {150, 36});
     QFont small = PowerOfLabel->font();
     small.setPointSizeF(small.pointSizeF() * 0.75);

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStringList>
 #include <cmath>
 
 #include "theory/Sections.h"
@@ -17,6 +18,29 @@ QFont DrawingFont(int pixelSize) {
     font.setPixelSize(pixelSize);
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
+}
+
+// While set, drawings note where their texts and dimensions go and leave the texts out (see
+// SectionDrawingParts).
+TDrawingParts* Recording = nullptr;
+
+constexpr int PointGap = 1;
+
+// The text cut around each decimal point: "1.91" gives "1", ".", "91".
+QStringList Runs(const QString& text) {
+    QStringList runs;
+    QString run;
+    for (const QChar c : text) {
+        if (c == QChar('.')) {
+            if (!run.isEmpty()) runs << run;
+            runs << QStringLiteral(".");
+            run.clear();
+        } else {
+            run += c;
+        }
+    }
+    if (!run.isEmpty()) runs << run;
+    return runs;
 }
 
 // Draws on a white picture with one-pixel black lines and no anti-aliasing, so the drawing stays a clean
@@ -76,19 +100,44 @@ public:
         }
     }
 
-    void Text(const QRect& box, int flags, const QString& text) { Painter.drawText(box, flags, text); }
+    // Writes the text in the box. A decimal point gets a clear pixel on each side: at this size it is a
+    // single pixel, and without the gaps "1.91" reads as "191".
+    void Text(const QRect& box, int flags, const QString& text) {
+        const int w = TextWidth(text);
+        int x = box.left();
+        if (flags & Qt::AlignRight)
+            x = box.right() + 1 - w;
+        else if (flags & Qt::AlignHCenter)
+            x = box.left() + (box.width() - w) / 2;
+        if (Recording) {
+            Recording->Texts.push_back(QRect(x, box.top(), w, box.height()));
+            return;
+        }
+        const int vertical = flags & Qt::AlignVertical_Mask;
+        const QFontMetrics metrics(Painter.font());
+        for (const QString& run : Runs(text)) {
+            const bool point = run == QLatin1String(".");
+            if (point) x += PointGap;
+            Painter.drawText(QRect(x, box.top(), metrics.horizontalAdvance(run) + 1, box.height()),
+                             Qt::AlignLeft | vertical, run);
+            x += metrics.horizontalAdvance(run) + (point ? PointGap : 0);
+        }
+    }
     [[nodiscard]] int TextWidth(const QString& text) const {
-        return QFontMetrics(Painter.font()).horizontalAdvance(text);
+        const QFontMetrics metrics(Painter.font());
+        return metrics.horizontalAdvance(text) + 2 * PointGap * int(text.count(QChar('.')));
     }
 
     // A horizontal dimension between x1 and x2 on the row y, the value centred above the line (below it when
-    // below is set). Short dimensions get their arrows from outside and the value beside them.
-    void DimensionH(int x1, int x2, int y, const QString& text, bool below = false) {
+    // below is set). Short dimensions get their arrows from outside and the value beside them, after the
+    // right arrow (before the left one when textLeft is set).
+    void DimensionH(int x1, int x2, int y, const QString& text, bool below = false, bool textLeft = false) {
         const int w = TextWidth(text);
         if (x2 - x1 >= 16) {
             Line(x1, y, x2, y);
             Arrow(x1, y, -1, 0);
             Arrow(x2, y, 1, 0);
+            Record(QRect(x1, y - 2, x2 - x1 + 1, 5));
             if (!text.isEmpty())
                 Text(QRect((x1 + x2) / 2 - w / 2 - 1, below ? y + 2 : y - 11, w + 2, 10), Qt::AlignCenter,
                      text);
@@ -96,26 +145,30 @@ public:
             Line(x1 - 7, y, x2 + 7, y);
             Arrow(x1, y, 1, 0);
             Arrow(x2, y, -1, 0);
+            Record(QRect(x1 - 7, y - 2, x2 - x1 + 15, 5));
             if (!text.isEmpty())
-                Text(QRect(x2 + 9, y - 5, w + 2, 10), Qt::AlignLeft | Qt::AlignVCenter, text);
+                Text(textLeft ? QRect(x1 - 10 - w, y - 5, w, 10) : QRect(x2 + 10, y - 5, w, 10),
+                     Qt::AlignLeft | Qt::AlignVCenter, text);
         }
     }
 
     // A vertical dimension between y1 and y2 on the column x, the value to its right (left when left is set).
     void DimensionV(int y1, int y2, int x, const QString& text, bool left = false) {
         const int w = TextWidth(text);
-        const QRect box = left ? QRect(x - w - 4, (y1 + y2) / 2 - 5, w + 2, 10)
-                               : QRect(x + 3, (y1 + y2) / 2 - 5, w + 2, 10);
+        const QRect box =
+            left ? QRect(x - w - 5, (y1 + y2) / 2 - 5, w, 10) : QRect(x + 4, (y1 + y2) / 2 - 5, w, 10);
         if (y2 - y1 >= 16) {
             Line(x, y1, x, y2);
             Arrow(x, y1, 0, -1);
             Arrow(x, y2, 0, 1);
+            Record(QRect(x - 2, y1, 5, y2 - y1 + 1));
         } else {
             Line(x, y1 - 7, x, y2 + 7);
             Arrow(x, y1, 0, 1);
             Arrow(x, y2, 0, -1);
+            Record(QRect(x - 2, y1 - 7, 5, y2 - y1 + 15));
         }
-        if (!text.isEmpty()) Text(box, (left ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, text);
+        if (!text.isEmpty()) Text(box, Qt::AlignLeft | Qt::AlignVCenter, text);
     }
 
     // Extension lines run from two pixels off the feature to three pixels past the dimension line.
@@ -136,6 +189,10 @@ public:
             x += run;
             ++part;
         }
+    }
+
+    void Record(const QRect& dimension) {
+        if (Recording) Recording->Dimensions.push_back(dimension);
     }
 
     QImage Finish() {
@@ -180,46 +237,51 @@ QImage DrawFlat(bool withNumbers) {
 }
 
 QImage DrawUpright() {
-    TDrafter d({77, 99}, 3.6, 36, 16);
+    TDrafter d({77, 99}, 3.6, 41, 16);
     d.Section(SectionShape(1));
     const int x1 = d.X(0), x2 = d.X(3.18), top = d.Y(0), bottom = d.Y(19.05);
+    // The thickness's value goes on the left, where the picture has room for it.
     d.ExtensionV(x1, top, 9);
     d.ExtensionV(x2, top, 9);
-    d.DimensionH(x1, x2, 9, QStringLiteral("3.18"));
-    d.ExtensionH(top, x1, 26);
-    d.ExtensionH(bottom, x1, 26);
-    d.DimensionV(top, bottom, 26, QStringLiteral("19.05"), true);
-    NeutralAxisDepth(d, 9.525, 56, x2);
-    d.NeutralAxis(d.Y(9.525), 30, 56);
+    d.DimensionH(x1, x2, 9, QStringLiteral("3.18"), false, true);
+    d.ExtensionH(top, x1, x1 - 10);
+    d.ExtensionH(bottom, x1, x1 - 10);
+    d.DimensionV(top, bottom, x1 - 10, QStringLiteral("19.05"), true);
+    NeutralAxisDepth(d, 9.525, x2 + 9, x2);
+    d.NeutralAxis(d.Y(9.525), x1 - 6, x2 + 9);
     return d.Finish();
 }
 
 QImage DrawInvertedT() {
-    TDrafter d({113, 116}, 5, 24, 22);
+    // 4.5 pixels to the mm leaves room for the height's value on the left and the flange's on the right.
+    TDrafter d({113, 116}, 4.5, 28, 24);
     d.Section(SectionShape(2));
     const double t = 2.87, stemLeft = (12 - t) / 2, stemRight = stemLeft + t;
     const int left = d.X(0), right = d.X(12), top = d.Y(0), bottom = d.Y(12);
     // The stem's thickness above it, the flange's width below.
-    d.ExtensionV(d.X(stemLeft), top, 13);
-    d.ExtensionV(d.X(stemRight), top, 13);
-    d.DimensionH(d.X(stemLeft), d.X(stemRight), 13, Mm(t));
+    d.ExtensionV(d.X(stemLeft), top, top - 9);
+    d.ExtensionV(d.X(stemRight), top, top - 9);
+    d.DimensionH(d.X(stemLeft), d.X(stemRight), top - 9, Mm(t));
     d.ExtensionV(left, bottom, bottom + 9);
     d.ExtensionV(right, bottom, bottom + 9);
     d.DimensionH(left, right, bottom + 9, QStringLiteral("12"), true);
-    // The height on the left, the flange's thickness and the neutral axis depth on the right.
-    d.ExtensionH(top, d.X(stemLeft), 13);
-    d.ExtensionH(bottom, left, 13);
-    d.DimensionV(top, bottom, 13, QStringLiteral("12"), true);
+    // The height on the far left, the neutral axis depth in the free space beside the stem, the flange's
+    // thickness on the right: each dimension on its own line.
+    const int heightColumn = left - 11, depthColumn = (heightColumn + d.X(stemLeft)) / 2;
+    d.ExtensionH(top, d.X(stemLeft), heightColumn);
+    d.ExtensionH(bottom, left, heightColumn);
+    d.DimensionV(top, bottom, heightColumn, QStringLiteral("12"), true);
+    d.DimensionV(top, d.Y(7.97), depthColumn, QStringLiteral("Y"));
     d.ExtensionH(d.Y(12 - t), right, right + 7);
     d.ExtensionH(bottom, right, right + 7);
     d.DimensionV(d.Y(12 - t), bottom, right + 7, Mm(t));
-    NeutralAxisDepth(d, 7.97, right + 7, d.X(stemRight));
-    d.NeutralAxis(d.Y(7.97), left - 6, right + 7);
+    d.NeutralAxis(d.Y(7.97), heightColumn + 5, right + 3);
     return d.Finish();
 }
 
 // The H, I and U sections and the box share one arrangement: width above (or below), height on the left,
-// a wall thickness in the first column on the right, the neutral axis depth in the second.
+// a wall thickness in the first column on the right, the neutral axis depth in the second. Where the wall
+// thickness lies beside the depth (the H's web), the second column keeps clear of its value.
 QImage DrawTwelve(int index, QSize size, double scale) {
     TDrafter d(size, scale, 26, 22);
     const TSectionShape shape = SectionShape(index);
@@ -227,7 +289,8 @@ QImage DrawTwelve(int index, QSize size, double scale) {
     const double w = 1.88;
     const double side = shape.Width;
     const int left = d.X(0), right = d.X(side), top = d.Y(0), bottom = d.Y(side);
-    const int column1 = right + 8, column2 = column1 + 24;
+    const int column1 = right + 8;
+    const int column2 = index == 3 ? column1 + 4 + d.TextWidth(Mm(w)) + 4 : column1 + 12;
     const bool widthBelow = index == 5; // the U's top is open: its wall thickness goes on top
     const int widthLine = widthBelow ? bottom + 9 : 13;
     d.ExtensionV(left, widthBelow ? bottom : top, widthLine);
@@ -246,10 +309,10 @@ QImage DrawTwelve(int index, QSize size, double scale) {
         d.ExtensionH(d.Y(6 + w / 2), d.X(side - w), column1);
         d.DimensionV(d.Y(6 - w / 2), d.Y(6 + w / 2), column1, Mm(w));
         break;
-    case 4: // I: the flange's thickness on the right, the web's below
-        d.ExtensionH(d.Y(w), right, column1);
-        d.ExtensionH(top, right, column1);
-        d.DimensionV(top, d.Y(w), column1, Mm(w));
+    case 4: // I: the bottom flange's thickness on the right, clear of the depth; the web's below
+        d.ExtensionH(d.Y(side - w), right, column1);
+        d.ExtensionH(bottom, right, column1);
+        d.DimensionV(d.Y(side - w), bottom, column1, Mm(w));
         d.ExtensionV(d.X(6 - w / 2), d.Y(side - w), bottom + 9);
         d.ExtensionV(d.X(6 + w / 2), d.Y(side - w), bottom + 9);
         d.DimensionH(d.X(6 - w / 2), d.X(6 + w / 2), bottom + 9, Mm(w), true);
@@ -263,12 +326,12 @@ QImage DrawTwelve(int index, QSize size, double scale) {
         d.ExtensionH(bottom, right, column1);
         d.DimensionV(d.Y(side - w), bottom, column1, Mm(w));
         break;
-    case 6: { // box: the wall's thickness on the right
+    case 6: { // box: the bottom wall's thickness on the right, clear of the depth
         na = 5.0;
         const double t = 1.86;
-        d.ExtensionH(d.Y(t), d.X(side - t), column1);
-        d.ExtensionH(top, right, column1);
-        d.DimensionV(top, d.Y(t), column1, Mm(t));
+        d.ExtensionH(d.Y(side - t), d.X(side - t), column1);
+        d.ExtensionH(bottom, right, column1);
+        d.DimensionV(d.Y(side - t), bottom, column1, Mm(t));
         break;
     }
     default:
@@ -278,7 +341,7 @@ QImage DrawTwelve(int index, QSize size, double scale) {
     if (index == 3) {
         // The H's web thickness is written on the neutral axis: the chain line breaks around the value.
         d.NeutralAxis(d.Y(na), left - 6, column1);
-        d.NeutralAxis(d.Y(na), column1 + 5 + d.TextWidth(Mm(w)), column2);
+        d.NeutralAxis(d.Y(na), column1 + 4 + d.TextWidth(Mm(w)) + 2, column2);
     } else {
         d.NeutralAxis(d.Y(na), left - 6, column2);
     }
@@ -400,7 +463,7 @@ QImage SectionBitmap(const QString& name) {
     if (name == QLatin1String(FlatDrawingWithoutDimensions)) return DrawFlat(false);
     if (name == QLatin1String("DimUpright")) return DrawUpright();
     if (name == QLatin1String("DimT")) return DrawInvertedT();
-    if (name == QLatin1String("DimH")) return DrawTwelve(3, {130, 117}, 5);
+    if (name == QLatin1String("DimH")) return DrawTwelve(3, {130, 117}, 4.75);
     if (name == QLatin1String("DimI")) return DrawTwelve(4, {155, 114}, 6);
     if (name == QLatin1String("DimU")) return DrawTwelve(5, {133, 119}, 5.5);
     if (name == QLatin1String("DimBox")) return DrawTwelve(6, {159, 117}, 7);
@@ -408,6 +471,14 @@ QImage SectionBitmap(const QString& name) {
     if (name == QLatin1String("mUnits")) return DrawUnits(true);
     if (name == QLatin1String("mmUnits")) return DrawUnits(false);
     return {};
+}
+
+TDrawingParts SectionDrawingParts(const QString& name) {
+    TDrawingParts parts;
+    Recording = &parts;
+    parts.Lines = SectionBitmap(name);
+    Recording = nullptr;
+    return parts;
 }
 
 QSize SectionBitmapSize(const QString& name) {

@@ -8,11 +8,21 @@
 // and "mUnits", "mmUnits".
 
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <QString>
+#include <vector>
 
 // The named picture, or a null image for an unknown name.
 [[nodiscard]] QImage SectionBitmap(const QString& name);
+// A dimensioned drawing taken apart, to check that it reads at 100 %: the picture without its texts, the
+// box each text is written in, and the box of each dimension's line with its arrowheads.
+struct TDrawingParts {
+    QImage Lines;
+    std::vector<QRect> Texts;
+    std::vector<QRect> Dimensions;
+};
+[[nodiscard]] TDrawingParts SectionDrawingParts(const QString& name);
 // The size the named picture is drawn at (an empty size for an unknown name).
 [[nodiscard]] QSize SectionBitmapSize(const QString& name);
 

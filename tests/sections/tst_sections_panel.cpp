@@ -266,6 +266,50 @@ private slots:
         QCOMPARE(Host->Calls.back().E, Host->BeamTheory.ModulusE);
     }
 
+    // The three theoretical values start at one x, whatever the font makes of the designed tab and spaces.
+    // Found in the painted pixels: the value begins at the first ink right of where the caption alone ends.
+    void ValuesLineUpInOneColumn_data() {
+        QTest::addColumn<int>("section");
+        QTest::newRow("flat bar") << 0;
+        QTest::newRow("inverted T") << 2;
+        QTest::newRow("ring") << 7;
+    }
+    void ValuesLineUpInOneColumn() {
+        QFETCH(int, section);
+        ClickRadio(1);
+        if (section != 0) PickWithKeys(Panel->SectionsComboBox, section);
+        QApplication::processEvents();
+        auto inkColumns = [](QWidget* widget) {
+            const QImage image = widget->grab().toImage();
+            QList<int> columns;
+            for (int x = 0; x < image.width(); ++x)
+                for (int y = 0; y < image.height(); ++y)
+                    if (qGray(image.pixel(x, y)) < 140) {
+                        columns << x;
+                        break;
+                    }
+            return columns;
+        };
+        QList<int> starts;
+        for (QLabel* label : {Panel->NeutralAxisLabel, Panel->MomentOfAreaLabel, Panel->AreaLabel}) {
+            const QString text = label->text();
+            QLabel caption(text.left(text.indexOf(':') + 1));
+            caption.setFont(label->font());
+            caption.adjustSize();
+            const int captionEnd = inkColumns(&caption).last();
+            const QList<int> ink = inkColumns(label);
+            const auto value =
+                std::find_if(ink.begin(), ink.end(), [&](int x) { return x > captionEnd + 1; });
+            QVERIFY2(value != ink.end(), qPrintable(text));
+            starts << label->x() + *value;
+        }
+        QVERIFY2(
+            *std::max_element(starts.begin(), starts.end()) -
+                    *std::min_element(starts.begin(), starts.end()) <=
+                1,
+            qPrintable(QString("values start at x %1, %2, %3").arg(starts[0]).arg(starts[1]).arg(starts[2])));
+    }
+
     void UnitsToggle() {
         ClickRadio(1);
         PickWithKeys(Panel->SectionsComboBox, 4);
@@ -426,6 +470,9 @@ private slots:
         QVERIFY(messages.Shown.empty());
     }
 
+    void DrawingsRead_data();
+    void DrawingsRead();
+
     // The drawings have the tabled sizes and only two colours.
     void Drawings_data() {
         QTest::addColumn<QString>("name");
@@ -457,6 +504,54 @@ private slots:
         QVERIFY(ink > 10);
     }
 };
+
+// Every dimensioned drawing reads at 100 %: each value lies wholly inside the picture with a clear pixel all
+// round (no line, arrowhead or hatch touches it, no other value), and no two dimension lines share pixels,
+// so two dimensions never run into each other on one line.
+void TestSectionsPanel::DrawingsRead_data() {
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"DimFlat", "DimUpright", "DimT", "DimH", "DimI", "DimU", "DimBox", "DimCircle"})
+        QTest::newRow(name) << QString(name);
+}
+void TestSectionsPanel::DrawingsRead() {
+    QFETCH(QString, name);
+    const QImage full = SectionBitmap(name);
+    const TDrawingParts parts = SectionDrawingParts(name);
+    QCOMPARE(parts.Lines.size(), full.size());
+    auto ink = [](const QImage& image, int x, int y) {
+        return image.rect().contains(x, y) && image.pixel(x, y) == 0xFF000000u;
+    };
+    auto where = [](const QRect& r) {
+        return QString("(%1, %2) %3 x %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    };
+    QList<QRect> texts; // each value's ink, with its clear pixel all round
+    for (const QRect& box : parts.Texts) {
+        QVERIFY2(full.rect().contains(box), qPrintable("value cut at the edge: " + where(box)));
+        QRect glyphs;
+        const QRect around = box.adjusted(-2, -2, 2, 2);
+        for (int y = around.top(); y <= around.bottom(); ++y)
+            for (int x = around.left(); x <= around.right(); ++x)
+                if (ink(full, x, y) && !ink(parts.Lines, x, y)) glyphs |= QRect(x, y, 1, 1);
+        QVERIFY2(!glyphs.isEmpty(), qPrintable("nothing written in " + where(box)));
+        const QRect clear = glyphs.adjusted(-1, -1, 1, 1);
+        QVERIFY2(full.rect().contains(clear), qPrintable("value at " + where(glyphs) + " meets the edge"));
+        for (int y = clear.top(); y <= clear.bottom(); ++y)
+            for (int x = clear.left(); x <= clear.right(); ++x)
+                QVERIFY2(
+                    !ink(parts.Lines, x, y),
+                    qPrintable(
+                        QString("value at %1 touches a line at (%2, %3)").arg(where(glyphs)).arg(x).arg(y)));
+        for (const QRect& other : texts)
+            QVERIFY2(!other.intersects(clear),
+                     qPrintable("values at " + where(other) + " and " + where(glyphs)));
+        texts << clear;
+    }
+    for (std::size_t i = 0; i < parts.Dimensions.size(); ++i)
+        for (std::size_t j = i + 1; j < parts.Dimensions.size(); ++j)
+            QVERIFY2(!parts.Dimensions[i].intersects(parts.Dimensions[j]),
+                     qPrintable("dimensions at " + where(parts.Dimensions[i]) + " and " +
+                                where(parts.Dimensions[j])));
+}
 
 QTEST_MAIN(TestSectionsPanel)
 #include "tst_sections_panel.moc"
