@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QStatusBar>
 #include <QToolButton>
+#include <cmath>
 
 #include "experiment/PictureControl.h"
 #include "link/CommsModuleDM.h"
@@ -148,9 +149,7 @@ void TVEK4Form::BuildMenu() {
     connect(RunConnect, &QAction::triggered, this, &TVEK4Form::ConnectBtnClick);
     connect(RunDisconnect, &QAction::triggered, this, &TVEK4Form::DisconnectBtnClick);
     connect(RunVirtual, &QAction::triggered, this, &TVEK4Form::RunVirtualClick);
-    connect(SelectCOMPort1, &QAction::triggered, this, [this] {
-        if (Environment.Comms) Environment.Comms->ShowCommsOptions();
-    });
+    connect(SelectCOMPort1, &QAction::triggered, this, &TVEK4Form::SelectCOMPort1Click);
     connect(RecordDataAction, &QAction::triggered, this, &TVEK4Form::RecordDataBtnClick);
     connect(About1, &QAction::triggered, this, &TVEK4Form::About1Click);
     connect(VersionInformation1, &QAction::triggered, this, &TVEK4Form::VersionInformation1Click);
@@ -237,6 +236,8 @@ void TVEK4Form::BuildPanel(QWidget* client) {
 
     // The apparatus picture first, so every other control lies over it.
     ScreenImage = Picture(Panel1, "ScreenImage", "ScreenImage", 0, 0);
+    ScreenImage->setMouseTracking(true);
+    ScreenImage->OnMouseMove = [this](QMouseEvent* e) { ScreenImageMouseMove(e->position().toPoint()); };
 
     // The load diagram's supports, then the apparatus's.
     LeftSupport = Picture(Panel1, "LeftSupport", "LeftSupport", 76, DiagramSupportTop);
@@ -309,6 +310,7 @@ void TVEK4Form::BuildPanel(QWidget* client) {
     DisplayMeter1->adjustSize();
     DisplayMeter1->move(StationX[30] - HalfRounded(DisplayMeter1->width()), 50);
     SetHint(DisplayMeter1, QStringLiteral("Select input channel to display"));
+    DisplayMeter1->setMouseTracking(true);
     DisplayMeter1->hide();
 
     ToolBox = Named(new QGroupBox(QStringLiteral("Tool Box: "), Panel1), "ToolBox");
@@ -433,7 +435,14 @@ void TVEK4Form::FormCreate() {
     RecordDataAction->setEnabled(true);
     // 3. Version information is not offered.
     VersionInformation1->setVisible(false);
-    // 4. (The link manager's window registration belongs here.)
+    // 4. The link manager posts its live-output messages here and calls back on a lost link and on USB plug
+    // events.
+    if (TCommsModule* comms = Environment.Comms) {
+        comms->WindowHandle = this;
+        comms->LinkLost = [this] { DisconnectOnLinkLost(); };
+        comms->USBChanged = [this] { USBDeviceChanged(); };
+        if (comms->IsUSBConnected()) ComsLabel->setText(QStringLiteral("USB Device Connected"));
+    }
     // 5. The meter's home; the first gauge is selected.
     MeterHome = DisplayMeter1->pos();
     MeterComboBox->setCurrentIndex(0);
@@ -494,10 +503,15 @@ void TVEK4Form::FormCreate() {
     // 21. Panel1 is painted off-screen first: Qt's widgets are double-buffered.
     // 22. The variable-weight label reads 0g, centred over the empty hanger.
     WeightSpinEditChange();
-    // 23. (The link manager loads its settings here.)
+    // 23. The link manager's settings (port, USB only).
+    if (Environment.Comms) Environment.Comms->LoadSettings();
 }
 
 bool TVEK4Form::event(QEvent* event) {
+    if (event->type() == TLinkUpdateEvent::Type) {
+        WMUpdateFormOutputs(static_cast<TLinkUpdateEvent*>(event)->WParam);
+        return true;
+    }
     if (event->type() == QEvent::WindowActivate && !Closed) {
         // Activated (from the task bar, say) while one of its own modal dialogs is open: that dialog comes
         // forward instead, as a disabled window cannot take the input.
@@ -550,7 +564,12 @@ void TVEK4Form::FormClose() {
 }
 
 void TVEK4Form::FormDestroy() {
-    // (The link manager's callbacks to this window are removed here, before the window's objects go.)
+    // The link manager must not call back into a window that is going.
+    if (TCommsModule* comms = Environment.Comms) {
+        comms->LinkLost = nullptr;
+        comms->USBChanged = nullptr;
+        if (comms->WindowHandle == this) comms->WindowHandle = nullptr;
+    }
     if (!Closed) SetApplicationHintHandler({});
 }
 
@@ -563,6 +582,7 @@ bool TVEK4Form::IsOnPanel1(const QWidget* w) const {
 bool TVEK4Form::eventFilter(QObject* watched, QEvent* event) {
     // Tooltips follow the same rule as the status-bar hint: none from a disabled control, none from the
     // picture while its hints are off.
+    if (watched == DisplayMeter1 && event->type() == QEvent::MouseMove) DisplayMeter1MouseMove();
     if (event->type() == QEvent::ToolTip && watched->isWidgetType()) {
         auto* w = static_cast<QWidget*>(watched);
         if (w->window() == this && (!w->isEnabled() || (IsOnPanel1(w) && !Panel1Hints))) return true;
@@ -914,6 +934,101 @@ void TVEK4Form::DisconnectBtnClick() {
     SetLayoutItemsEnabled(false);
     DialGaugeImage->setEnabled(false);
     Sections->YoungsModulus->setEnabled(false);
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// The live readings.
+
+void TVEK4Form::SelectCOMPort1Click() {
+    if (Environment.Comms) Environment.Comms->ShowCommsOptions();
+}
+
+void TVEK4Form::WMUpdateFormOutputs(int wParam) {
+    UpdateFormOutputs((wParam & 1) != 0, (wParam & 2) != 0);
+}
+
+void TVEK4Form::UpdateFormOutputs(bool newReadings, bool stateChanged) {
+    TCommsModule* comms = Environment.Comms;
+    if (!comms) return;
+    if (newReadings) {
+        const int i = std::clamp(MeterComboBox->currentIndex(), 0, 1);
+        const TProcessBlock& processor = comms->Processor();
+        MeasuredDeflection = processor.Filter(Gauge1Channel + i).Average();
+        const bool millimetres = i == 0 ? processor.Gauge1InMillimetres : processor.Gauge2InMillimetres;
+        if (!millimetres) MeasuredDeflection *= 25.4; // the gauge reports inches
+        // Beyond the gauges' travel, and a gauge in error (NoReading), show dashes.
+        if (std::abs(MeasuredDeflection) > 100.0) {
+            DisplayMeter1->setText(QStringLiteral(" --.- mm "));
+            ActualDeflection->setText(QStringLiteral("--.- mm"));
+        } else {
+            const QString t = FormatFixed(MeasuredDeflection, 2);
+            DisplayMeter1->setText(QStringLiteral(" ") + t + QStringLiteral(" mm "));
+            ActualDeflection->setText(t + QStringLiteral(" mm"));
+        }
+        if (MeterComboBox->isHidden()) DisplayMeter1->adjustSize();
+        ActualDeflection->adjustSize();
+    }
+    if (stateChanged) {
+        TPictureControl* lamp = nullptr;
+        QString text;
+        switch (comms->LinkState()) {
+        case TLinkState::LinkOK:
+            lamp = GreenLED;
+            text = comms->IsUSBConnected() ? QStringLiteral("Communicating via USB")
+                                           : QStringLiteral("COM %1: Connected").arg(comms->ComPortNumber());
+            break;
+        case TLinkState::LinkOff:
+            lamp = RedLED;
+            text = QStringLiteral("Comms link OFF");
+            break;
+        case TLinkState::LinkUnstable:
+            lamp = AmberLED;
+            text = QStringLiteral("Comms link unstable");
+            break;
+        }
+        if (!lamp) return;
+        for (TPictureControl* led : {GreenLED, AmberLED, RedLED})
+            led->setVisible(led == lamp);
+        ComsLabel->setText(text);
+    }
+}
+
+void TVEK4Form::DisplayMeter1MouseMove() {
+    if (!MeterComboBox->isHidden()) return;
+    DisplayMeter1->move(MeterComboBox->x(), MeterComboBox->y() + MeterComboBox->height() - 2);
+    QFont font = DisplayMeter1->font();
+    font.setPointSize(11);
+    DisplayMeter1->setFont(font);
+    DisplayMeter1->resize(MeterComboBox->width(), DisplayMeter1->sizeHint().height());
+    MeterComboBox->show();
+    MeterComboBox->raise();
+}
+
+void TVEK4Form::FoldMeterBack() {
+    MeterComboBox->hide();
+    QFont font = DisplayMeter1->font();
+    font.setPointSize(8);
+    DisplayMeter1->setFont(font);
+    DisplayMeter1->adjustSize();
+    DisplayMeter1->move(MeterHome);
+}
+
+void TVEK4Form::ScreenImageMouseMove(QPoint) {
+    SetStatus(VirtualExperimentsOn() || DisconnectBtn->isEnabled() ? ActiveStatus : IdleStatus);
+    if (!MeterComboBox->isHidden()) FoldMeterBack();
+}
+
+void TVEK4Form::DisconnectOnLinkLost() {
+    if (DisconnectBtn->isEnabled()) DisconnectBtnClick();
+}
+
+void TVEK4Form::USBDeviceChanged() {
+    if (Environment.Comms && Environment.Comms->IsUSBConnected()) {
+        ComsLabel->setText(QStringLiteral("USB Device Connected"));
+        return;
+    }
+    ComsLabel->setText(QStringLiteral("USB Device Disconnected"));
+    if (DisconnectBtn->isEnabled()) DisconnectBtnClick();
 }
 
 // ---------------------------------------------------------------------------------------------------------

@@ -97,7 +97,22 @@ public:
     void CaptureComboChange();
     void ConnectBtnClick();
     void DisconnectBtnClick();
+    void SelectCOMPort1Click();
     void ShowControlHint(const QString& hint);
+
+    // The live readings: the link manager posts a TLinkUpdateEvent after each frame (bit 0 of wParam: new
+    // readings) and each change of link state (bit 1).
+    void WMUpdateFormOutputs(int wParam);
+    void UpdateFormOutputs(bool newReadings, bool stateChanged);
+    // The mouse over the meter unfolds it under its channel selector.
+    void DisplayMeter1MouseMove();
+    // The mouse over the bare picture: popups hidden, the mode's instruction, the meter folded back.
+    void ScreenImageMouseMove(QPoint position);
+    // The link manager's callbacks: a lost link it gave up, a USB unit plugged in or removed.
+    void DisconnectOnLinkLost();
+    void USBDeviceChanged();
+    // The last measured deflection, mm.
+    double MeasuredDeflection = 0.0;
     // The weight box: a refused text is undone; an accepted one shows on VariableWeightLabel.
     void WeightSpinEditChange();
     [[nodiscard]] bool CheckSpinEditText(const QString& text) const;
@@ -205,6 +220,7 @@ private:
     void ShowUDLPictures();
     void SetStatus(const QString& text);
     void SetLayoutItemsEnabled(bool on);
+    void FoldMeterBack();
     void SetHint(QWidget* w, const QString& hint);
     [[nodiscard]] bool IsOnPanel1(const QWidget* w) const;
 
