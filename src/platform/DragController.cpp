@@ -1,0 +1,131 @@
+#include "DragController.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+
+TDragController::TDragController(QObject* parent) : QObject(parent) {
+    // Sources are watched at all times for the press; the whole application while a drag runs.
+    qApp->installEventFilter(this);
+}
+
+TDragController::~TDragController() {
+    if (CursorPushed && QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+}
+
+void TDragController::RegisterSource(QWidget* source, TCursorNumber dragCursor, TEndDragHandler onEndDrag,
+                                     TStartDragHandler onStartDrag) {
+    Sources.insert(source, {dragCursor, std::move(onEndDrag), std::move(onStartDrag)});
+    connect(source, &QObject::destroyed, this, [this, source] { Unregister(source); });
+}
+
+void TDragController::RegisterTarget(QWidget* target, TDragOverHandler onDragOver) {
+    Targets.insert(target, std::move(onDragOver));
+    connect(target, &QObject::destroyed, this, [this, target] { Unregister(target); });
+}
+
+void TDragController::Unregister(QWidget* widget) {
+    Sources.remove(widget);
+    Targets.remove(widget);
+}
+
+bool TDragController::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease &&
+        type != QEvent::MouseButtonDblClick)
+        return false;
+    // Mouse events reach the window first and then its widget; the widget's delivery is the one to act on,
+    // so that Qt's own bookkeeping of the press (the implicit grab) stays intact.
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget) return false;
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPoint global = mouse->globalPosition().toPoint();
+
+    if (!Dragging()) {
+        if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) &&
+            mouse->button() == Qt::LeftButton && Sources.contains(widget)) {
+            Begin(widget, global);
+            return true;
+        }
+        return false;
+    }
+    switch (type) {
+    case QEvent::MouseMove:
+        Over(global);
+        break;
+    case QEvent::MouseButtonRelease:
+        if (mouse->button() == Qt::LeftButton) End(global);
+        break;
+    default:
+        break; // other buttons pressed during the drag change nothing
+    }
+    return true;
+}
+
+void TDragController::Begin(QWidget* source, QPoint globalPos) {
+    Source = source;
+    Target = nullptr;
+    TargetPoint = QPoint();
+    const TSourceEntry& entry = Sources[source];
+    if (entry.OnStart) entry.OnStart();
+    if (!Source) return; // the start handler took the source away
+    // No explicit grab: while the button is held, the press's implicit grab sends every move and the release
+    // to the source's window, even outside it (and the offscreen platform cannot grab at all).
+    Over(globalPos);
+}
+
+QWidget* TDragController::WidgetAt(QPoint globalPos) const {
+    if (QWidget* w = QApplication::widgetAt(globalPos)) return w;
+    // Without a window system that knows where windows are, look inside the source's own window.
+    QWidget* top = Source ? Source->window() : nullptr;
+    if (!top || !top->isVisible()) return nullptr;
+    const QPoint local = top->mapFromGlobal(globalPos);
+    if (!top->rect().contains(local)) return nullptr;
+    QWidget* child = top->childAt(local);
+    return child ? child : top;
+}
+
+void TDragController::Over(QPoint globalPos) {
+    QWidget* under = WidgetAt(globalPos);
+    bool accepted = false;
+    if (under) {
+        const auto handler = Targets.constFind(under);
+        const QPoint local = under->mapFromGlobal(globalPos);
+        if (handler != Targets.constEnd() && *handler) accepted = (*handler)(Source, local);
+        if (accepted) {
+            Target = under;
+            TargetPoint = local;
+        }
+    }
+    if (!accepted) {
+        Target = nullptr;
+        TargetPoint = QPoint();
+    }
+    ShowCursor(accepted);
+}
+
+void TDragController::End(QPoint) {
+    QPointer<QWidget> source = Source;
+    QPointer<QWidget> target = Target;
+    const QPoint point = target ? TargetPoint : QPoint();
+    if (CursorPushed && QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+    CursorPushed = false;
+    Source = nullptr;
+    Target = nullptr;
+    // The drag is over before the handler runs: it may show a modal box or start nothing new.
+    const auto entry = Sources.constFind(source.data());
+    if (source && entry != Sources.constEnd() && entry->OnEnd) {
+        const TEndDragHandler onEnd = entry->OnEnd;
+        onEnd(target.data(), point);
+    }
+}
+
+void TDragController::ShowCursor(bool accepted) {
+    const QCursor cursor = accepted ? CursorByNumber(Sources.value(Source).Cursor) : QCursor(RefusedCursor);
+    if (CursorPushed && QGuiApplication::overrideCursor()) {
+        if (accepted != CursorAccepted) QGuiApplication::changeOverrideCursor(cursor);
+    } else {
+        QGuiApplication::setOverrideCursor(cursor);
+        CursorPushed = true;
+    }
+    CursorAccepted = accepted;
+}
