@@ -4,10 +4,12 @@
 #include <cerrno>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sstream>
 #include <termios.h>
 #include <unistd.h>
 
@@ -65,12 +67,39 @@ void TVek2000Sim::Vanish() {
 
 void TVek2000Sim::SetFault(TSimFault fault) {
     std::lock_guard guard(Lock);
-    Fault = fault;
+    Mode = fault;
+    ModeFrames = 0;
 }
 
-void TVek2000Sim::SetGauge(int gauge, TSimGauge reading) {
+TSimFault TVek2000Sim::Fault() const {
     std::lock_guard guard(Lock);
-    if (gauge == 1 || gauge == 2) Gauges[gauge - 1] = reading;
+    return Mode;
+}
+
+bool TVek2000Sim::SetGauge(int gauge, TSimGauge reading) {
+    if ((gauge != 1 && gauge != 2) || !GaugeRangeError(reading).empty()) return false;
+    std::lock_guard guard(Lock);
+    Gauges[gauge - 1] = reading;
+    return true;
+}
+
+TSimGauge TVek2000Sim::Gauge(int gauge) const {
+    std::lock_guard guard(Lock);
+    return Gauges.at(gauge == 2 ? 1 : 0);
+}
+
+std::string TVek2000Sim::GaugeRangeError(const TSimGauge& gauge) {
+    if (gauge.Error) return {};
+    if (!std::isfinite(gauge.Value)) return "not a number";
+    // The test is on the rounded reading, the digits the frame would carry: 9999.994 mm shows as 9999.99,
+    // 9999.995 would need a seventh digit.
+    const double scale = gauge.Inches ? 1e4 : 1e2;
+    if (std::llround(std::fabs(gauge.Value) * scale) <= 999999) return {};
+    char text[160];
+    std::snprintf(text, sizeof text,
+                  "out of range (at most %.2f mm or %.4f in either way: a frame carries six digits)",
+                  LargestMillimetres, LargestInches);
+    return text;
 }
 
 void TVek2000Sim::SetAutoStream(bool automatic) {
@@ -125,7 +154,7 @@ std::array<std::uint16_t, 3> TVek2000Sim::EncodeGauge(const TSimGauge& gauge) {
     // Two decimals in millimetres, four in inches, as the gauges show them.
     const int places = gauge.Inches ? 4 : 2;
     long long n = std::llround(std::fabs(gauge.Value) * std::pow(10.0, places));
-    n = std::min(n, 999999LL);
+    n = std::clamp(n, 0LL, 999999LL); // SetGauge refuses what does not fit; this keeps the digits whole
     int d[6];
     for (int k = 5; k >= 0; --k, n /= 10)
         d[k] = int(n % 10);
@@ -157,19 +186,30 @@ QByteArray TVek2000Sim::EncodeFrame(const std::array<TSimGauge, 2>& gauges, int 
     return frame;
 }
 
-QByteArray TVek2000Sim::NextFrameBytes() {
+QByteArray TVek2000Sim::NextFrameBytes(bool* cut) {
     // Caller holds Lock.
     QByteArray frame = EncodeFrame(Gauges, Frames++);
-    switch (Fault) {
+    const int inMode = ModeFrames++;
+    if (cut) *cut = false;
+    switch (Mode) {
     case TSimFault::ShortFrame:
-        return frame.left(30);
+        // Every other frame, so that whole frames keep the link alive between the cut ones.
+        if (inMode % 2 != 0) return frame;
+        if (cut) *cut = true;
+        return frame.left(CutFrameBytes);
     case TSimFault::StrayK:
+        // The program reads a frame from the stray "K", which ends three bytes short of the real frame's
+        // end. Those three bytes (channels 1 and 2, near mid-scale) hold no "K", so the next frame is
+        // found from its own start byte: one frame misread, then the stream is read rightly again.
+        if (inMode % StrayKEvery != 0) return frame;
         return QByteArray("K\x01\x02", 3) + frame;
     case TSimFault::Garbage: {
+        // Noise the collector skips: a "K" in it would start a frame of its own (that is stray-k).
         QByteArray noise;
-        for (int i = 0; i < 20; ++i) {
+        while (noise.size() < 20) {
             Random = Random * 1103515245u + 12345u;
-            noise.append(char(Random >> 16));
+            const char byte = char(Random >> 16);
+            if (byte != 'K') noise.append(byte);
         }
         return noise + frame;
     }
@@ -180,7 +220,7 @@ QByteArray TVek2000Sim::NextFrameBytes() {
 
 void TVek2000Sim::Handle(std::uint8_t byte) {
     // Caller holds Lock.
-    if (Fault == TSimFault::NeverAnswer) return;
+    if (Mode == TSimFault::NeverAnswer) return;
     if (ArgsLeft > 0) {
         --ArgsLeft; // Run() collects the argument bytes
         return;
@@ -190,7 +230,7 @@ void TVek2000Sim::Handle(std::uint8_t byte) {
         Command = byte;
         switch (byte) {
         case 'g':
-            if (Fault != TSimFault::ColonNoM) Write(QByteArray("m") + QByteArray("ROM5500 V1.0", 12));
+            if (Mode != TSimFault::ColonNoM) Write(QByteArray("m") + QByteArray("ROM5500 V1.0", 12));
             break;
         case 'a':
         case 'b':
@@ -259,10 +299,106 @@ void TVek2000Sim::Run() {
         const auto now = Clock::now();
         if (IsStreaming && AutoStream && now >= nextFrame) {
             std::lock_guard guard(Lock);
-            if (Fault != TSimFault::StopStreaming && Fault != TSimFault::NeverAnswer) Write(NextFrameBytes());
-            nextFrame = now + std::chrono::milliseconds(100 * std::max(1, Interval.load()));
+            bool cut = false;
+            if (Mode != TSimFault::StopStreaming && Mode != TSimFault::NeverAnswer)
+                Write(NextFrameBytes(&cut));
+            const int pause = cut ? CutFrameQuietMs : 100 * std::max(1, Interval.load());
+            nextFrame = now + std::chrono::milliseconds(pause);
         } else if (!IsStreaming) {
             nextFrame = now;
         }
     }
+}
+
+const char* const TVek2000Sim::ConsoleHelp = R"(commands:
+  gauge <1|2> <value> [mm|in]   set a gauge reading, e.g. "gauge 1 -1.23 mm" (mm if no unit); the gauges
+                                show 0.01 mm or 0.0001 in, at most 9999.99 mm or 99.9999 in
+  gauge <1|2> error             the gauge shows no valid reading
+  fault <mode>                  none, never-answer, colon-no-m, stop-streaming, short-frame,
+                                stray-k, garbage (see docs/link.md)
+  vanish                        close the terminal, as a unit switched off with its cable pulled
+  status                        what the program has asked for
+  help
+  quit
+)";
+
+namespace {
+
+bool ParseFault(const std::string& name, TSimFault& fault) {
+    static const std::pair<const char*, TSimFault> Names[] = {{"none", TSimFault::None},
+                                                              {"never-answer", TSimFault::NeverAnswer},
+                                                              {"colon-no-m", TSimFault::ColonNoM},
+                                                              {"stop-streaming", TSimFault::StopStreaming},
+                                                              {"short-frame", TSimFault::ShortFrame},
+                                                              {"stray-k", TSimFault::StrayK},
+                                                              {"garbage", TSimFault::Garbage}};
+    for (const auto& [text, value] : Names)
+        if (name == text) {
+            fault = value;
+            return true;
+        }
+    return false;
+}
+
+// A decimal number and nothing else ("1.5x" and "nan" are not readings).
+bool ParseNumber(const std::string& text, double& value) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    value = std::strtod(text.c_str(), &end);
+    return end == text.c_str() + text.size() && std::isfinite(value);
+}
+
+} // namespace
+
+TSimReply TVek2000Sim::RunCommand(const std::string& line) {
+    std::istringstream in(line);
+    std::string command;
+    in >> command;
+    std::string rest;
+    std::getline(in >> std::ws, rest);
+    std::istringstream args(rest);
+    if (command.empty()) return {};
+    if (command == "quit" || command == "exit") return {{}, true};
+    if (command == "help") return {ConsoleHelp};
+    if (command == "gauge") {
+        std::string number, value, unit, extra;
+        args >> number >> value >> unit >> extra;
+        if ((number != "1" && number != "2") || value.empty() || !extra.empty())
+            return {"usage: gauge <1|2> <value> [mm|in], or gauge <1|2> error"};
+        TSimGauge reading;
+        if (value == "error") {
+            if (!unit.empty()) return {"usage: gauge <1|2> error"};
+            reading.Error = true;
+        } else {
+            if (!ParseNumber(value, reading.Value)) return {"not a number: " + value};
+            if (unit == "in" || unit == "inch" || unit == "inches")
+                reading.Inches = true;
+            else if (!unit.empty() && unit != "mm")
+                return {"unit mm or in, not " + unit};
+        }
+        if (const std::string why = GaugeRangeError(reading); !why.empty())
+            return {"gauge " + number + ": " + value + (reading.Inches ? " in" : " mm") + " refused: " + why +
+                    "; the gauge keeps its reading"};
+        SetGauge(number == "1" ? 1 : 2, reading);
+        return {};
+    }
+    if (command == "fault") {
+        std::string name;
+        args >> name;
+        TSimFault fault;
+        if (!ParseFault(name, fault)) return {"unknown fault mode: " + name + "; try help"};
+        SetFault(fault);
+        return {};
+    }
+    if (command == "vanish") {
+        Vanish();
+        return {"terminal closed"};
+    }
+    if (command == "status") {
+        char text[160];
+        std::snprintf(text, sizeof text, "streaming: %s, interval: %d00 ms, frames sent: %d",
+                      Streaming() ? "yes" : "no", IntervalTenths(), FramesSent());
+        return {text};
+    }
+    return {"unknown command; try help"};
 }

@@ -18,7 +18,6 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
-#include <sstream>
 #include <unistd.h>
 
 namespace {
@@ -28,32 +27,6 @@ char LinkPath[4096] = {};
 void RemoveLinkAndExit(int) {
     if (LinkPath[0]) ::unlink(LinkPath);
     ::_exit(0);
-}
-
-const char* Help = R"(commands:
-  gauge <1|2> <value> [mm|in]   set a gauge reading, e.g. "gauge 1 -1.23 mm"
-  gauge <1|2> error             the gauge shows no valid reading
-  fault <mode>                  none, never-answer, colon-no-m, stop-streaming, short-frame,
-                                stray-k, garbage
-  vanish                        close the terminal, as a unit switched off with its cable pulled
-  status                        what the program has asked for
-  quit
-)";
-
-bool ParseFault(const std::string& name, TSimFault& fault) {
-    static const std::pair<const char*, TSimFault> Names[] = {{"none", TSimFault::None},
-                                                              {"never-answer", TSimFault::NeverAnswer},
-                                                              {"colon-no-m", TSimFault::ColonNoM},
-                                                              {"stop-streaming", TSimFault::StopStreaming},
-                                                              {"short-frame", TSimFault::ShortFrame},
-                                                              {"stray-k", TSimFault::StrayK},
-                                                              {"garbage", TSimFault::Garbage}};
-    for (const auto& [text, value] : Names)
-        if (name == text) {
-            fault = value;
-            return true;
-        }
-    return false;
 }
 
 } // namespace
@@ -101,57 +74,16 @@ int main(int argc, char** argv) {
         std::signal(SIGHUP, RemoveLinkAndExit);
         std::printf("Ferrant Demo sees it as COM%d (%s)\n", com, qPrintable(link));
     }
-    std::printf("%s", Help);
+    std::printf("%s", TVek2000Sim::ConsoleHelp);
     std::fflush(stdout);
 
     std::string line;
     while (std::getline(std::cin, line)) {
-        std::istringstream in(line);
-        std::string command;
-        in >> command;
-        if (command == "quit" || command == "exit") {
-            break;
-        } else if (command == "help") {
-            std::printf("%s", Help);
-        } else if (command == "gauge") {
-            int gauge = 0;
-            std::string value, unit;
-            in >> gauge >> value >> unit;
-            TSimGauge reading;
-            if (value == "error") {
-                reading.Error = true;
-            } else {
-                try {
-                    reading.Value = std::stod(value);
-                } catch (...) {
-                    std::printf("not a number: %s\n", value.c_str());
-                    continue;
-                }
-                reading.Inches = unit == "in" || unit == "inch" || unit == "inches";
-            }
-            if (gauge != 1 && gauge != 2) {
-                std::printf("gauge 1 or 2\n");
-                continue;
-            }
-            sim.SetGauge(gauge, reading);
-        } else if (command == "fault") {
-            std::string name;
-            in >> name;
-            TSimFault fault;
-            if (ParseFault(name, fault))
-                sim.SetFault(fault);
-            else
-                std::printf("unknown fault mode: %s\n", name.c_str());
-        } else if (command == "vanish") {
-            sim.Vanish();
-            std::printf("terminal closed\n");
-        } else if (command == "status") {
-            std::printf("streaming: %s, interval: %d00 ms, frames sent: %d\n", sim.Streaming() ? "yes" : "no",
-                        sim.IntervalTenths(), sim.FramesSent());
-        } else if (!command.empty()) {
-            std::printf("unknown command; try help\n");
-        }
+        const TSimReply reply = sim.RunCommand(line);
+        if (!reply.Text.empty())
+            std::printf("%s%s", reply.Text.c_str(), reply.Text.back() == '\n' ? "" : "\n");
         std::fflush(stdout);
+        if (reply.Quit) break;
     }
     if (LinkPath[0]) ::unlink(LinkPath);
     return 0;
