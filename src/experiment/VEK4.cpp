@@ -90,6 +90,8 @@ TVEK4Form::TVEK4Form(TVEK4Environment environment)
     BuildStatusBar(client);
     qApp->installEventFilter(this);
     FormCreate();
+    BuildPopups();
+    WireEditing();
 }
 
 TVEK4Form::~TVEK4Form() {
@@ -583,6 +585,12 @@ bool TVEK4Form::eventFilter(QObject* watched, QEvent* event) {
     // Tooltips follow the same rule as the status-bar hint: none from a disabled control, none from the
     // picture while its hints are off.
     if (watched == DisplayMeter1 && event->type() == QEvent::MouseMove) DisplayMeter1MouseMove();
+    if (event->type() == QEvent::MouseMove && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->parentWidget() == Panel1) {
+        if (const int slot = SlotOf(static_cast<QWidget*>(watched));
+            slot >= 0 && watched == HangerSlots[slot].MassLabel && HangerSlots[slot].MassLabel->isEnabled())
+            PositionOfWeights(slot);
+    }
     if (event->type() == QEvent::ToolTip && watched->isWidgetType()) {
         auto* w = static_cast<QWidget*>(watched);
         if (w->window() == this && (!w->isEnabled() || (IsOnPanel1(w) && !Panel1Hints))) return true;
@@ -615,18 +623,22 @@ bool TVEK4Form::VirtualExperimentsOn() const {
 // The pictures of the layout.
 
 void TVEK4Form::ShowLayout() {
-    LClampImage->setVisible(Layout.LeftClamp);
-    LeftSupport->setVisible(Layout.LeftClamp);
-    RClampImage->setVisible(Layout.RightClamp);
-    RightSupport->setVisible(Layout.RightClamp);
+    // A clamp or a knife-edge being dragged off the beam is lifted from the picture (a knife-edge's pivot
+    // stays on the load diagram until the drop).
+    LClampImage->setVisible(Layout.LeftClamp && !Layout.MovingLeftClamp);
+    LeftSupport->setVisible(Layout.LeftClamp && !Layout.MovingLeftClamp);
+    RClampImage->setVisible(Layout.RightClamp && !Layout.MovingRightClamp);
+    RightSupport->setVisible(Layout.RightClamp && !Layout.MovingRightClamp);
 
-    const std::array<std::tuple<bool, int, TPictureControl*, TPictureControl*>, 2> knifeEdges = {
-        std::tuple{Layout.KnifeEdge1, Layout.KnifeEdge1Station, KnifeEdge1, Pivot1Image},
-        std::tuple{Layout.KnifeEdge2, Layout.KnifeEdge2Station, KnifeEdge2, Pivot2Image}};
-    for (const auto& [present, station, edge, pivot] : knifeEdges) {
+    const std::array<std::tuple<bool, bool, int, TPictureControl*, TPictureControl*>, 2> knifeEdges = {
+        std::tuple{Layout.KnifeEdge1, Layout.MovingKnifeEdge1, Layout.KnifeEdge1Station, KnifeEdge1,
+                   Pivot1Image},
+        std::tuple{Layout.KnifeEdge2, Layout.MovingKnifeEdge2, Layout.KnifeEdge2Station, KnifeEdge2,
+                   Pivot2Image}};
+    for (const auto& [present, moving, station, edge, pivot] : knifeEdges) {
         edge->move(StationX[station] - 12, KnifeEdgeTop);
         pivot->move(StationX[station] - 5, PivotTop);
-        edge->setVisible(present);
+        edge->setVisible(present && !moving);
         pivot->setVisible(present);
     }
 
@@ -1013,8 +1025,18 @@ void TVEK4Form::FoldMeterBack() {
     DisplayMeter1->move(MeterHome);
 }
 
-void TVEK4Form::ScreenImageMouseMove(QPoint) {
-    SetStatus(VirtualExperimentsOn() || DisconnectBtn->isEnabled() ? ActiveStatus : IdleStatus);
+void TVEK4Form::ScreenImageMouseMove(QPoint position) {
+    if (Layout.ResizingUDL) {
+        // The UDL's new end follows the mouse; the popup and the status bar are left as they are.
+        UDLImage->resize(std::max(position.x() - UDLImage->x() + 8, 0), UDLImage->height());
+        PositionValue->setText(QString::fromStdString(UDLLengthText(Layout, position.x())));
+    } else {
+        PositionPopup->hide();
+        PositionValue->hide();
+        SetStatus(VirtualExperimentsOn() || DisconnectBtn->isEnabled() ? ActiveStatus : IdleStatus);
+    }
+    LoadPositionPopup->hide();
+    LoadPositionValue->hide();
     if (!MeterComboBox->isHidden()) FoldMeterBack();
 }
 

@@ -18,6 +18,7 @@
 
 #include "experiment/SectionsPanel.h"
 #include "model/BeamLayout.h"
+#include "model/PlacementRules.h"
 #include "theory/BeamTheory.h"
 
 class QAction;
@@ -26,10 +27,12 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QMenuBar;
+class QMouseEvent;
 class QStatusBar;
 class QToolButton;
 class TCommsModule;
 class TDeflectionView;
+class TDragController;
 class TIntegerSpinEdit;
 class TPictureControl;
 
@@ -111,6 +114,34 @@ public:
     // The link manager's callbacks: a lost link it gave up, a USB unit plugged in or removed.
     void DisconnectOnLinkLost();
     void USBDeviceChanged();
+    // Editing the layout with the mouse. Drags run through the window's drag controller; what a drag-over
+    // accepts and what a drop makes of the layout are the pure placement rules.
+    [[nodiscard]] TDragSource SourceOf(QWidget* control) const;
+    [[nodiscard]] bool IsToolBoxTarget(const QWidget* control) const;
+    void ImageStartDrag(QWidget* source);
+    bool ControlDragOver(QWidget* target, QWidget* source, QPoint point);
+    void ControlEndDrag(QWidget* source, QWidget* target, QPoint point);
+    void ApplyDrop(const TDropAnswer& answer);
+    void KnifeEdgeMouseMove(int knifeEdge);
+    void ClampImageMouseMove(bool left);
+    void PositionOfWeights(int station);
+    void WeightSpinEditExit();
+    // The UDL and the dial gauge.
+    void UDLComponentClick();
+    void UDLImageMouseDown(QMouseEvent* event);
+    void UDLImageMouseMove(QMouseEvent* event);
+    void UDLImageMouseUp(QMouseEvent* event);
+    void ScreenImageMouseUp(QMouseEvent* event);
+    void FinishUDLResize(int x);
+    void UDLSpinEditChange();
+    void UDLSpinEditExit();
+    void DialGaugeImageMouseDown(QMouseEvent* event);
+    void DialGaugeImageMouseMove(QMouseEvent* event);
+    void DialGaugeImageMouseUp(QMouseEvent* event);
+    // Popups: placing one at a station centres its value there, the title above it.
+    void PlacePopup(QLabel* title, QLabel* value, int station);
+    void ShowGaugeReadout();
+
     // The last measured deflection, mm.
     double MeasuredDeflection = 0.0;
     // The weight box: a refused text is undone; an accepted one shows on VariableWeightLabel.
@@ -186,6 +217,12 @@ public:
     QLabel* WeightUnits;
     std::array<TPictureControl*, 5> GramImages{}; // Gram100Image .. Gram500Image
 
+    QLabel* PositionPopup;
+    QLabel* PositionValue;
+    QLabel* LoadPositionPopup;
+    QLabel* LoadPositionValue;
+    TDragController* Drag;
+
     QStatusBar* StatusBar1;
     QLabel* StatusPanel0; // mode and instruction texts
     QLabel* StatusPanel1; // the hint of the control under the mouse
@@ -221,6 +258,10 @@ private:
     void SetStatus(const QString& text);
     void SetLayoutItemsEnabled(bool on);
     void FoldMeterBack();
+    void BuildPopups();
+    void WireEditing();
+    [[nodiscard]] int SlotOf(const QWidget* control) const;
+    void ApplyPopup(QLabel* title, QLabel* value, const TPopupUpdate& update);
     void SetHint(QWidget* w, const QString& hint);
     [[nodiscard]] bool IsOnPanel1(const QWidget* w) const;
 

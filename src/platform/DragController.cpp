@@ -42,7 +42,8 @@ bool TDragController::eventFilter(QObject* watched, QEvent* event) {
 
     if (!Dragging()) {
         if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) &&
-            mouse->button() == Qt::LeftButton && Sources.contains(widget)) {
+            mouse->button() == Qt::LeftButton && Sources.contains(widget) && widget->isEnabled()) {
+            // (A disabled control is no source: its tool is not in use in this mode.)
             Begin(widget, global);
             return true;
         }

@@ -54,7 +54,8 @@ public:
 
     // The displayed deflection at a station, in mm with downward negative.
     [[nodiscard]] double DisplayedDeflectionMm(int station) const {
-        return DeflectionSign(ComputedArrangement) * double(StationDeflection[station]) * 1000.0;
+        // Scaled in single precision, as the view scales it, so both give the same digits.
+        return DeflectionSign(ComputedArrangement) * double(StationDeflection[station] * 1000.0f);
     }
 
 private:

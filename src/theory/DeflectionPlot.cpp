@@ -14,6 +14,10 @@ QString GaugeReadoutText(double valueMm) {
     return FormatFixed(valueMm, 2) + QStringLiteral(" mm");
 }
 
+QString StationReadoutText(const TDeflectionCurve& curve, int sign, int station) {
+    return GaugeReadoutText(sign * double(curve[station] * 1000.0f));
+}
+
 TDeflectionDrawing ClearedDrawing() {
     return TDeflectionDrawing{};
 }
@@ -25,7 +29,7 @@ TDeflectionDrawing CantileverDrawing(const TDeflectionCurve& curve, int gaugeSta
     long long N = RoundHalfEven(double(curve[LastStation] * 1000.0f) + 0.5);
     if (N == 0) N = 1;
     d.BottomScale = -double(N);
-    d.DialGauge = GaugeReadoutText(-double(curve[gaugeStation] * 1000.0f));
+    d.DialGauge = StationReadoutText(curve, -1, gaugeStation);
     d.Negative = Readout("Max -ve deflection:", -double(curve[LastStation] * 1000.0f));
     d.Positive = QString();
     d.Readouts = TReadoutVisibility::NegativeOnly;
@@ -45,7 +49,7 @@ TDeflectionDrawing FixedBothEndsDrawing(const TDeflectionCurve& curve, float lar
     double S = double(RoundHalfEven(largestMm));
     if (largestMm >= S) S += 0.5;
     d.BottomScale = -S;
-    d.DialGauge = GaugeReadoutText(-double(curve[gaugeStation] * 1000.0f));
+    d.DialGauge = StationReadoutText(curve, -1, gaugeStation);
     d.Negative = Readout("Max -ve deflection:", -largestMm);
     d.Positive = QString();
     d.Readouts = TReadoutVisibility::NegativeOnly;
@@ -74,7 +78,7 @@ TDeflectionDrawing TwoSidedDrawing(const TDeflectionCurve& curve, float largest,
     d.BottomScale = bottom;
     d.ZeroOffset = zeroOffset;
     d.ZeroLineY = y0;
-    d.DialGauge = GaugeReadoutText(double(curve[gaugeStation] * 1000.0f));
+    d.DialGauge = StationReadoutText(curve, 1, gaugeStation);
     d.Negative = Readout("Max -ve deflection:", smallestMm);
     d.Positive = Readout("Max +ve deflection:", largestMm);
     d.Readouts = TReadoutVisibility::Both;

@@ -40,6 +40,10 @@ struct TDeflectionDrawing {
 
 // The theoretical deflection at the gauge, fixed with 2 decimals and " mm" (downward negative).
 [[nodiscard]] QString GaugeReadoutText(double valueMm);
+// The readout of a station: sign x the stored single-precision metres scaled to mm in single precision, so
+// the gauge shows the very number the view wrote for the same station. sign is DeflectionSign of the
+// computed arrangement (-1 for the sets stored downward positive).
+[[nodiscard]] QString StationReadoutText(const TDeflectionCurve& curve, int sign, int station);
 
 [[nodiscard]] TDeflectionDrawing ClearedDrawing();
 // curve downward positive; the zero line is the top of the band and the scale runs down to the free end.
