@@ -1,7 +1,12 @@
 // The experiment window: creating it (every control, the 61 hanger slots and the pictures), and one
 // recalculation of a full layout through the window (pictures of the layout, theory, view).
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
 #include <benchmark/benchmark.h>
+
+#include "experiment/PictureControl.h"
+#include "theory/DeflectionView.h"
 
 #include "experiment/VEK4.h"
 #include "platform/Cursors.h"
@@ -34,6 +39,39 @@ void BM_RecalculateFullLayout(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RecalculateFullLayout)->Unit(benchmark::kMicrosecond);
+
+// One drop on a cantilever already holding 20 weights and the UDL, timed from the release event to the
+// deflection view repainted (rules, model, DrawHanger, Recalculate, the view), alternating 200 g and 300 g
+// on station 31 so every drop changes the curve.
+void BM_DropOnLoadedBeam(benchmark::State& state) {
+    TVEK4Form window;
+    window.show();
+    TBeamLayout& l = window.Layout;
+    l.LeftClamp = true;
+    for (int s = 3; s <= 60; s += 3)
+        l.HangerSlots[s] = {100 * (1 + s % 5), s % 2 == 0};
+    window.PlaceUDL();
+    window.SetUDLToolsEnabled(false);
+    window.Recalculate();
+    QApplication::processEvents();
+    const QPoint drop(StationX[31], 190);
+    int i = 0;
+    for (auto _ : state) {
+        TPictureControl* mass = window.GramImages[(i++ % 2) ? 1 : 2];
+        QTest::mousePress(mass, Qt::LeftButton, {}, mass->rect().center());
+        QTest::mouseMove(window.Panel1, drop + QPoint(2, 0));
+        QTest::mouseMove(window.Panel1, drop);
+        const int repaints = window.View->TheoryImage->Repaints;
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseRelease(window.Panel1, Qt::LeftButton, {}, drop);
+        while (window.View->TheoryImage->Repaints == repaints)
+            QApplication::processEvents();
+        state.SetIterationTime(double(clock.nsecsElapsed()) * 1e-9);
+        QTest::mouseMove(window.ScreenImage, {300 + i % 5, 40});
+    }
+}
+BENCHMARK(BM_DropOnLoadedBeam)->UseManualTime()->Iterations(300)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
