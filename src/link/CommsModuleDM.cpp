@@ -112,16 +112,21 @@ std::vector<int> TCommsModule::SerialPorts() const {
 
 void TCommsModule::LoadSettings() {
     if (SettingsLoaded || SettingsFolder.isEmpty()) return;
+    if (ReadSettingsFile()) SettingsLoaded = true;
+}
+
+bool TCommsModule::ReadSettingsFile() {
+    if (SettingsFolder.isEmpty()) return false;
     const QSettings file(SettingsFilePath(), QSettings::IniFormat);
     const QString port = file.value(SerialPortKey, QStringLiteral("ERROR")).toString();
     if (port != QLatin1String("ERROR") && !SettingsWriteFailed) {
         bool ok = false;
         const int number = port.trimmed().toInt(&ok);
-        if (!ok) return; // a bad value ends the reading; what was read so far stays
+        if (!ok) return false; // a bad value ends the reading; what was read so far stays
         Port->SetPortNumber(number);
     }
     USBOnly = file.value(USBOnlyKey, QStringLiteral("ERROR")).toString() == QLatin1String("True");
-    SettingsLoaded = true;
+    return true;
 }
 
 void TCommsModule::SaveSettings(bool writePort) {
@@ -130,7 +135,9 @@ void TCommsModule::SaveSettings(bool writePort) {
     if (writePort) file.setValue(SerialPortKey, QString::number(ComPortNumber()));
     file.setValue(USBOnlyKey, USBOnly ? QStringLiteral("True") : QStringLiteral("False"));
     file.sync();
-    if (file.status() != QSettings::NoError) SettingsWriteFailed = true;
+    // A format error is about what was read back from a damaged file, which the write has just replaced;
+    // only an access error means the file was not written.
+    if (file.status() == QSettings::AccessError) SettingsWriteFailed = true;
 }
 
 bool TCommsModule::ShowCommsOptions() {

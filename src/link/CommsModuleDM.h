@@ -59,6 +59,9 @@ public:
     bool Connect();
     void Disconnect();
     void LoadSettings();
+    // Reads the settings file as LoadSettings does, every time it is called (the options dialog reads it
+    // each time it opens). False when a bad value ended the reading; what was read before it stays.
+    bool ReadSettingsFile();
     // Writes the port (when writePort) and USBOnly to the settings file, if a settings folder is in use;
     // a failure sets SettingsWriteFailed. For the options dialog.
     void SaveSettings(bool writePort);
