@@ -757,6 +757,7 @@ void TVEK4Form::ShowUDLPictures() {
     UDLLabel->adjustSize();
     UDLLabel->move(left + int(RoundHalfEven((width - UDLLabel->width()) / 2.0)), UDLLabelTop);
     UDLLabel->show();
+    UDLLabel->raise(); // over the load arrows, so the intensity reads whole
     UDL2Image->setGeometry(left, UDL2Top, width, UDLHeight);
     UDL2Image->show();
 }
