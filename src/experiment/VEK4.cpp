@@ -62,6 +62,23 @@ void SetWhite(QWidget* w) {
     w->setPalette(palette);
 }
 
+struct TBoxRange {
+    int Min, Max, Increment, MaxLength, Start;
+};
+
+// The tool box's two whole-number boxes (45 x 22), their start value final.
+TIntegerSpinEdit* WholeNumberBox(QWidget* parent, const char* name, QPoint place, TBoxRange range) {
+    auto* box = Named(new TIntegerSpinEdit(parent), name);
+    box->setGeometry(QRect(place, QSize(45, 22)));
+    box->MinValue = range.Min;
+    box->MaxValue = range.Max;
+    box->Increment = range.Increment;
+    box->setMaxLength(range.MaxLength);
+    box->SetValue(range.Start);
+    box->MakeFinal();
+    return box;
+}
+
 int HalfRounded(int width) {
     return int(RoundHalfEven(width / 2.0));
 }
@@ -347,14 +364,7 @@ void TVEK4Form::BuildToolBox() {
     UDLButton->setIconSize(QSize(37, 21));
     UDLButton->setIcon(QIcon(QPixmap::fromImage(ApparatusBitmap(QStringLiteral("UDLButton")))));
     UDLButton->setCursor(Qt::PointingHandCursor);
-    UDLSpinEdit = Named(new TIntegerSpinEdit(ToolBox), "UDLSpinEdit");
-    UDLSpinEdit->setGeometry(141, 167, 45, 22);
-    UDLSpinEdit->MinValue = 1;
-    UDLSpinEdit->MaxValue = 50;
-    UDLSpinEdit->Increment = 5;
-    UDLSpinEdit->setMaxLength(2);
-    UDLSpinEdit->SetValue(20);
-    UDLSpinEdit->MakeFinal();
+    UDLSpinEdit = WholeNumberBox(ToolBox, "UDLSpinEdit", {141, 167}, {1, 50, 5, 2, 20});
     SetHint(UDLSpinEdit, QStringLiteral("Select Uniformly Distributed Load (1 - 50 N/m)"));
 
     EmptyHangerImage = Picture(ToolBox, "EmptyHangerImage", "EmptyHangerImage", 42, 203);
@@ -364,14 +374,7 @@ void TVEK4Form::BuildToolBox() {
     VariableWeightLabel = Named(new QLabel(ToolBox), "VariableWeightLabel");
     VariableWeightLabel->move(40, 227);
     SetHint(VariableWeightLabel, weightHint);
-    WeightSpinEdit = Named(new TIntegerSpinEdit(ToolBox), "WeightSpinEdit");
-    WeightSpinEdit->setGeometry(87, 222, 45, 22);
-    WeightSpinEdit->MinValue = 0;
-    WeightSpinEdit->MaxValue = 500;
-    WeightSpinEdit->Increment = 10;
-    WeightSpinEdit->setMaxLength(3);
-    WeightSpinEdit->SetValue(0);
-    WeightSpinEdit->MakeFinal();
+    WeightSpinEdit = WholeNumberBox(ToolBox, "WeightSpinEdit", {87, 222}, {0, 500, 10, 3, 0});
     SetHint(WeightSpinEdit, QStringLiteral("Select weight (Range: 10 - 500 grams)"));
     WeightUnits = Named(new QLabel(QStringLiteral("(grams)"), ToolBox), "WeightUnits");
     WeightUnits->move(134, 226);
