@@ -6,6 +6,7 @@
 #include "app/EquipmentSelection.h"
 #include "app/ImageForm.h"
 #include "link/CommsModuleDM.h"
+#include "link/ComSelect.h"
 #include "platform/Cursors.h"
 #include "platform/DesignFonts.h"
 #include "platform/MessageLayer.h"
@@ -45,6 +46,7 @@ int RunFerrantDemo(const TStartupOptions& options) {
     // The link manager comes after the launcher and before the picture viewer, and lives to the end of the
     // run, reached through its one application-wide reference.
     std::unique_ptr<TCommsModule> comms = TCommsModule::CreateDefault();
+    InstallCommsOptionsDialog(*comms);
     SetCommsModule(comms.get());
     struct TForgetComms {
         ~TForgetComms() { SetCommsModule(nullptr); }
