@@ -15,6 +15,7 @@
 #include "platform/Cursors.h"
 #include "platform/DesignFonts.h"
 #include "platform/MessageLayer.h"
+#include "theory/BeamTheory.h"
 #include "theory/DeflectionPlot.h"
 #include "theory/DeflectionView.h"
 #include "widgets/IntegerSpinEdit.h"
@@ -366,6 +367,21 @@ private slots:
             QTest::mouseRelease(w.DialGaugeImage, Qt::LeftButton, {}, {18, 30});
             QCOMPARE(w.Layout.GaugeStation, s);
             QCOMPARE(w.View->DialGaugeDeflection->text(), view);
+        }
+    }
+
+    void AfterTheUnsupportedWarningTheGaugeReadsZero() {
+        TVEK4Form& w = *Window;
+        DragTo(w.KnifeEdgeImage, AtStation(30, SupportY));
+        DragTo(w.GramImages[4], AtStation(50, LoadY));
+        QCOMPARE(Messages->Texts(), QStringList{UnsupportedBeamWarning});
+        QCOMPARE(w.Layout.HangerSlots[50].Mass, 500); // the load is accepted; the theory refuses to bend
+        for (int s : {0, 17, 50, 60}) {
+            QTest::mousePress(w.DialGaugeImage, Qt::LeftButton, {}, {18, 30});
+            QTest::mouseMove(w.DialGaugeImage, {18 + StationX[s] - StationX[w.Layout.GaugeStation], 30});
+            QTest::mouseRelease(w.DialGaugeImage, Qt::LeftButton, {}, {18, 30});
+            QCOMPARE(w.Layout.GaugeStation, s);
+            QCOMPARE(w.View->DialGaugeDeflection->text(), QString("0.00 mm"));
         }
     }
 
