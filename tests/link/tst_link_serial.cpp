@@ -152,7 +152,7 @@ void TLinkSerialTest::PortThatDoesNotExist() {
 void TLinkSerialTest::PortAvailability() {
     TLinkRig rig;
     const TComPortMap map(rig.Folder, rig.Dir.path() + QStringLiteral("/dev"));
-    QVERIFY(TQtSerialPort::IsPortAvailable(map, 3)); // the override: a pseudo-terminal
+    QVERIFY(TQtSerialPort::IsPortAvailable(map, 3));  // the override: a pseudo-terminal
     QVERIFY(!TQtSerialPort::IsPortAvailable(map, 4)); // nothing behind COM4 here
     QVERIFY(!TQtSerialPort::IsPortAvailable(map, 0));
     QVERIFY(rig.ConnectAndSetUp());
