@@ -5,7 +5,7 @@ set -euo pipefail
 PACKAGES=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-serialport-dev libgl-dev
-    libhidapi-dev libjpeg62-turbo-dev
+    libhidapi-dev libjpeg62-turbo-dev libxcb1-dev
     libbenchmark-dev
     fonts-liberation fonts-dejavu-core
 )

@@ -1,9 +1,11 @@
 // ferrant-artwork: paints the program's pictures and writes them as files, run by the build.
-//   ferrant-artwork resources <dir>   the launcher and about backgrounds and the 19 button pictures (PNG)
+//   ferrant-artwork resources <dir>   the launcher background and the 19 button pictures (raw pixels, see
+//                                     Artwork.h) and the about background (PNG)
 //   ferrant-artwork pictures <dir>    the full-size module pictures VEK2.JPG .. VEK20.JPG
 // Every picture is drawn in code, so a drawing is improved by editing Scenes.cpp.
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -131,6 +133,20 @@ bool Save(const QImage& image, const QString& fileName) {
     return false;
 }
 
+// Raw QImage::Format_RGB32 pixels, row after row with no padding, as RawArtwork() reads them.
+bool SaveRaw(const QImage& image, const QString& fileName) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    QFile file(fileName);
+    bool ok = file.open(QIODevice::WriteOnly);
+    for (int y = 0; ok && y < rgb.height(); ++y) {
+        const auto* row = reinterpret_cast<const char*>(rgb.constScanLine(y));
+        ok = file.write(row, qint64(rgb.width()) * 4) == qint64(rgb.width()) * 4;
+    }
+    if (ok) return true;
+    std::fprintf(stderr, "ferrant-artwork: cannot write %s\n", qPrintable(fileName));
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -144,10 +160,10 @@ int main(int argc, char** argv) {
     if (!QDir().mkpath(dir.path())) return 1;
     bool ok = true;
     if (what == QLatin1String("resources")) {
-        ok &= Save(LauncherBackground(), dir.filePath(QStringLiteral("Launcher.png")));
+        ok &= SaveRaw(LauncherBackground(), dir.filePath(QStringLiteral("Launcher.rgb32")));
         ok &= Save(AboutBackground(), dir.filePath(QStringLiteral("About.png")));
         for (int n = FirstModule; n <= LastModule; ++n)
-            ok &= Save(Glyph(n), dir.filePath(QStringLiteral("Glyph%1.png").arg(n)));
+            ok &= SaveRaw(Glyph(n), dir.filePath(QStringLiteral("Glyph%1.rgb32").arg(n)));
     } else if (what == QLatin1String("pictures")) {
         for (int n = FirstModule; n <= LastModule; ++n) {
             const QString file = dir.filePath(QStringLiteral("VEK%1.JPG").arg(n));
