@@ -8,6 +8,8 @@ PACKAGES=(
     libhidapi-dev libjpeg62-turbo-dev libxcb1-dev
     libbenchmark-dev
     fonts-liberation fonts-dejavu-core
+    # the install test: a headless X server and the desktop's validators; packaging: dpkg-shlibdeps
+    xvfb desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -2,6 +2,7 @@
 //   ferrant-artwork resources <dir>   the launcher background and the 19 button pictures (raw pixels, see
 //                                     Artwork.h) and the about background (PNG)
 //   ferrant-artwork pictures <dir>    the full-size module pictures VEK2.JPG .. VEK20.JPG
+//   ferrant-artwork icons <dir>       the application icon in the hicolor sizes (hicolor/<n>x<n>/apps/...)
 // Every picture is drawn in code, so a drawing is improved by editing Scenes.cpp.
 
 #include <QDir>
@@ -102,6 +103,51 @@ QImage AboutBackground() {
     return image;
 }
 
+// The application icon at size x size pixels, drawn for each size rather than scaled: a beam on two
+// knife-edges bent by a load at mid-span, with its deflection curve below, on the range's blue tile.
+QImage ApplicationIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0); // drawn on a 64-unit grid
+    const double pixel = 64.0 / size;  // one device pixel in grid units
+    QLinearGradient tile(0, 0, 0, 64);
+    tile.setColorAt(0, QColor(0x2d, 0x7c, 0xc0));
+    tile.setColorAt(1, QColor(0x1b, 0x4f, 0x80));
+    p.setPen(Qt::NoPen);
+    p.setBrush(tile);
+    p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+    // The bent beam: a light bar sagging between the supports.
+    QPainterPath beam;
+    beam.moveTo(8, 30);
+    beam.quadTo(32, 42, 56, 30);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0xf4, 0xf7, 0xfa), std::max(5.0, 2.5 * pixel), Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(beam);
+    // Knife-edges under its ends.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xf2, 0xc1, 0x4e));
+    p.drawPolygon(QPolygonF{{12, 34}, {18, 44}, {6, 44}});
+    p.drawPolygon(QPolygonF{{52, 34}, {58, 44}, {46, 44}});
+    // The load at mid-span.
+    p.setBrush(QColor(0xe8, 0x4c, 0x3d));
+    p.drawPolygon(QPolygonF{{32, 33}, {25, 22}, {39, 22}});
+    p.drawRect(QRectF(29.5, 10, 5, 13));
+    if (size >= 32) {
+        // The theoretical curve, dashed, where there are pixels enough to show it.
+        QPen dashed(QColor(0xa8, 0xd4, 0xf5), 2.0, Qt::CustomDashLine, Qt::RoundCap);
+        dashed.setDashPattern({1.5, 2});
+        p.setPen(dashed);
+        p.setBrush(Qt::NoBrush);
+        QPainterPath curve;
+        curve.moveTo(8, 50);
+        curve.quadTo(32, 62, 56, 50);
+        p.drawPath(curve);
+    }
+    return image;
+}
+
 bool WriteJpeg(const QImage& picture, const QString& fileName) {
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
     FILE* out = std::fopen(QFile::encodeName(fileName).constData(), "wb");
@@ -152,7 +198,7 @@ bool SaveRaw(const QImage& image, const QString& fileName) {
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc != 3) {
-        std::fprintf(stderr, "usage: ferrant-artwork resources|pictures <directory>\n");
+        std::fprintf(stderr, "usage: ferrant-artwork resources|pictures|icons <directory>\n");
         return 2;
     }
     const QString what = QString::fromLocal8Bit(argv[1]);
@@ -164,6 +210,14 @@ int main(int argc, char** argv) {
         ok &= Save(AboutBackground(), dir.filePath(QStringLiteral("About.png")));
         for (int n = FirstModule; n <= LastModule; ++n)
             ok &= SaveRaw(Glyph(n), dir.filePath(QStringLiteral("Glyph%1.rgb32").arg(n)));
+    } else if (what == QLatin1String("icons")) {
+        // The hicolor theme's sizes, as hicolor/<n>x<n>/apps/<application id>.png under <dir>.
+        for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+            const QString folder = dir.filePath(QStringLiteral("hicolor/%1x%1/apps").arg(size));
+            ok &= QDir().mkpath(folder) &&
+                  Save(ApplicationIcon(size),
+                       QDir(folder).filePath(QStringLiteral(FERRANT_APPLICATION_ID ".png")));
+        }
     } else if (what == QLatin1String("pictures")) {
         for (int n = FirstModule; n <= LastModule; ++n) {
             const QString file = dir.filePath(QStringLiteral("VEK%1.JPG").arg(n));
