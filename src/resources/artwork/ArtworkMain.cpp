@@ -3,6 +3,8 @@
 //                                     Artwork.h) and the about background (PNG)
 //   ferrant-artwork pictures <dir>    the full-size module pictures VEK2.JPG .. VEK20.JPG
 //   ferrant-artwork icons <dir>       the application icon in the hicolor sizes (hicolor/<n>x<n>/apps/...)
+//   ferrant-artwork sheet <png> [<before png>]   a contact sheet of all 19 buttons and the pictures of
+//                                     modules 9 and 10, beside an earlier sheet when one is given
 // Every picture is drawn in code, so a drawing is improved by editing Scenes.cpp.
 
 #include <QDir>
@@ -148,6 +150,59 @@ QImage ApplicationIcon(int size) {
     return image;
 }
 
+// A contact sheet to judge the pictures side by side: the 19 buttons at their real size in the launcher's
+// order, and below them the full pictures of the modules named in `detail` at half size.
+QImage ContactSheet(const QList<int>& detail) {
+    constexpr int Cell = 150, Label = 14, Columns = 5;
+    const int rows = (LastModule - FirstModule + 1 + Columns - 1) / Columns;
+    const QSize half(ModulePictureWidth / 2, ModulePictureHeight / 2);
+    const int detailTop = 8 + rows * (GlyphHeight + Label + 8);
+    QImage sheet(std::max(Columns * Cell + 16, int(detail.size()) * (half.width() + 8) + 8),
+                 detailTop + (detail.isEmpty() ? 0 : half.height() + Label + 8), QImage::Format_RGB888);
+    sheet.fill(Qt::white);
+    QPainter p(&sheet);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    for (int n = FirstModule; n <= LastModule; ++n) {
+        const int i = n - FirstModule;
+        const QPoint at(8 + (i % Columns) * Cell, 8 + (i / Columns) * (GlyphHeight + Label + 8));
+        p.drawText(QRect(at, QSize(GlyphWidth, Label)), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("%1  %2").arg(n).arg(
+                       QString::fromUtf8(ModuleTitle(n)).section(QLatin1Char('('), 0, 0)));
+        p.drawImage(at + QPoint(0, Label), Glyph(n));
+    }
+    for (int i = 0; i < detail.size(); ++i) {
+        const QPoint at(8 + i * (half.width() + 8), detailTop);
+        p.drawText(QRect(at, QSize(half.width(), Label)), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("VEK%1.JPG, half size").arg(detail[i]));
+        p.drawImage(QRect(at + QPoint(0, Label), half), ModulePicture(detail[i]));
+    }
+    return sheet;
+}
+
+// Two sheets side by side under the headings "Before" and "After".
+QImage BeforeAndAfter(const QImage& before, const QImage& after) {
+    constexpr int Heading = 28;
+    QImage sheet(before.width() + after.width() + 24, std::max(before.height(), after.height()) + Heading,
+                 QImage::Format_RGB888);
+    sheet.fill(Qt::white);
+    QPainter p(&sheet);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(18);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(QRect(8, 0, before.width(), Heading), Qt::AlignVCenter, QStringLiteral("Before"));
+    p.drawText(QRect(before.width() + 32, 0, after.width(), Heading), Qt::AlignVCenter,
+               QStringLiteral("After"));
+    p.drawImage(0, Heading, before);
+    p.fillRect(QRect(before.width() + 11, Heading, 2, sheet.height() - Heading), QColor(0xb5, 0xc3, 0xd2));
+    p.drawImage(before.width() + 24, Heading, after);
+    return sheet;
+}
+
 bool WriteJpeg(const QImage& picture, const QString& fileName) {
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
     FILE* out = std::fopen(QFile::encodeName(fileName).constData(), "wb");
@@ -197,6 +252,12 @@ bool SaveRaw(const QImage& image, const QString& fileName) {
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
+    if (argc >= 3 && QLatin1String(argv[1]) == QLatin1String("sheet")) {
+        // ferrant-artwork sheet <out.png> [<before.png>]: the contact sheet, beside an earlier one if given.
+        QImage sheet = ContactSheet({9, 10});
+        if (argc >= 4) sheet = BeforeAndAfter(QImage(QString::fromLocal8Bit(argv[3])), sheet);
+        return Save(sheet, QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    }
     if (argc != 3) {
         std::fprintf(stderr, "usage: ferrant-artwork resources|pictures|icons <directory>\n");
         return 2;
