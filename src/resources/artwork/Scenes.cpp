@@ -17,6 +17,15 @@ QPainterPath Polyline(const std::vector<QPointF>& points) {
     return path;
 }
 
+// A member drawn along a path as a steel bar with an ink outline: a bent beam, an arch.
+void Member(TKit& k, const QPainterPath& path, double width) {
+    k.P.setPen(k.Pen(Colour::Ink, width + 4));
+    k.P.setBrush(Qt::NoBrush);
+    k.P.drawPath(path);
+    k.P.setPen(k.Pen(Colour::Steel, width));
+    k.P.drawPath(path);
+}
+
 // Module 2: a simply supported beam cut beside a point load; a pivot carries the shear at the cut and a
 // link with a load cell over it the bending moment. What marks it out at a glance: the moment arrows at the
 // cut and the triangular moment diagram.
@@ -95,20 +104,11 @@ void Deflection(TKit& k) {
         const double s = (x - left) / length;
         return 185 + tip * s * s * (3 - s) / 2;
     };
-    QPainterPath beam;
-    for (int i = 0; i <= 44; ++i) {
-        const double x = left + 10.0 * i;
-        i == 0 ? beam.moveTo(x, droop(x)) : beam.lineTo(x, droop(x));
-    }
-    k.P.setPen(k.Pen(Colour::Ink, 15));
-    k.P.setBrush(Qt::NoBrush);
-    k.P.drawPath(beam);
-    k.P.setPen(k.Pen(Colour::Steel, 11));
-    k.P.drawPath(beam);
-    QPainterPath straight;
-    straight.moveTo(left, 185);
-    straight.lineTo(left + length, 185);
-    k.Dashed(straight, Colour::SteelDark);
+    std::vector<QPointF> beam;
+    for (int i = 0; i <= 44; ++i)
+        beam.push_back({left + 10.0 * i, droop(left + 10.0 * i)});
+    Member(k, Polyline(beam), 11);
+    k.Dashed(Polyline({{left, 185}, {left + length, 185}}), Colour::SteelDark);
     k.Hanger(560, droop(560) - 6, 4, 80);
     k.Bar(QPointF(520, 60), QPointF(520, 75), 6);
     k.DialGauge(QPointF(520, 120), 44, QPointF(520, droop(520) - 8));
@@ -259,12 +259,7 @@ std::vector<QPointF> ArchPoints(double left, double right, double base, double r
 }
 
 void Arch(TKit& k, const std::vector<QPointF>& points) {
-    QPainterPath arch = Polyline(points);
-    k.P.setPen(k.Pen(Colour::Ink, 14));
-    k.P.setBrush(Qt::NoBrush);
-    k.P.drawPath(arch);
-    k.P.setPen(k.Pen(Colour::Steel, 10));
-    k.P.drawPath(arch);
+    Member(k, Polyline(points), 10);
 }
 
 // Module 8: a parabolic arch with pins at both springings and at the crown.
@@ -374,23 +369,16 @@ void ContinuousBeam(TKit& k) {
         const double s = x <= 350 ? (350 - x) / 240 : (x - 350) / 240;
         return 203 + 60 * s * (1 - s) * (1 + s - 2 * s * s) / 0.6;
     };
-    QPainterPath beam;
+    std::vector<QPointF> beam;
     for (int i = 0; i <= 52; ++i) {
         const double x = 90 + 10.0 * i;
-        const double y = x < 110   ? shape(110) - (110 - x) * 0.5
-                         : x > 590 ? shape(590) - (x - 590) * 0.5
-                                   : shape(x);
-        i == 0 ? beam.moveTo(x, y) : beam.lineTo(x, y);
+        // Beyond the end supports the beam runs on straight, tilted as the span leaves the support.
+        beam.push_back({x, x < 110   ? shape(110) - (110 - x) * 0.5
+                           : x > 590 ? shape(590) - (x - 590) * 0.5
+                                     : shape(x)});
     }
-    k.P.setPen(k.Pen(Colour::Ink, 14));
-    k.P.setBrush(Qt::NoBrush);
-    k.P.drawPath(beam);
-    k.P.setPen(k.Pen(Colour::Steel, 10));
-    k.P.drawPath(beam);
-    QPainterPath straight;
-    straight.moveTo(80, 203);
-    straight.lineTo(620, 203);
-    k.Dashed(straight, Colour::SteelDark);
+    Member(k, Polyline(beam), 10);
+    k.Dashed(Polyline({{80, 203}, {620, 203}}), Colour::SteelDark);
     for (const double x : {170.0, 230.0, 290.0, 410.0, 470.0, 530.0})
         k.Hanger(x, shape(x) - 6, 2, 50);
     k.Readout(QRectF(60, 60, 110, 44), QStringLiteral("3.75"));
