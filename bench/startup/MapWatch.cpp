@@ -1,9 +1,12 @@
-// startup-map-watch [--title TEXT] [--settle MS] [--timeout MS] PROGRAM [ARGS...]
+// startup-map-watch [--title TEXT] [--settle MS] [--timeout MS] [--click X,Y --then TEXT2] PROGRAM [ARGS...]
 //
 // Starts PROGRAM on the X display in $DISPLAY and waits for it to map a top-level window (with TEXT in its
 // title, when given). Prints one line:
 //   mapped_ms=<from just before exec to the MapNotify> rss_kb=<resident memory SETTLE ms later> title=<title>
-// then ends the program with SIGTERM. The window is seen from outside, as a window manager would see it,
+// With --click, once SETTLE ms have passed it clicks the left button at (X, Y) in that window and adds
+//   then_ms=<from the click to the MapNotify of a window with TEXT2 in its title>
+// (the launcher's module 4 button opening the experiment window, say). Then it ends the program with
+// SIGTERM. The window is seen from outside, as a window manager would see it,
 // so the program under test needs no hook of its own. Exit code 0 when the window was mapped, 1 when the
 // program ended first or the time-out passed, 2 for a usage or display error.
 #include <xcb/xcb.h>
@@ -50,6 +53,29 @@ std::string Title(xcb_connection_t* x, xcb_window_t window, xcb_atom_t netWmName
     return {};
 }
 
+// A left click as the server would report it: press and release at (x, y) of the window.
+void Click(xcb_connection_t* x, xcb_window_t root, xcb_window_t window, int16_t px, int16_t py) {
+    for (const uint8_t type : {uint8_t(XCB_BUTTON_PRESS), uint8_t(XCB_BUTTON_RELEASE)}) {
+        xcb_button_press_event_t event{};
+        event.response_type = type;
+        event.detail = 1;
+        event.time = XCB_CURRENT_TIME;
+        event.root = root;
+        event.event = window;
+        event.child = XCB_NONE;
+        event.root_x = px;
+        event.root_y = py;
+        event.event_x = px;
+        event.event_y = py;
+        event.state = type == XCB_BUTTON_RELEASE ? XCB_BUTTON_MASK_1 : 0;
+        event.same_screen = 1;
+        xcb_send_event(x, 0, window,
+                       type == XCB_BUTTON_PRESS ? XCB_EVENT_MASK_BUTTON_PRESS : XCB_EVENT_MASK_BUTTON_RELEASE,
+                       reinterpret_cast<const char*>(&event));
+    }
+    xcb_flush(x);
+}
+
 long ResidentKilobytes(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     std::string line;
@@ -61,8 +87,8 @@ long ResidentKilobytes(pid_t pid) {
 } // namespace
 
 int main(int argc, char** argv) {
-    std::string wanted;
-    int settleMs = 300, timeoutMs = 60000, first = 1;
+    std::string wanted, then;
+    int settleMs = 300, timeoutMs = 60000, first = 1, clickX = -1, clickY = -1;
     for (; first < argc && argv[first][0] == '-'; first += 2) {
         if (first + 1 >= argc) break;
         const std::string option = argv[first];
@@ -72,6 +98,10 @@ int main(int argc, char** argv) {
             settleMs = std::atoi(argv[first + 1]);
         else if (option == "--timeout")
             timeoutMs = std::atoi(argv[first + 1]);
+        else if (option == "--click")
+            std::sscanf(argv[first + 1], "%d,%d", &clickX, &clickY);
+        else if (option == "--then")
+            then = argv[first + 1];
         else
             break;
     }
@@ -100,42 +130,58 @@ int main(int argc, char** argv) {
         _exit(127);
     }
 
-    double mappedMs = -1;
-    std::string title;
     pollfd display{xcb_get_file_descriptor(x), POLLIN, 0};
-    while (mappedMs < 0 && MillisecondsSince(start) < timeoutMs) {
-        int status = 0;
-        if (waitpid(child, &status, WNOHANG) == child) {
-            std::fprintf(stderr, "startup-map-watch: the program ended before it mapped a window\n");
-            return 1;
-        }
-        while (xcb_generic_event_t* event = xcb_poll_for_event(x)) {
-            if ((event->response_type & 0x7F) == XCB_MAP_NOTIFY && mappedMs < 0) {
-                const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event);
-                const double at = MillisecondsSince(start);
-                const std::string name = Title(x, map->window, netWmName, utf8);
-                if (!map->override_redirect && (wanted.empty() || name.find(wanted) != std::string::npos)) {
-                    mappedMs = at;
-                    title = name;
-                }
+    // Waits for a window with `text` in its title to be mapped; answers when, from `from`, or -1.
+    auto waitForMap = [&](const std::string& text, std::chrono::steady_clock::time_point from,
+                          xcb_window_t* window, std::string* title) {
+        while (MillisecondsSince(start) < timeoutMs) {
+            int status = 0;
+            if (waitpid(child, &status, WNOHANG) == child) {
+                std::fprintf(stderr, "startup-map-watch: the program ended before it mapped the window\n");
+                return -2.0;
             }
-            std::free(event);
+            double mapped = -1;
+            while (xcb_generic_event_t* event = xcb_poll_for_event(x)) {
+                if ((event->response_type & 0x7F) == XCB_MAP_NOTIFY && mapped < 0) {
+                    const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event);
+                    const double at = MillisecondsSince(from);
+                    const std::string name = Title(x, map->window, netWmName, utf8);
+                    if (!map->override_redirect && (text.empty() || name.find(text) != std::string::npos)) {
+                        mapped = at;
+                        *window = map->window;
+                        *title = name;
+                    }
+                }
+                std::free(event);
+            }
+            if (mapped >= 0) return mapped;
+            poll(&display, 1, 20);
         }
-        if (mappedMs < 0) poll(&display, 1, 20);
-    }
+        std::fprintf(stderr, "startup-map-watch: no window \"%s\" mapped within %d ms\n", text.c_str(),
+                     timeoutMs);
+        return -1.0;
+    };
 
+    xcb_window_t window = XCB_NONE, second = XCB_NONE;
+    std::string title, secondTitle;
+    const double mappedMs = waitForMap(wanted, start, &window, &title);
     long rss = -1;
+    double thenMs = -1;
     if (mappedMs >= 0) {
         std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
         rss = ResidentKilobytes(child);
+        if (clickX >= 0) {
+            const auto clicked = std::chrono::steady_clock::now();
+            Click(x, root, window, int16_t(clickX), int16_t(clickY));
+            thenMs = waitForMap(then, clicked, &second, &secondTitle);
+        }
     }
     kill(child, SIGTERM);
     waitpid(child, nullptr, 0);
     xcb_disconnect(x);
-    if (mappedMs < 0) {
-        std::fprintf(stderr, "startup-map-watch: no window mapped within %d ms\n", timeoutMs);
-        return 1;
-    }
-    std::printf("mapped_ms=%.1f rss_kb=%ld title=%s\n", mappedMs, rss, title.c_str());
+    if (mappedMs < 0 || (clickX >= 0 && thenMs < 0)) return 1;
+    std::printf("mapped_ms=%.1f rss_kb=%ld", mappedMs, rss);
+    if (clickX >= 0) std::printf(" then_ms=%.1f", thenMs);
+    std::printf(" title=%s\n", title.c_str());
     return 0;
 }
