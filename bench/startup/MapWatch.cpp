@@ -1,14 +1,15 @@
-// startup-map-watch [--title TEXT] [--settle MS] [--timeout MS] [--click X,Y --then TEXT2] PROGRAM [ARGS...]
+// startup-map-watch [--title TEXT] [--settle MS] [--timeout MS] [--click X,Y --then TEXT2 | --then-size WxH]
+//                   PROGRAM [ARGS...]
 //
 // Starts PROGRAM on the X display in $DISPLAY and waits for it to map a top-level window (with TEXT in its
 // title, when given). Prints one line:
 //   mapped_ms=<from just before exec to the MapNotify> rss_kb=<resident memory SETTLE ms later> title=<title>
 // With --click, once SETTLE ms have passed it clicks the left button at (X, Y) in that window and adds
-//   then_ms=<from the click to the MapNotify of a window with TEXT2 in its title>
-// (the launcher's module 4 button opening the experiment window, say). Then it ends the program with
-// SIGTERM. The window is seen from outside, as a window manager would see it,
-// so the program under test needs no hook of its own. Exit code 0 when the window was mapped, 1 when the
-// program ended first or the time-out passed, 2 for a usage or display error.
+//   then_ms=<from the click to the MapNotify of a window with TEXT2 in its title, or of the size WxH>
+// (the launcher's module 4 button opening the experiment window, say, or a module's button its picture). Then
+// it ends the program with SIGTERM. The window is seen from outside, as a window manager would see it, so the
+// program under test needs no hook of its own. Exit code 0 when the window was mapped, 1 when the program
+// ended first or the time-out passed, 2 for a usage or display error.
 #include <xcb/xcb.h>
 
 #include <poll.h>
@@ -88,7 +89,8 @@ long ResidentKilobytes(pid_t pid) {
 
 int main(int argc, char** argv) {
     std::string wanted, then;
-    int settleMs = 300, timeoutMs = 60000, first = 1, clickX = -1, clickY = -1;
+    int settleMs = 300, timeoutMs = 60000, first = 1, clickX = -1, clickY = -1, thenWidth = -1,
+        thenHeight = -1;
     for (; first < argc && argv[first][0] == '-'; first += 2) {
         if (first + 1 >= argc) break;
         const std::string option = argv[first];
@@ -102,6 +104,8 @@ int main(int argc, char** argv) {
             std::sscanf(argv[first + 1], "%d,%d", &clickX, &clickY);
         else if (option == "--then")
             then = argv[first + 1];
+        else if (option == "--then-size")
+            std::sscanf(argv[first + 1], "%dx%d", &thenWidth, &thenHeight);
         else
             break;
     }
@@ -131,9 +135,10 @@ int main(int argc, char** argv) {
     }
 
     pollfd display{xcb_get_file_descriptor(x), POLLIN, 0};
-    // Waits for a window with `text` in its title to be mapped; answers when, from `from`, or -1.
+    // Waits for a window with `text` in its title (and of the given size, if any) to be mapped; answers when,
+    // from `from`, or -1.
     auto waitForMap = [&](const std::string& text, std::chrono::steady_clock::time_point from,
-                          xcb_window_t* window, std::string* title) {
+                          xcb_window_t* window, std::string* title, int width = -1, int height = -1) {
         while (MillisecondsSince(start) < timeoutMs) {
             int status = 0;
             if (waitpid(child, &status, WNOHANG) == child) {
@@ -146,7 +151,15 @@ int main(int argc, char** argv) {
                     const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event);
                     const double at = MillisecondsSince(from);
                     const std::string name = Title(x, map->window, netWmName, utf8);
-                    if (!map->override_redirect && (text.empty() || name.find(text) != std::string::npos)) {
+                    bool sized = width < 0;
+                    if (!sized) {
+                        xcb_get_geometry_reply_t* geometry =
+                            xcb_get_geometry_reply(x, xcb_get_geometry(x, map->window), nullptr);
+                        sized = geometry && geometry->width == width && geometry->height == height;
+                        std::free(geometry);
+                    }
+                    if (!map->override_redirect && sized &&
+                        (text.empty() || name.find(text) != std::string::npos)) {
                         mapped = at;
                         *window = map->window;
                         *title = name;
@@ -173,7 +186,7 @@ int main(int argc, char** argv) {
         if (clickX >= 0) {
             const auto clicked = std::chrono::steady_clock::now();
             Click(x, root, window, int16_t(clickX), int16_t(clickY));
-            thenMs = waitForMap(then, clicked, &second, &secondTitle);
+            thenMs = waitForMap(then, clicked, &second, &secondTitle, thenWidth, thenHeight);
         }
     }
     kill(child, SIGTERM);

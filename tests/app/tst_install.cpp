@@ -143,7 +143,9 @@ private slots:
     }
 
     // Started as the desktop's menu starts it, by the name in PREFIX/bin, the installed program shows its
-    // launcher with the version of its own file in the caption.
+    // launcher with the version of its own file in the caption, and a click on module 7 shows that module's
+    // picture: the viewer, exactly the picture's size, is mapped (a picture not found would give an error
+    // box instead).
     void InstalledProgramShowsItsLauncher() {
         TXvfb server;
         QVERIFY2(!server.Display.isEmpty(), "no Xvfb (package xvfb): run scripts/deps.sh");
@@ -158,12 +160,17 @@ private slots:
                                     .arg(FERRANT_VERSION_MAJOR)
                                     .arg(FERRANT_VERSION_MINOR)
                                     .arg(FERRANT_VERSION_PATCH);
-        const TRun watch = Run(QStringLiteral(FERRANT_MAP_WATCH),
-                               {QStringLiteral("--title"), caption, QStringLiteral("--settle"),
-                                QStringLiteral("0"), Path(QStringLiteral("bin/ferrant-demo"))},
-                               environment);
+        // Module 7's button: column 1, row 1 of the launcher's grid, at (158, 128), 148 x 107.
+        const QString pictureSize = QStringLiteral("%1x%2").arg(ModulePictureWidth).arg(ModulePictureHeight);
+        const TRun watch =
+            Run(QStringLiteral(FERRANT_MAP_WATCH),
+                {QStringLiteral("--title"), caption, QStringLiteral("--settle"), QStringLiteral("100"),
+                 QStringLiteral("--click"), QStringLiteral("232,181"), QStringLiteral("--then-size"),
+                 pictureSize, Path(QStringLiteral("bin/ferrant-demo"))},
+                environment);
         QVERIFY2(watch.ExitCode == 0, qPrintable(watch.Output));
         QVERIFY2(watch.Output.contains(QStringLiteral("title=") + caption), qPrintable(watch.Output));
+        QVERIFY2(watch.Output.contains(QStringLiteral("then_ms=")), qPrintable(watch.Output));
     }
 };
 
