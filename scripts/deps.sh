@@ -5,9 +5,11 @@ set -euo pipefail
 PACKAGES=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-serialport-dev libgl-dev
-    libhidapi-dev libjpeg62-turbo-dev
+    libhidapi-dev libjpeg62-turbo-dev libxcb1-dev
     libbenchmark-dev
     fonts-liberation fonts-dejavu-core
+    # the install test: a headless X server and the desktop's validators; packaging: dpkg-shlibdeps
+    xvfb desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

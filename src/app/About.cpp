@@ -5,6 +5,7 @@
 
 #include "platform/Cursors.h"
 #include "platform/Desktop.h"
+#include "resources/artwork/Artwork.h"
 #include "resources/artwork/ModuleTitles.h"
 
 namespace {
@@ -114,7 +115,7 @@ TAboutForm::TAboutForm(QWidget* owner)
         image->setObjectName(QStringLiteral("VEK%1Image").arg(n));
         image->setProperty("Tag", n);
         image->setGeometry(place);
-        image->setPixmap(QPixmap(QStringLiteral(":/artwork/Glyph%1.png").arg(n)));
+        image->setPixmap(ModuleGlyph(n));
         image->OnMouseMove = [this](TTrackedImage* sender, QPoint) { EquipImageMouseMove(sender); };
         Images[static_cast<std::size_t>(n)] = image;
     }

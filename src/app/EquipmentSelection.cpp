@@ -1,9 +1,13 @@
 #include "EquipmentSelection.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QStatusBar>
+#include <QPainter>
+#include <QStyleOption>
+#include <QTimer>
 
 #include "app/ExperimentWindow.h"
 #include "app/ImageForm.h"
@@ -13,6 +17,7 @@
 #include "platform/ErrorHandler.h"
 #include "platform/MessageLayer.h"
 #include "platform/VersionResource.h"
+#include "resources/artwork/Artwork.h"
 #include "resources/artwork/ModuleTitles.h"
 
 TBrowserVersion BrowserMajorVersion(const std::optional<QString>& value) {
@@ -46,6 +51,24 @@ void TPictureButton::keyPressEvent(QKeyEvent* event) {
     QPushButton::keyPressEvent(event);
 }
 
+void TStatusBar::showMessage(const QString& message) {
+    if (message == Message) return;
+    Message = message;
+    update();
+}
+
+void TStatusBar::paintEvent(QPaintEvent*) {
+    // As QStatusBar paints a bar with a message and no widgets in it.
+    QPainter painter(this);
+    QStyleOption option;
+    option.initFrom(this);
+    style()->drawPrimitive(QStyle::PE_PanelStatusBar, &option, &painter, this);
+    if (Message.isEmpty()) return;
+    painter.setPen(palette().windowText().color());
+    painter.drawText(rect().adjusted(6, 0, -12, 0), Qt::AlignLeading | Qt::AlignVCenter | Qt::TextSingleLine,
+                     Message);
+}
+
 QRect TEquipmentSelectionForm::ButtonRect(int n) {
     const int column = (n - 1) % 5, row = (n - 1) / 5;
     return {6 + 152 * column, 12 + 116 * row, ButtonWidth, ButtonHeight};
@@ -74,20 +97,20 @@ TEquipmentSelectionForm::TEquipmentSelectionForm(TLauncherEnvironment environmen
     QPalette white = Panel1->palette();
     white.setColor(QPalette::Window, Qt::white);
     Panel1->setPalette(white);
+    Panel1->installEventFilter(this); // to see the first paint
 
     Image2 = new QLabel(Panel1);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(0, 0, LauncherBackgroundWidth, LauncherBackgroundHeight);
-    Image2->setPixmap(QPixmap(QStringLiteral(":/artwork/Launcher.png")));
+    Image2->setPixmap(LauncherBackground());
     const QString backgroundHint = QStringLiteral("Click a button to select an experimental module");
     Image2->setStatusTip(backgroundHint);
     Image2->setToolTip(backgroundHint);
 
-    StatusBar1 = new QStatusBar(Panel1);
+    StatusBar1 = new TStatusBar(Panel1);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setGeometry(0, LauncherBackgroundHeight, ClientWidth,
                             ClientHeight - LauncherBackgroundHeight);
-    StatusBar1->setSizeGripEnabled(false);
 
     QWidget* previous = nullptr;
     for (int n = FirstModule; n <= LastModule; ++n) {
@@ -95,7 +118,7 @@ TEquipmentSelectionForm::TEquipmentSelectionForm(TLauncherEnvironment environmen
         button->setObjectName(QStringLiteral("VEK%1Btn").arg(n));
         button->setProperty("Tag", n);
         button->setGeometry(ButtonRect(n));
-        button->setIcon(QIcon(QPixmap(QStringLiteral(":/artwork/Glyph%1.png").arg(n))));
+        button->setIcon(QIcon(ModuleGlyph(n)));
         button->setIconSize(QSize(GlyphWidth, GlyphHeight));
         const QString hint = QString::fromUtf8(ModuleTitle(n));
         button->setStatusTip(hint);
@@ -154,6 +177,24 @@ void TEquipmentSelectionForm::FormShow() {
 bool TEquipmentSelectionForm::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) FormActivate();
     return QWidget::event(event);
+}
+
+bool TEquipmentSelectionForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Panel1 && event->type() == QEvent::Paint && !FirstPaintSeen) {
+        FirstPaintSeen = true;
+        // Queued: it runs after this paint has reached the screen.
+        QTimer::singleShot(0, this, &TEquipmentSelectionForm::WarmUpAfterFirstPaint);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TEquipmentSelectionForm::WarmUpAfterFirstPaint() {
+    DrawRegisteredCursors(); // the experiment window's drag cursors
+    QFontDatabase::families();
+    // The status bar's bold font (FormActivate makes it bold), ready for the first hint.
+    QFont bold = StatusBar1->font();
+    bold.setBold(true);
+    [[maybe_unused]] const int height = QFontMetrics(bold).height();
 }
 
 void TEquipmentSelectionForm::FormActivate() {

@@ -11,7 +11,6 @@
 #include <optional>
 
 class QLabel;
-class QStatusBar;
 
 // The launcher's private message: on receiving it the launcher sets the screen-wide cursor to the arrow.
 inline constexpr int LauncherCursorMessage = 0x2401;
@@ -48,6 +47,23 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
+// The launcher's status bar: one panel that shows the current hint. Unlike QStatusBar, which measures its
+// font as it is built, it needs a font only when it has text to draw; so showing the launcher does not wait
+// for the font database, which the launcher loads once it has been painted (see WarmUpAfterFirstPaint).
+class TStatusBar final : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    void showMessage(const QString& message);
+    [[nodiscard]] QString currentMessage() const { return Message; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString Message;
+};
+
 class TEquipmentSelectionForm final : public QWidget {
     Q_OBJECT
 public:
@@ -66,7 +82,7 @@ public:
 
     QWidget* Panel1;
     QLabel* Image2;
-    QStatusBar* StatusBar1;
+    TStatusBar* StatusBar1;
     TPictureButton* VEK4Btn;
     QString VersionText;
     // Set when the browser prerequisite failed: start-up ends the program instead of running it.
@@ -79,8 +95,16 @@ protected:
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
     void customEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What the launcher does not need for its first picture but a later action would wait for: the
+    // registered cursors and the font database (the first hint in the status bar, every window with text).
+    // Done once the launcher has been painted, while the user is still looking at it, so neither the
+    // launcher's appearance nor the first click waits for it.
+    void WarmUpAfterFirstPaint();
+    bool FirstPaintSeen = false;
+
     void FormCreate();
     void FormShow();
     void FormActivate();

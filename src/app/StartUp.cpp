@@ -37,6 +37,8 @@ int RunFerrantDemo(const TStartupOptions& options) {
     }
 
     QApplication::setApplicationName(ApplicationTitle);
+    // The desktop entry, for the window system to find the program's icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(FERRANT_APPLICATION_ID));
     // Window captions are exactly the designed ones: no application name appended by the window system.
     QApplication::setApplicationDisplayName(QString());
     QApplication::setQuitOnLastWindowClosed(true);

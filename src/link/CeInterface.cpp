@@ -27,6 +27,20 @@ TMsgResult HandshakeBox(const QString& text, TMsgButtons buttons) {
     return Messages().Show(request);
 }
 
+// What a user refused by the device node's permissions is told: the node, the group that may use it and the
+// exact command that adds them to it (a Windows port is never refused this way).
+QString AccessDeniedText(const QString& port, const TDeniedAccess& denied) {
+    const QString node = denied.DevicePath.isEmpty() ? QStringLiteral("its device") : denied.DevicePath;
+    QString text =
+        QStringLiteral("Com port ") + port + QStringLiteral(" cannot be opened: you may not use ") + node;
+    if (denied.Group.isEmpty())
+        return text + QStringLiteral(". Ask the administrator of this computer for access to it.");
+    const QString user = denied.User.isEmpty() ? QStringLiteral("$USER") : denied.User;
+    return text + QStringLiteral(", which belongs to the group \"") + denied.Group +
+           QStringLiteral("\".\nTo join the group, run:\n    sudo adduser ") + user + QLatin1Char(' ') +
+           denied.Group + QStringLiteral("\nthen log out and log in again.");
+}
+
 } // namespace
 
 TCeInterface::TCeInterface(TSerialPortLayer& port) : SerialPort(port) {
@@ -58,6 +72,9 @@ TIdentifyResult TCeInterface::OpenAndIdentify() {
             break;
         case TPortOpenResult::OtherFailure:
             text = QStringLiteral("Unable to open Com port ") + n;
+            break;
+        case TPortOpenResult::AccessDenied:
+            text = AccessDeniedText(n, SerialPort.DeniedAccess());
             break;
         }
         if (opened != TPortOpenResult::Opened) {

@@ -13,6 +13,12 @@ std::map<TCursorNumber, QCursor>& Registered() {
     return table;
 }
 
+// Numbers registered under a cursor resource that has not been drawn yet: drawn when first asked for.
+std::map<TCursorNumber, QString>& Undrawn() {
+    static std::map<TCursorNumber, QString> table;
+    return table;
+}
+
 TCursorNumber Screen = crDefault;
 
 constexpr int Size = 32;
@@ -194,14 +200,29 @@ QCursor BuiltIn(TCursorNumber number) {
 } // namespace
 
 void RegisterCursor(TCursorNumber number, const QCursor& cursor) {
+    Undrawn().erase(number);
     Registered()[number] = cursor;
 }
 
+void RegisterCursorResource(TCursorNumber number, const QString& name) {
+    Registered().erase(number);
+    Undrawn()[number] = name;
+}
+
+void DrawRegisteredCursors() {
+    while (!Undrawn().empty()) {
+        const auto [number, name] = *Undrawn().begin();
+        RegisterCursor(number, DrawCursorResource(name));
+    }
+}
+
 bool IsCursorRegistered(TCursorNumber number) {
-    return Registered().count(number) != 0;
+    return Registered().count(number) != 0 || Undrawn().count(number) != 0;
 }
 
 QCursor CursorByNumber(TCursorNumber number) {
+    if (const auto undrawn = Undrawn().find(number); undrawn != Undrawn().end())
+        RegisterCursor(number, DrawCursorResource(undrawn->second));
     const auto found = Registered().find(number);
     return found != Registered().end() ? found->second : BuiltIn(number);
 }
@@ -239,7 +260,7 @@ QCursor DrawCursorResource(const QString& name) {
 
 void RegisterProgramCursors() {
     for (int i = 0; i < 8; ++i)
-        RegisterCursor(i + 1, DrawCursorResource(QString::fromLatin1(RegisteredCursorNames[i])));
+        RegisterCursorResource(i + 1, QString::fromLatin1(RegisteredCursorNames[i]));
 }
 
 int ShowModal(QDialog& dialog) {

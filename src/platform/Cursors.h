@@ -15,6 +15,11 @@ inline constexpr TCursorNumber crHandPoint = -21;
 
 // Installs a cursor under a number (registering a number again replaces it).
 void RegisterCursor(TCursorNumber number, const QCursor& cursor);
+// Installs one of our cursor drawings (DrawCursorResource) under a number, drawn when the number is first
+// asked for; drawing all eight would cost start-up about a millisecond before the launcher could show.
+void RegisterCursorResource(TCursorNumber number, const QString& name);
+// Draws every registered cursor not drawn yet (start-up calls it once the launcher is on screen).
+void DrawRegisteredCursors();
 // The cursor of a number: registered ones, the built-in ones, else the arrow.
 [[nodiscard]] QCursor CursorByNumber(TCursorNumber number);
 [[nodiscard]] bool IsCursorRegistered(TCursorNumber number);
@@ -27,7 +32,7 @@ void SetScreenCursor(TCursorNumber number);
 // "ROUNDWEIGHT", "VEK7PLATE", "VEK17MEMBER", "HANDPOINT"); the hot spot is where the cursor acts.
 [[nodiscard]] QCursor DrawCursorResource(const QString& name);
 
-// The registered cursors of the program: numbers 1 to 8 in this order.
+// The registered cursors of the program: numbers 1 to 8 in this order, registered by resource name.
 inline constexpr const char* RegisteredCursorNames[8] = {
     "WeightHanger", "UDL", "Clamp", "KnifeEdge", "ROUNDWEIGHT", "VEK7PLATE", "VEK17MEMBER", "HANDPOINT"};
 void RegisterProgramCursors();

@@ -28,11 +28,29 @@ void ErrorExit(j_common_ptr info) {
     std::longjmp(manager->Return, 1);
 }
 
+// Warnings after which libjpeg carries on with made-up data: the end of the file or of a scan reached early
+// (padded with grey), or entropy-coded data it could not follow. To us each of them is a broken file. The
+// warnings left alone concern metadata only (an unknown JFIF revision or Adobe transform code, a damaged ICC
+// profile, which we do not use), so the pixels are still the file's own.
+bool DataIsCorrupt(int code) {
+    switch (code) {
+    case JWRN_JPEG_EOF:
+    case JWRN_HIT_MARKER:
+    case JWRN_HUFF_BAD_CODE:
+    case JWRN_MUST_RESYNC:
+    case JWRN_EXTRANEOUS_DATA:
+    case JWRN_BOGUS_PROGRESSION:
+    case JWRN_NOT_SEQUENTIAL:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void EmitMessage(j_common_ptr info, int level) {
-    // A premature end of data is only a warning to libjpeg (it pads the picture with grey); to us it is a
-    // broken file.
-    if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) ErrorExit(info);
-    if (level < 0) ++info->err->num_warnings;
+    if (level >= 0) return; // trace messages
+    if (DataIsCorrupt(info->err->msg_code)) ErrorExit(info);
+    ++info->err->num_warnings;
 }
 
 void OutputMessage(j_common_ptr) {} // never print to the console
@@ -109,6 +127,13 @@ int Decode(const JOCTET* data, size_t size, QImage* image) {
     info.src = &source.Public;
 
     jpeg_read_header(&info, TRUE);
+    // Believe the header's size only within the bound, before anything of that size is allocated.
+    if (info.image_width > JDIMENSION(LargestPictureSide) ||
+        info.image_height > JDIMENSION(LargestPictureSide)) {
+        errors.Code = JERR_IMAGE_TOO_BIG;
+        jpeg_destroy_decompress(&info);
+        return errors.Code;
+    }
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : info.jpeg_color_space == JCS_GRAYSCALE ? JCS_GRAYSCALE : JCS_RGB;
     jpeg_start_decompress(&info);
@@ -118,7 +143,7 @@ int Decode(const JOCTET* data, size_t size, QImage* image) {
                     : info.out_color_space == JCS_GRAYSCALE ? QImage::Format_Grayscale8
                                                             : QImage::Format_RGB888);
     if (image->isNull()) {
-        // Too large to hold: the header is believed no further.
+        // Not even a size within the bound could be had: refused like a picture too large to hold.
         errors.Code = JERR_OUT_OF_MEMORY;
         jpeg_destroy_decompress(&info);
         return errors.Code;

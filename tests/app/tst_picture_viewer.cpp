@@ -1,5 +1,6 @@
-// The picture viewer: the window is exactly the picture, a click closes it, and a missing, empty, truncated
-// or non-JPEG file is reported without showing the viewer, after which the same module works again.
+// The picture viewer: the window is exactly the picture, a click closes it, and a missing, empty, truncated,
+// corrupt, oversized or non-JPEG file is reported without showing the viewer, after which the same module
+// works again.
 #include <QImageWriter>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -20,12 +21,12 @@ extern "C" {
 
 namespace {
 
-// A 320 x 200 picture: left half red, right half blue, written by Qt's own JPEG writer.
-QByteArray GoodJpeg() {
-    QImage image(320, 200, QImage::Format_RGB32);
+// A picture (by default 320 x 200): left half red, right half blue, written by Qt's own JPEG writer.
+QByteArray GoodJpeg(int width = 320, int height = 200) {
+    QImage image(width, height, QImage::Format_RGB32);
     image.fill(QColor(200, 30, 30));
-    for (int y = 0; y < 200; ++y)
-        for (int x = 160; x < 320; ++x)
+    for (int y = 0; y < height; ++y)
+        for (int x = width / 2; x < width; ++x)
             image.setPixel(x, y, qRgb(30, 30, 200));
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -34,6 +35,24 @@ QByteArray GoodJpeg() {
     writer.setQuality(95);
     if (!writer.write(image)) qFatal("cannot encode the test picture");
     return bytes;
+}
+
+// The same data with a frame header that claims another size: what a damaged or hostile file looks like.
+// Qt writes baseline JPEG: SOF0 is FF C0, then length (2), precision (1), height (2), width (2).
+QByteArray ClaimingSize(QByteArray jpeg, int width, int height) {
+    const qsizetype sof = jpeg.indexOf(QByteArray("\xFF\xC0", 2));
+    if (sof < 0) qFatal("no SOF0 marker in the test picture");
+    jpeg[sof + 5] = char(height >> 8);
+    jpeg[sof + 6] = char(height & 0xFF);
+    jpeg[sof + 7] = char(width >> 8);
+    jpeg[sof + 8] = char(width & 0xFF);
+    return jpeg;
+}
+
+// Entropy-coded data that stops early, closed with a proper end marker: libjpeg sees the marker where data
+// should be and would pad the rest of the picture with grey.
+QByteArray CutWithEndMarker(const QByteArray& jpeg) {
+    return jpeg.left(jpeg.size() * 2 / 3) + QByteArray("\xFF\xD9", 2);
 }
 
 void Write(const QString& path, const QByteArray& contents) {
@@ -105,6 +124,10 @@ private slots:
         QTest::newRow("empty") << "empty" << QStringLiteral("JPEG error #%1.").arg(int(JERR_INPUT_EMPTY));
         QTest::newRow("truncated") << "truncated"
                                    << QStringLiteral("JPEG error #%1.").arg(int(JWRN_JPEG_EOF));
+        QTest::newRow("cut, with its end marker")
+            << "cut with end marker" << QStringLiteral("JPEG error #%1.").arg(int(JWRN_HIT_MARKER));
+        QTest::newRow("header claims 65500 x 65500")
+            << "hostile header" << QStringLiteral("JPEG error #%1.").arg(int(JERR_IMAGE_TOO_BIG));
         QTest::newRow("not a JPEG") << "png" << QStringLiteral("JPEG error #%1.").arg(int(JERR_NO_SOI));
     }
     void BadFiles() {
@@ -117,6 +140,10 @@ private slots:
             Write(path, {});
         else if (kind == QLatin1String("truncated"))
             Write(path, good.left(good.size() * 2 / 3));
+        else if (kind == QLatin1String("cut with end marker"))
+            Write(path, CutWithEndMarker(good));
+        else if (kind == QLatin1String("hostile header"))
+            Write(path, ClaimingSize(good, 65500, 65500));
         else if (kind == QLatin1String("png")) {
             QImage image(40, 30, QImage::Format_RGB32);
             image.fill(Qt::green);
@@ -134,7 +161,8 @@ private slots:
         QCOMPARE(messages.Shown[0].Caption, QStringLiteral("Ferrant Demo"));
         QCOMPARE(messages.Shown[0].Icon, TMsgIcon::Error);
         QCOMPARE(messages.Shown[0].Buttons, TMsgButtons::Ok);
-        QCOMPARE(messages.Shown[0].Text, expected.arg(QDir::toNativeSeparators(path)));
+        if (expected.contains(QLatin1String("%1"))) expected = expected.arg(QDir::toNativeSeparators(path));
+        QCOMPARE(messages.Shown[0].Text, expected);
 
         // Restored, the same module shows.
         Write(path, good);
@@ -168,6 +196,36 @@ private slots:
             }
         }
         QVERIFY(refused > 10);
+    }
+
+    // The bound on the claimed size holds for each side on its own, and a picture at the bound decodes.
+    void SizeBound_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("widest allowed") << QSize(LargestPictureSide, 16) << true;
+        QTest::newRow("tallest allowed") << QSize(16, LargestPictureSide) << true;
+        QTest::newRow("one pixel too wide") << QSize(LargestPictureSide + 1, 16) << false;
+        QTest::newRow("one pixel too tall") << QSize(16, LargestPictureSide + 1) << false;
+    }
+    void SizeBound() {
+        QFETCH(QSize, size);
+        QFETCH(bool, accepted);
+        const TJpegResult result = DecodeJpeg(GoodJpeg(size.width(), size.height()));
+        if (accepted) {
+            QVERIFY2(result.Ok(), qPrintable(result.Error));
+            QCOMPARE(result.Image.size(), size);
+        } else {
+            QCOMPARE(result.DecoderCode, int(JERR_IMAGE_TOO_BIG));
+            QVERIFY(result.Image.isNull());
+        }
+    }
+
+    // A header whose claim fits the bound but whose data is far too short: refused at the first missing
+    // data rather than shown padded.
+    void ClaimLargerThanTheDataIsRefused() {
+        const TJpegResult result = DecodeJpeg(ClaimingSize(GoodJpeg(), 4000, 4000));
+        QVERIFY(!result.Ok());
+        QVERIFY(result.Image.isNull());
     }
 
     void GreyscalePicturesDecode() {

@@ -59,8 +59,7 @@ public:
     [[nodiscard]] bool IsPluggedIn(int id) const override { return Present.count(id) > 0; }
     bool WriteReport(int id, const QByteArray& report) override {
         // A device that has gone takes nothing.
-        if (FailWrites || !CheckedOut.count(id) || !Present.count(id))
-            return false;
+        if (FailWrites || !CheckedOut.count(id) || !Present.count(id)) return false;
         Written.emplace_back(id, report);
         return true;
     }
@@ -91,6 +90,7 @@ public:
         if (OpenResult == TPortOpenResult::Opened) IsPortOpen = true;
         return OpenResult;
     }
+    [[nodiscard]] TDeniedAccess DeniedAccess() const override { return Denied; }
     void Close() override { IsPortOpen = false; }
     [[nodiscard]] bool IsOpen() const override { return IsPortOpen; }
     void WriteByte(std::uint8_t byte) override {
@@ -116,6 +116,7 @@ public:
     }
 
     TPortOpenResult OpenResult = TPortOpenResult::Opened;
+    TDeniedAccess Denied; // answered after an AccessDenied open
     QByteArray Written;
     QByteArray Incoming;
     std::deque<bool> Replies;

@@ -79,21 +79,39 @@ void TLinkHandshakeTest::Handshake() {
 
 void TLinkHandshakeTest::OpenFailures_data() {
     QTest::addColumn<TPortOpenResult>("failure");
+    QTest::addColumn<QString>("group"); // of the device node, for a refused user
     QTest::addColumn<QString>("text");
-    QTest::newRow("does not exist") << TPortOpenResult::DoesNotExist << "Com port 7 does not exist";
-    QTest::newRow("hardware error") << TPortOpenResult::HardwareError << "Com port 7 hardware error";
-    QTest::newRow("in use") << TPortOpenResult::InUse << "Com port 7 in use by another program";
-    QTest::newRow("any other failure") << TPortOpenResult::OtherFailure << "Unable to open Com port 7";
+    QTest::newRow("does not exist") << TPortOpenResult::DoesNotExist << ""
+                                    << "Com port 7 does not exist";
+    QTest::newRow("hardware error") << TPortOpenResult::HardwareError << ""
+                                    << "Com port 7 hardware error";
+    QTest::newRow("in use") << TPortOpenResult::InUse << ""
+                            << "Com port 7 in use by another program";
+    QTest::newRow("any other failure") << TPortOpenResult::OtherFailure << ""
+                                       << "Unable to open Com port 7";
+    // A user outside the port's group is told the group and the command that cures it.
+    QTest::newRow("refused, not in dialout")
+        << TPortOpenResult::AccessDenied << "dialout"
+        << "Com port 7 cannot be opened: you may not use /dev/ttyUSB0, which belongs to the group "
+           "\"dialout\".\n"
+           "To join the group, run:\n    sudo adduser student dialout\nthen log out and log in again.";
+    QTest::newRow("refused, group unknown") << TPortOpenResult::AccessDenied << ""
+                                            << "Com port 7 cannot be opened: you may not use /dev/ttyUSB0. "
+                                               "Ask the administrator of this computer "
+                                               "for access to it.";
 }
 
 void TLinkHandshakeTest::OpenFailures() {
     QFETCH(TPortOpenResult, failure);
+    QFETCH(QString, group);
     QFETCH(QString, text);
     TRecordingMessages messages;
     TScriptedSerialPort port;
     TCeInterface driver(port);
     port.SetPortNumber(7);
     port.OpenResult = failure;
+    if (failure == TPortOpenResult::AccessDenied)
+        port.Denied = {QStringLiteral("/dev/ttyUSB0"), group, QStringLiteral("student")};
     QCOMPARE(driver.OpenAndIdentify(), TIdentifyResult::PortFailed);
     QCOMPARE(messages.Texts(), QStringList{text});
     QCOMPARE(messages.Shown[0].Icon, TMsgIcon::Warning);

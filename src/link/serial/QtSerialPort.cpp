@@ -1,10 +1,20 @@
 #include "QtSerialPort.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
 #include <QSerialPort>
 #include <QSerialPortInfo>
+#include <cerrno>
+#include <optional>
+
+#ifndef Q_OS_WIN
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -35,6 +45,25 @@ TPortOpenResult FromQtError(QSerialPort::SerialPortError error) {
         return TPortOpenResult::OtherFailure;
     }
 }
+
+#ifndef Q_OS_WIN
+// QSerialPort reports a node the user may not open and a port locked by another program alike, as a
+// permission error. The node's own permissions tell them apart: when they refuse this user, no other
+// program is to blame, and the user is told which group to join.
+std::optional<TDeniedAccess> AccessRefused(const QString& path) {
+    const QByteArray node = QFile::encodeName(QFileInfo(path).canonicalFilePath());
+    if (node.isEmpty() || ::access(node.constData(), R_OK | W_OK) == 0 || errno != EACCES)
+        return std::nullopt;
+    TDeniedAccess denied;
+    denied.DevicePath = QString::fromLocal8Bit(node);
+    struct stat status {};
+    if (::stat(node.constData(), &status) == 0)
+        if (const group* owner = ::getgrgid(status.st_gid))
+            denied.Group = QString::fromLocal8Bit(owner->gr_name);
+    if (const passwd* user = ::getpwuid(::geteuid())) denied.User = QString::fromLocal8Bit(user->pw_name);
+    return denied;
+}
+#endif
 
 } // namespace
 
@@ -90,6 +119,13 @@ TPortOpenResult TQtSerialPort::Open() {
     if (!Port->open(QIODevice::ReadWrite)) {
         const TPortOpenResult result = FromQtError(Port->error());
         Port->clearError();
+#ifndef Q_OS_WIN
+        if (result == TPortOpenResult::InUse)
+            if (const std::optional<TDeniedAccess> denied = AccessRefused(path)) {
+                Denied = *denied;
+                return TPortOpenResult::AccessDenied;
+            }
+#endif
         return result == TPortOpenResult::Opened ? TPortOpenResult::OtherFailure : result;
     }
     const bool configured = Port->setBaudRate(Baud) && Port->setDataBits(QSerialPort::Data8) &&
@@ -196,5 +232,7 @@ bool TQtSerialPort::IsPortAvailable(const TComPortMap& map, int number, const QS
     probe.Number = number;
     const TPortOpenResult result = probe.Open();
     probe.Close();
-    return result == TPortOpenResult::Opened || result == TPortOpenResult::InUse;
+    // A port the user may not open is listed all the same: choosing it tells them how to get access.
+    return result == TPortOpenResult::Opened || result == TPortOpenResult::InUse ||
+           result == TPortOpenResult::AccessDenied;
 }

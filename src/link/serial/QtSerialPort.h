@@ -23,6 +23,7 @@ public:
     [[nodiscard]] int BaudRate() const override { return Baud; }
     void SetParity(TParity parity) override;
     TPortOpenResult Open() override;
+    [[nodiscard]] TDeniedAccess DeniedAccess() const override { return Denied; }
     void Close() override;
     [[nodiscard]] bool IsOpen() const override;
     void WriteByte(std::uint8_t byte) override;
@@ -52,6 +53,7 @@ private:
     std::unique_ptr<QSerialPort> Port;
     QByteArray Pending; // bytes taken from the port by a wait and not yet consumed
     int Number = 0;
+    TDeniedAccess Denied; // of the last open that answered AccessDenied
     int Baud = 9600;
     TParity ParityMode = TParity::None;
     int TickMs = SerialTickMs;

@@ -4,13 +4,22 @@
 // layer is TQtSerialPort; tests and the fuzzer use doubles.
 
 #include <QByteArray>
+#include <QString>
 #include <cstdint>
 #include <functional>
 
 enum class TParity { None, Odd, Even };
 
-// How an open failed, in the four kinds the user is told about.
-enum class TPortOpenResult { Opened, DoesNotExist, HardwareError, InUse, OtherFailure };
+// How an open failed, in the kinds the user is told about. AccessDenied: the user may not open the port's
+// device node at all (on Linux, not in the group that owns it), which no other program can cause or cure.
+enum class TPortOpenResult { Opened, DoesNotExist, HardwareError, InUse, OtherFailure, AccessDenied };
+
+// Who may use a port whose open answered AccessDenied, for the message that tells the user what to do.
+struct TDeniedAccess {
+    QString DevicePath; // the device node, e.g. /dev/ttyUSB0
+    QString Group;      // the group that owns it (dialout on Debian); empty if unknown
+    QString User;       // the user running the program
+};
 
 // The unit of every serial wait and packet time-out.
 inline constexpr int SerialTickMs = 55;
@@ -27,6 +36,8 @@ public:
     virtual void SetParity(TParity parity) = 0;
 
     virtual TPortOpenResult Open() = 0;
+    // After an open that answered AccessDenied: what was refused.
+    [[nodiscard]] virtual TDeniedAccess DeniedAccess() const { return {}; }
     virtual void Close() = 0;
     [[nodiscard]] virtual bool IsOpen() const = 0;
 

@@ -1,9 +1,14 @@
 // ferrant-artwork: paints the program's pictures and writes them as files, run by the build.
-//   ferrant-artwork resources <dir>   the launcher and about backgrounds and the 19 button pictures (PNG)
+//   ferrant-artwork resources <dir>   the launcher background and the 19 button pictures (raw pixels, see
+//                                     Artwork.h) and the about background (PNG)
 //   ferrant-artwork pictures <dir>    the full-size module pictures VEK2.JPG .. VEK20.JPG
+//   ferrant-artwork icons <dir>       the application icon in the hicolor sizes (hicolor/<n>x<n>/apps/...)
+//   ferrant-artwork sheet <png> [<before png>]   a contact sheet of all 19 buttons and the pictures of
+//                                     modules 9 and 10, beside an earlier sheet when one is given
 // Every picture is drawn in code, so a drawing is improved by editing Scenes.cpp.
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -100,6 +105,104 @@ QImage AboutBackground() {
     return image;
 }
 
+// The application icon at size x size pixels, drawn for each size rather than scaled: a beam on two
+// knife-edges bent by a load at mid-span, with its deflection curve below, on the range's blue tile.
+QImage ApplicationIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0); // drawn on a 64-unit grid
+    const double pixel = 64.0 / size;  // one device pixel in grid units
+    QLinearGradient tile(0, 0, 0, 64);
+    tile.setColorAt(0, QColor(0x2d, 0x7c, 0xc0));
+    tile.setColorAt(1, QColor(0x1b, 0x4f, 0x80));
+    p.setPen(Qt::NoPen);
+    p.setBrush(tile);
+    p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+    // The bent beam: a light bar sagging between the supports.
+    QPainterPath beam;
+    beam.moveTo(8, 30);
+    beam.quadTo(32, 42, 56, 30);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0xf4, 0xf7, 0xfa), std::max(5.0, 2.5 * pixel), Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(beam);
+    // Knife-edges under its ends.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xf2, 0xc1, 0x4e));
+    p.drawPolygon(QPolygonF{{12, 34}, {18, 44}, {6, 44}});
+    p.drawPolygon(QPolygonF{{52, 34}, {58, 44}, {46, 44}});
+    // The load at mid-span.
+    p.setBrush(QColor(0xe8, 0x4c, 0x3d));
+    p.drawPolygon(QPolygonF{{32, 33}, {25, 22}, {39, 22}});
+    p.drawRect(QRectF(29.5, 10, 5, 13));
+    if (size >= 32) {
+        // The theoretical curve, dashed, where there are pixels enough to show it.
+        QPen dashed(QColor(0xa8, 0xd4, 0xf5), 2.0, Qt::CustomDashLine, Qt::RoundCap);
+        dashed.setDashPattern({1.5, 2});
+        p.setPen(dashed);
+        p.setBrush(Qt::NoBrush);
+        QPainterPath curve;
+        curve.moveTo(8, 50);
+        curve.quadTo(32, 62, 56, 50);
+        p.drawPath(curve);
+    }
+    return image;
+}
+
+// A contact sheet to judge the pictures side by side: the 19 buttons at their real size in the launcher's
+// order, and below them the full pictures of the modules named in `detail` at half size.
+QImage ContactSheet(const QList<int>& detail) {
+    constexpr int Cell = 150, Label = 14, Columns = 5;
+    const int rows = (LastModule - FirstModule + 1 + Columns - 1) / Columns;
+    const QSize half(ModulePictureWidth / 2, ModulePictureHeight / 2);
+    const int detailTop = 8 + rows * (GlyphHeight + Label + 8);
+    QImage sheet(std::max(Columns * Cell + 16, int(detail.size()) * (half.width() + 8) + 8),
+                 detailTop + (detail.isEmpty() ? 0 : half.height() + Label + 8), QImage::Format_RGB888);
+    sheet.fill(Qt::white);
+    QPainter p(&sheet);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    for (int n = FirstModule; n <= LastModule; ++n) {
+        const int i = n - FirstModule;
+        const QPoint at(8 + (i % Columns) * Cell, 8 + (i / Columns) * (GlyphHeight + Label + 8));
+        p.drawText(QRect(at, QSize(GlyphWidth, Label)), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("%1  %2").arg(n).arg(
+                       QString::fromUtf8(ModuleTitle(n)).section(QLatin1Char('('), 0, 0)));
+        p.drawImage(at + QPoint(0, Label), Glyph(n));
+    }
+    for (int i = 0; i < detail.size(); ++i) {
+        const QPoint at(8 + i * (half.width() + 8), detailTop);
+        p.drawText(QRect(at, QSize(half.width(), Label)), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("VEK%1.JPG, half size").arg(detail[i]));
+        p.drawImage(QRect(at + QPoint(0, Label), half), ModulePicture(detail[i]));
+    }
+    return sheet;
+}
+
+// Two sheets side by side under the headings "Before" and "After".
+QImage BeforeAndAfter(const QImage& before, const QImage& after) {
+    constexpr int Heading = 28;
+    QImage sheet(before.width() + after.width() + 24, std::max(before.height(), after.height()) + Heading,
+                 QImage::Format_RGB888);
+    sheet.fill(Qt::white);
+    QPainter p(&sheet);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(18);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(QRect(8, 0, before.width(), Heading), Qt::AlignVCenter, QStringLiteral("Before"));
+    p.drawText(QRect(before.width() + 32, 0, after.width(), Heading), Qt::AlignVCenter,
+               QStringLiteral("After"));
+    p.drawImage(0, Heading, before);
+    p.fillRect(QRect(before.width() + 11, Heading, 2, sheet.height() - Heading), QColor(0xb5, 0xc3, 0xd2));
+    p.drawImage(before.width() + 24, Heading, after);
+    return sheet;
+}
+
 bool WriteJpeg(const QImage& picture, const QString& fileName) {
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
     FILE* out = std::fopen(QFile::encodeName(fileName).constData(), "wb");
@@ -131,12 +234,32 @@ bool Save(const QImage& image, const QString& fileName) {
     return false;
 }
 
+// Raw QImage::Format_RGB32 pixels, row after row with no padding, as RawArtwork() reads them.
+bool SaveRaw(const QImage& image, const QString& fileName) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    QFile file(fileName);
+    bool ok = file.open(QIODevice::WriteOnly);
+    for (int y = 0; ok && y < rgb.height(); ++y) {
+        const auto* row = reinterpret_cast<const char*>(rgb.constScanLine(y));
+        ok = file.write(row, qint64(rgb.width()) * 4) == qint64(rgb.width()) * 4;
+    }
+    if (ok) return true;
+    std::fprintf(stderr, "ferrant-artwork: cannot write %s\n", qPrintable(fileName));
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
+    if (argc >= 3 && QLatin1String(argv[1]) == QLatin1String("sheet")) {
+        // ferrant-artwork sheet <out.png> [<before.png>]: the contact sheet, beside an earlier one if given.
+        QImage sheet = ContactSheet({9, 10});
+        if (argc >= 4) sheet = BeforeAndAfter(QImage(QString::fromLocal8Bit(argv[3])), sheet);
+        return Save(sheet, QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    }
     if (argc != 3) {
-        std::fprintf(stderr, "usage: ferrant-artwork resources|pictures <directory>\n");
+        std::fprintf(stderr, "usage: ferrant-artwork resources|pictures|icons <directory>\n");
         return 2;
     }
     const QString what = QString::fromLocal8Bit(argv[1]);
@@ -144,10 +267,18 @@ int main(int argc, char** argv) {
     if (!QDir().mkpath(dir.path())) return 1;
     bool ok = true;
     if (what == QLatin1String("resources")) {
-        ok &= Save(LauncherBackground(), dir.filePath(QStringLiteral("Launcher.png")));
+        ok &= SaveRaw(LauncherBackground(), dir.filePath(QStringLiteral("Launcher.rgb32")));
         ok &= Save(AboutBackground(), dir.filePath(QStringLiteral("About.png")));
         for (int n = FirstModule; n <= LastModule; ++n)
-            ok &= Save(Glyph(n), dir.filePath(QStringLiteral("Glyph%1.png").arg(n)));
+            ok &= SaveRaw(Glyph(n), dir.filePath(QStringLiteral("Glyph%1.rgb32").arg(n)));
+    } else if (what == QLatin1String("icons")) {
+        // The hicolor theme's sizes, as hicolor/<n>x<n>/apps/<application id>.png under <dir>.
+        for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+            const QString folder = dir.filePath(QStringLiteral("hicolor/%1x%1/apps").arg(size));
+            ok &= QDir().mkpath(folder) &&
+                  Save(ApplicationIcon(size),
+                       QDir(folder).filePath(QStringLiteral(FERRANT_APPLICATION_ID ".png")));
+        }
     } else if (what == QLatin1String("pictures")) {
         for (int n = FirstModule; n <= LastModule; ++n) {
             const QString file = dir.filePath(QStringLiteral("VEK%1.JPG").arg(n));

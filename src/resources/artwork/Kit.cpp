@@ -288,8 +288,10 @@ void TKit::Arrow(QPointF from, QPointF to, const QColor& colour, double width) {
         QPolygonF{to, to - unit * head + normal * head * 0.45, to - unit * head - normal * head * 0.45});
 }
 
-void TKit::Diagram(double y0, const std::vector<QPointF>& points) {
+void TKit::Diagram(double y0, const std::vector<QPointF>& points, const QColor& colour) {
     if (points.empty()) return;
+    QColor fill = colour;
+    fill.setAlpha(0x50);
     QPainterPath area;
     area.moveTo(points.front().x(), y0);
     for (const QPointF& p : points)
@@ -297,9 +299,9 @@ void TKit::Diagram(double y0, const std::vector<QPointF>& points) {
     area.lineTo(points.back().x(), y0);
     area.closeSubpath();
     P.setPen(Qt::NoPen);
-    P.setBrush(Colour::Diagram);
+    P.setBrush(fill);
     P.drawPath(area);
-    P.setPen(Pen(Colour::Accent, 2));
+    P.setPen(Pen(colour, 2));
     P.setBrush(Qt::NoBrush);
     QPainterPath curve;
     curve.moveTo(points.front());
@@ -308,6 +310,30 @@ void TKit::Diagram(double y0, const std::vector<QPointF>& points) {
     P.drawPath(curve);
     P.setPen(Pen(Colour::Ink, 1.2));
     P.drawLine(QPointF(points.front().x(), y0), QPointF(points.back().x(), y0));
+}
+
+void TKit::CurvedArrow(QPointF centre, double radius, double startDegrees, double spanDegrees,
+                       const QColor& colour, double width) {
+    const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+    const double head = std::max(width * 4.0, 4.5 / Scale);
+    // Leave room for the head at the end of the arc.
+    const double headDegrees = qRadiansToDegrees(head * 0.8 / radius) * (spanDegrees < 0 ? -1 : 1);
+    QPainterPath arc;
+    arc.arcMoveTo(box, startDegrees);
+    arc.arcTo(box, startDegrees, spanDegrees - headDegrees);
+    P.setPen(Pen(colour, width, 1.3));
+    P.setBrush(Qt::NoBrush);
+    P.drawPath(arc);
+    // The head points along the arc's tangent at its end.
+    const double end = qDegreesToRadians(startDegrees + spanDegrees);
+    const QPointF tip = centre + QPointF(std::cos(end), -std::sin(end)) * radius;
+    const double sense = spanDegrees < 0 ? -1 : 1;
+    const QPointF along(-std::sin(end) * sense, -std::cos(end) * sense); // direction of travel at the tip
+    const QPointF normal(-along.y(), along.x());
+    P.setPen(Qt::NoPen);
+    P.setBrush(colour);
+    P.drawPolygon(
+        QPolygonF{tip, tip - along * head + normal * head * 0.45, tip - along * head - normal * head * 0.45});
 }
 
 void TKit::Dashed(const QPainterPath& path, const QColor& colour) {

@@ -65,7 +65,12 @@ public:
     void Pulley(QPointF centre, double radius);
     void Cord(const std::vector<QPointF>& points);
     void Arrow(QPointF from, QPointF to, const QColor& colour = Colour::Load, double width = 3);
-    void Diagram(double y0, const std::vector<QPointF>& points); // filled between the base line and the curve
+    // Filled between the base line and the curve.
+    void Diagram(double y0, const std::vector<QPointF>& points, const QColor& colour = Colour::Accent);
+    // An arrow along a circular arc (angles in degrees, counter-clockwise from 3 o'clock, as QPainter's):
+    // a moment or a rotation.
+    void CurvedArrow(QPointF centre, double radius, double startDegrees, double spanDegrees,
+                     const QColor& colour = Colour::Load, double width = 3);
     void Dashed(const QPainterPath& path, const QColor& colour = Colour::Accent);
     void StrainGauge(QPointF centre, double angleDegrees);
     void Label(QPointF at, const QString& text, int pixelSize = 13, bool bold = false,

@@ -17,95 +17,112 @@ QPainterPath Polyline(const std::vector<QPointF>& points) {
     return path;
 }
 
-// Module 2: a simply supported beam cut near mid-span; a pivot and a load cell carry the moment at the cut.
+// A member drawn along a path as a steel bar with an ink outline: a bent beam, an arch.
+void Member(TKit& k, const QPainterPath& path, double width) {
+    k.P.setPen(k.Pen(Colour::Ink, width + 4));
+    k.P.setBrush(Qt::NoBrush);
+    k.P.drawPath(path);
+    k.P.setPen(k.Pen(Colour::Steel, width));
+    k.P.drawPath(path);
+}
+
+// Module 2: a simply supported beam cut beside a point load; a pivot carries the shear at the cut and a
+// link with a load cell over it the bending moment. What marks it out at a glance: the moment arrows at the
+// cut and the triangular moment diagram.
 void BendingMoment(TKit& k) {
     k.TestFrame();
     k.Pedestal(110, 235);
     k.Pedestal(590, 235);
     k.Pin(110, 205);
     k.Roller(590, 205);
-    k.Beam(80, 320, 198, 14);
-    k.Beam(330, 620, 198, 14);
-    k.Joint(QPointF(325, 198), 7);
-    // The moment arm over the cut bears on the load cell.
-    k.Bar(QPointF(290, 172), QPointF(372, 172), 5);
-    k.Bar(QPointF(290, 172), QPointF(290, 191), 4);
-    k.LoadCell(QRectF(360, 160, 40, 30));
-    k.Readout(QRectF(470, 70, 120, 48), QStringLiteral("12.6"));
-    k.Cord({{400, 168}, {470, 110}});
-    k.Hanger(220, 191, 3);
-    k.Hanger(470, 191, 2);
-    k.Arrow({220, 120}, {220, 180});
-    k.Arrow({470, 120}, {470, 180});
-    k.Inset(QRectF(90, 330, 520, 100), QStringLiteral("Bending moment"));
-    k.Diagram(350, {{110, 350}, {220, 412}, {325, 401}, {470, 386}, {590, 350}});
-    k.Leader({325, 205}, {300, 290}, QStringLiteral("Pivot at the cut"));
-    k.Leader({380, 175}, {420, 140}, QStringLiteral("Load cell"));
+    k.Beam(80, 340, 198, 14);
+    k.Beam(360, 620, 198, 14);
+    k.Joint(QPointF(350, 198), 8);
+    // The link over the cut, between two brackets, with the load cell in line.
+    k.Bar(QPointF(300, 191), QPointF(300, 150), 5);
+    k.Bar(QPointF(400, 191), QPointF(400, 150), 5);
+    k.Bar(QPointF(300, 150), QPointF(400, 150), 5);
+    k.LoadCell(QRectF(330, 138, 40, 24));
+    // The sagging moment at the cut: anticlockwise on the left part, clockwise on the right one.
+    k.CurvedArrow(QPointF(350, 198), 46, 115, 100, Colour::Load, 5);
+    k.CurvedArrow(QPointF(350, 198), 46, 65, -100, Colour::Load, 5);
+    k.Readout(QRectF(470, 60, 120, 48), QStringLiteral("12.6"));
+    k.Cord({{370, 150}, {470, 100}});
+    k.Hanger(230, 191, 4);
+    k.Inset(QRectF(90, 310, 520, 125), QStringLiteral("Bending moment"));
+    // One point load: a triangle with its peak under the load, the value at the cut marked.
+    k.Diagram(325, {{110, 325}, {230, 425}, {590, 325}}, Colour::Load);
+    k.P.setPen(k.Pen(Colour::Ink, 1.5));
+    k.P.drawLine(QPointF(350, 325), QPointF(350, 325 + 100.0 * 240 / 360));
+    k.Leader({350, 205}, {300, 290}, QStringLiteral("Pivot at the cut"));
+    k.Leader({350, 150}, {430, 130}, QStringLiteral("Load cell"));
 }
 
-// Module 3: the cut carries moment through rollers and passes the shear to a vertical load cell.
+// Module 3: the cut passes the bending moment through rollers and the shear to a load cell. What marks it
+// out: the cut with its pair of opposed shear arrows, and the stepped shear diagram above and below its axis.
 void ShearForce(TKit& k) {
+    const QColor shear(0xd3, 0x7a, 0x12);
     k.TestFrame();
     k.Pedestal(110, 235);
     k.Pedestal(590, 235);
     k.Pin(110, 205);
     k.Roller(590, 205);
-    k.Beam(80, 380, 198, 14);
-    k.Beam(392, 620, 198, 14);
-    k.Bar(QPointF(365, 178), QPointF(365, 150), 5);
-    k.LoadCell(QRectF(345, 120, 40, 30));
-    k.Bar(QPointF(365, 120), QPointF(365, 60), 4);
-    k.Pulley(QPointF(376, 188), 6);
-    k.Pulley(QPointF(376, 208), 6);
-    k.Readout(QRectF(470, 70, 120, 48), QStringLiteral("-3.4"));
-    k.Cord({{385, 135}, {470, 100}});
-    k.Hanger(200, 191, 2);
-    k.Hanger(300, 191, 3);
-    k.Hanger(500, 191, 1);
-    k.Inset(QRectF(90, 330, 520, 100), QStringLiteral("Shear force"));
-    k.Diagram(380, {{110, 380},
-                    {110, 350},
-                    {200, 350},
-                    {200, 368},
-                    {300, 368},
-                    {300, 392},
-                    {500, 392},
-                    {500, 402},
-                    {590, 402},
-                    {590, 380}});
-    k.Leader({365, 135}, {420, 150}, QStringLiteral("Shear load cell"));
+    k.Beam(80, 340, 198, 14);
+    k.Beam(360, 620, 198, 14);
+    // Rollers across the cut carry the moment; the load cell above it takes the shear.
+    k.Pulley(QPointF(350, 186), 6);
+    k.Pulley(QPointF(350, 210), 6);
+    k.Bar(QPointF(350, 180), QPointF(350, 150), 5);
+    k.LoadCell(QRectF(330, 120, 40, 30));
+    k.Bar(QPointF(350, 120), QPointF(350, 60), 4);
+    // Two equal loads W left of the cut: the reactions are 1.44 W and 0.56 W, so the shear at the cut is
+    // -0.56 W. On the left part's face it acts upward, on the right part's face downward.
+    k.Arrow({326, 266}, {326, 210}, shear, 6);
+    k.Arrow({374, 130}, {374, 186}, shear, 6);
+    k.Readout(QRectF(470, 60, 120, 48), QStringLiteral("-3.4"));
+    k.Cord({{370, 135}, {470, 100}});
+    k.Hanger(200, 191, 3);
+    k.Hanger(290, 191, 3);
+    k.Inset(QRectF(90, 300, 520, 135), QStringLiteral("Shear force"));
+    // Steps at the loads: +1.44 W, +0.44 W, then -0.56 W to the right support (31 units per W).
+    k.Diagram(
+        370, {{110, 370}, {110, 325}, {200, 325}, {200, 356}, {290, 356}, {290, 388}, {590, 388}, {590, 370}},
+        shear);
+    k.Leader({350, 135}, {420, 160}, QStringLiteral("Shear load cell"));
 }
 
-// Module 4: the deflection apparatus itself.
+// Module 4: the deflection apparatus, shown as a cantilever clamped at the left and bent by a load at its
+// tip, a digital dial gauge over the tip. What marks it out: the clamp, the drooping beam with no support at
+// its free end, and the big gauge.
 void Deflection(TKit& k) {
     k.TestFrame();
-    k.Pedestal(130, 240);
-    k.Pedestal(570, 240);
-    k.KnifeEdge(130, 200);
-    k.KnifeEdge(570, 200);
-    k.Beam(70, 630, 193, 12);
-    k.Hanger(330, 187, 4, 80);
-    k.Bar(QPointF(448, 60), QPointF(448, 90), 6);
-    k.DialGauge(QPointF(448, 115), 26, QPointF(448, 187));
-    k.Bar(QPointF(220, 60), QPointF(220, 100), 6);
-    k.DialGauge(QPointF(220, 125), 22, QPointF(220, 187));
-    k.Readout(QRectF(520, 70, 110, 44), QStringLiteral("-0.84"));
-    QPainterPath bent;
-    for (int i = 0; i <= 44; ++i) {
-        const double x = 130 + 10.0 * i, s = (x - 130) / 440;
-        const double y = 193 + 34 * std::sin(M_PI * s);
-        i == 0 ? bent.moveTo(x, y) : bent.lineTo(x, y);
-    }
-    k.Dashed(bent);
+    k.Pedestal(120, 235);
+    k.Clamp(140, 185, true, 70);
+    // The beam as it bends: w(x) = W x^2 (3L - x) / (6EI), drawn with a tip deflection of 45.
+    const double left = 140, length = 440, tip = 45;
+    auto droop = [&](double x) {
+        const double s = (x - left) / length;
+        return 185 + tip * s * s * (3 - s) / 2;
+    };
+    std::vector<QPointF> beam;
+    for (int i = 0; i <= 44; ++i)
+        beam.push_back({left + 10.0 * i, droop(left + 10.0 * i)});
+    Member(k, Polyline(beam), 11);
+    k.Dashed(Polyline({{left, 185}, {left + length, 185}}), Colour::SteelDark);
+    k.Hanger(560, droop(560) - 6, 4, 80);
+    k.Bar(QPointF(520, 60), QPointF(520, 75), 6);
+    k.DialGauge(QPointF(520, 120), 44, QPointF(520, droop(520) - 8));
+    k.Readout(QRectF(300, 60, 120, 48), QStringLiteral("-0.84"));
+    k.Cord({{420, 84}, {476, 110}});
     k.Inset(QRectF(90, 330, 520, 100), QStringLiteral("Deflection"));
     std::vector<QPointF> curve;
     for (int i = 0; i <= 44; ++i) {
         const double s = i / 44.0;
-        curve.push_back({130 + 440 * s, 355 + 55 * std::sin(M_PI * s)});
+        curve.push_back({130 + 440 * s, 350 + 65 * s * s * (3 - s) / 2});
     }
-    k.Diagram(355, curve);
-    k.Leader({136, 222}, {165, 290}, QStringLiteral("Knife-edge"));
-    k.Leader({448, 150}, {500, 160}, QStringLiteral("Digital dial gauge"));
+    k.Diagram(350, curve);
+    k.Leader({120, 215}, {165, 290}, QStringLiteral("End clamp"));
+    k.Leader({476, 120}, {420, 150}, QStringLiteral("Digital dial gauge"));
 }
 
 // Module 5: a shaft held in a chuck and twisted by a torque arm and a hanger.
@@ -242,12 +259,7 @@ std::vector<QPointF> ArchPoints(double left, double right, double base, double r
 }
 
 void Arch(TKit& k, const std::vector<QPointF>& points) {
-    QPainterPath arch = Polyline(points);
-    k.P.setPen(k.Pen(Colour::Ink, 14));
-    k.P.setBrush(Qt::NoBrush);
-    k.P.drawPath(arch);
-    k.P.setPen(k.Pen(Colour::Steel, 10));
-    k.P.drawPath(arch);
+    Member(k, Polyline(points), 10);
 }
 
 // Module 8: a parabolic arch with pins at both springings and at the crown.
@@ -271,7 +283,9 @@ void ThreePinnedArch(TKit& k) {
     k.Leader({80, 408}, {80, 300}, QStringLiteral("Thrust load cell"));
 }
 
-// Module 9: an arch pinned at one end, on a roller at the other; a cord and weights hold the roller.
+// Module 9: an arch pinned at one end, on a roller at the other. Under load the arch spreads and the roller
+// end moves outward; a cord over a pulley inside the span pulls it back inward, and the weights that restore
+// it to its original position measure the horizontal thrust.
 void TwoPinnedArch(TKit& k) {
     k.TestFrame();
     const auto points = ArchPoints(120, 560, 360, 200);
@@ -280,13 +294,18 @@ void TwoPinnedArch(TKit& k) {
     k.Pedestal(560, 404);
     k.Pin(120, 360);
     k.Roller(560, 362);
-    k.Cord({{572, 362}, {612, 362}});
-    k.Pulley(QPointF(620, 370), 10);
-    k.Cord({{630, 372}, {630, 395}});
-    k.Hanger(630, 395, 2, 30);
+    // The pulley on a bracket off the roller's fixed base, inside the span: the cord leaves the roller
+    // inward.
+    k.Bar(QPointF(538, 392), QPointF(515, 378), 4);
+    k.Cord({{542, 368}, {515, 368}});
+    k.Pulley(QPointF(515, 378), 10);
+    k.Cord({{505, 378}, {505, 400}});
+    k.Hanger(505, 400, 2, 22);
+    // The restoring force on the roller end, towards the span.
+    k.Arrow({612, 345}, {578, 345}, Colour::Load, 4);
     k.Hanger(points[14].x(), points[14].y() + 6, 3, 90);
-    k.Bar(QPointF(540, 300), QPointF(548, 300), 5);
-    k.DialGauge(QPointF(520, 300), 20, QPointF(556, 345));
+    k.Bar(QPointF(648, 300), QPointF(620, 300), 5);
+    k.DialGauge(QPointF(600, 300), 18, QPointF(568, 352));
     k.Inset(QRectF(90, 60, 250, 90), QStringLiteral("Influence line for thrust"));
     std::vector<QPointF> line;
     for (int i = 0; i <= 20; ++i) {
@@ -294,10 +313,14 @@ void TwoPinnedArch(TKit& k) {
         line.push_back({110 + 210 * s, 135 - 80 * (s - 2 * s * s * s + s * s * s * s) * 1.6});
     }
     k.Diagram(135, line);
-    k.Leader({560, 380}, {470, 430}, QStringLiteral("Roller end"));
+    k.Leader({560, 380}, {600, 430}, QStringLiteral("Roller end"));
+    k.Leader({505, 420}, {430, 430}, QStringLiteral("Restoring weights"));
+    k.Label({586, 336}, QStringLiteral("H"), 14, true);
 }
 
-// Module 10: a portal frame with fixed feet swayed by a horizontal load at beam level.
+// Module 10: a portal frame with fixed feet swayed by a horizontal load at beam level. The cord runs from
+// the left knee over a pulley on the left upright to the hanger, so the frame is pulled, and sways, to the
+// left.
 void PortalFrame(TKit& k) {
     k.TestFrame();
     const QPointF a(200, 430), b(200, 170), c(500, 170), d(500, 430);
@@ -309,18 +332,19 @@ void PortalFrame(TKit& k) {
         k.P.setBrush(Colour::Frame);
         k.P.drawRect(QRectF(x - 30, 430, 60, 18));
     }
-    // Swayed shape.
+    // Swayed shape: the columns bend in double curvature, the knees move left together.
     QPainterPath sway;
     sway.moveTo(a);
-    sway.cubicTo(QPointF(200, 330), QPointF(236, 250), QPointF(236, 170));
-    sway.lineTo(536, 170);
-    sway.cubicTo(QPointF(536, 250), QPointF(500, 330), d);
+    sway.cubicTo(QPointF(200, 330), QPointF(164, 250), QPointF(164, 170));
+    sway.lineTo(464, 170);
+    sway.cubicTo(QPointF(464, 250), QPointF(500, 330), d);
     k.Dashed(sway);
-    k.Cord({{190, 170}, {92, 170}});
+    k.Bar(QPointF(52, 180), QPointF(82, 180), 4); // the pulley's arm on the upright
+    k.Cord({{190, 170}, {82, 168}});
     k.Pulley(QPointF(82, 180), 12);
     k.Cord({{70, 182}, {70, 250}});
     k.Hanger(70, 250, 3, 40);
-    k.Arrow({150, 150}, {192, 150});
+    k.Arrow({192, 150}, {132, 150});
     k.Bar(QPointF(648, 170), QPointF(600, 170), 5);
     k.DialGauge(QPointF(575, 170), 22, QPointF(508, 170));
     k.Bar(QPointF(648, 300), QPointF(600, 300), 5);
@@ -329,7 +353,9 @@ void PortalFrame(TKit& k) {
     k.Leader({200, 438}, {260, 400}, QStringLiteral("Fixed feet"));
 }
 
-// Module 11: a beam continuous over three supports, each standing on a load cell.
+// Module 11: a beam continuous over three supports, each standing on a load cell. What marks it out: the
+// three evenly spaced supports under a beam that sags in both spans and hogs over the middle one, and the
+// three reactions, the middle one largest.
 void ContinuousBeam(TKit& k) {
     k.TestFrame();
     for (const double x : {110.0, 350.0, 590.0}) {
@@ -337,22 +363,31 @@ void ContinuousBeam(TKit& k) {
         k.LoadCell(QRectF(x - 24, 250, 48, 30));
         k.KnifeEdge(x, 210);
     }
-    k.Beam(80, 620, 203, 12);
-    k.Hanger(230, 197, 3);
-    k.Hanger(470, 197, 2);
-    k.Readout(QRectF(80, 70, 110, 44), QStringLiteral("5.12"));
-    k.Readout(QRectF(295, 70, 110, 44), QStringLiteral("14.7"));
-    k.Readout(QRectF(510, 70, 110, 44), QStringLiteral("3.95"));
-    QPainterPath shape;
-    for (int i = 0; i <= 48; ++i) {
-        const double x = 110 + 10 * i, s = (x - 110) / 240;
-        const double y = 203 + (s <= 1 ? 14 * std::sin(M_PI * s) : 9 * std::sin(M_PI * (s - 1)));
-        i == 0 ? shape.moveTo(x, y) : shape.lineTo(x, y);
+    // The beam as it bends, exaggerated: each span of a two-span beam under uniform load deflects as
+    // w(s) = s (1 - s)(1 + s - 2 s^2) in units of the span (0 at both supports, level over the middle one).
+    auto shape = [](double x) {
+        const double s = x <= 350 ? (350 - x) / 240 : (x - 350) / 240;
+        return 203 + 60 * s * (1 - s) * (1 + s - 2 * s * s) / 0.6;
+    };
+    std::vector<QPointF> beam;
+    for (int i = 0; i <= 52; ++i) {
+        const double x = 90 + 10.0 * i;
+        // Beyond the end supports the beam runs on straight, tilted as the span leaves the support.
+        beam.push_back({x, x < 110   ? shape(110) - (110 - x) * 0.5
+                           : x > 590 ? shape(590) - (x - 590) * 0.5
+                                     : shape(x)});
     }
-    k.Dashed(shape);
-    k.Inset(QRectF(90, 340, 520, 90), QStringLiteral("Reactions"));
-    for (const auto& [x, r] : {std::pair{110.0, 28.0}, {350.0, 60.0}, {590.0, 22.0}})
-        k.Arrow({x, 420}, {x, 420 - r}, Colour::Accent, 4);
+    Member(k, Polyline(beam), 10);
+    k.Dashed(Polyline({{80, 203}, {620, 203}}), Colour::SteelDark);
+    for (const double x : {170.0, 230.0, 290.0, 410.0, 470.0, 530.0})
+        k.Hanger(x, shape(x) - 6, 2, 50);
+    k.Readout(QRectF(60, 60, 110, 44), QStringLiteral("3.75"));
+    k.Readout(QRectF(295, 60, 110, 44), QStringLiteral("12.5"));
+    k.Readout(QRectF(530, 60, 110, 44), QStringLiteral("3.75"));
+    k.Inset(QRectF(90, 325, 520, 110), QStringLiteral("Reactions"));
+    // Two equal spans under uniform load: end reactions 3/8 and the middle one 10/8 of a span's load.
+    for (const auto& [x, r] : {std::pair{110.0, 30.0}, {350.0, 85.0}, {590.0, 30.0}})
+        k.Arrow({x, 428}, {x, 428 - r}, Colour::Accent, 7);
 }
 
 // Module 12: a quarter-circle bar clamped at its foot and loaded at its free end.
@@ -541,7 +576,8 @@ void RigidFrame(TKit& k) {
     k.Leader({420, 200}, {470, 300}, QStringLiteral("Joint plate"));
 }
 
-// Module 18: a load trolley rolled across a beam whose supports stand on load cells.
+// Module 18: a load trolley rolled across a beam whose supports stand on load cells. What marks it out: the
+// trolley on its wheels, shown at two stops on its way, and the triangular influence lines.
 void InfluenceLines(TKit& k) {
     k.TestFrame();
     for (const double x : {110.0, 590.0}) {
@@ -550,24 +586,34 @@ void InfluenceLines(TKit& k) {
         k.KnifeEdge(x, 172);
     }
     k.Beam(80, 620, 165, 12);
-    // The trolley.
     QPainter& p = k.P;
-    p.setPen(k.Pen(Colour::Ink, 1.5));
-    p.setBrush(Colour::Accent.lighter(140));
-    p.drawRoundedRect(QRectF(300, 118, 70, 30), 4, 4);
-    p.setBrush(Colour::Ink);
-    p.drawEllipse(QPointF(315, 152), 7, 7);
-    p.drawEllipse(QPointF(355, 152), 7, 7);
-    p.setBrush(Colour::Brass);
-    p.drawRect(QRectF(315, 96, 40, 22));
-    k.Arrow({380, 110}, {450, 110}, Colour::Accent, 2);
+    auto trolley = [&](double x, bool faded) {
+        p.save();
+        if (faded) p.setOpacity(0.35);
+        p.setPen(k.Pen(Colour::Ink, 1.5));
+        p.setBrush(Colour::Accent.lighter(135));
+        p.drawRoundedRect(QRectF(x - 45, 104, 90, 40), 6, 6);
+        p.setBrush(Colour::Brass);
+        p.drawRect(QRectF(x - 28, 74, 56, 30));
+        p.setBrush(Colour::Ink);
+        for (const double dx : {-28.0, 28.0})
+            p.drawEllipse(QPointF(x + dx, 149), 10, 10);
+        p.setBrush(Colour::Steel);
+        for (const double dx : {-28.0, 28.0})
+            p.drawEllipse(QPointF(x + dx, 149), 4, 4);
+        p.restore();
+    };
+    trolley(220, true);
+    trolley(360, false);
+    k.Arrow({420, 90}, {500, 90}, Colour::Accent, 6);
     k.Readout(QRectF(60, 60, 110, 44), QStringLiteral("6.40"));
     k.Readout(QRectF(530, 60, 110, 44), QStringLiteral("3.41"));
-    k.Inset(QRectF(90, 285, 520, 145), QStringLiteral("Influence lines"));
-    k.Diagram(320, {{110, 320}, {110, 370}, {590, 320}});
-    k.Diagram(380, {{110, 380}, {335, 420}, {590, 380}});
-    k.Label({600, 345}, QStringLiteral("R"), 13, true, Qt::AlignLeft);
-    k.Label({600, 405}, QStringLiteral("M"), 13, true, Qt::AlignLeft);
+    k.Inset(QRectF(90, 280, 520, 155), QStringLiteral("Influence lines"));
+    k.Diagram(305, {{110, 305}, {110, 365}, {590, 305}});
+    k.Diagram(365, {{110, 365}, {350, 425}, {590, 365}});
+    k.Label({600, 335}, QStringLiteral("R"), 13, true, Qt::AlignLeft);
+    k.Label({600, 400}, QStringLiteral("M"), 13, true, Qt::AlignLeft);
+    k.Leader({360, 124}, {300, 240}, QStringLiteral("Load trolley"));
 }
 
 // Module 19: a closed thin-walled cylinder pressurised by a hand pump, strain gauges on its wall.
