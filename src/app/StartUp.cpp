@@ -5,8 +5,8 @@
 
 #include "app/EquipmentSelection.h"
 #include "app/ImageForm.h"
-#include "link/CommsModuleDM.h"
 #include "link/ComSelect.h"
+#include "link/CommsModuleDM.h"
 #include "platform/Cursors.h"
 #include "platform/DesignFonts.h"
 #include "platform/MessageLayer.h"
