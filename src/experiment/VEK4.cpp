@@ -293,14 +293,6 @@ void TVEK4Form::BuildPanel(QWidget* client) {
     // The deflection graph with its scale labels and readouts.
     View = new TDeflectionView(Panel1);
     View->setObjectName(QStringLiteral("DeflectionView"));
-    Named(View->TheoryImage, "TheoryImage");
-    Named(View->MaxDeflectionLbl, "MaxDeflectionLbl");
-    Named(View->MinDeflectionLbl, "MinDeflectionLbl");
-    Named(View->Label6, "Label6");
-    Named(View->PositiveDeflectLbl, "PositiveDeflectLbl");
-    Named(View->NegativeDeflectLbl, "NegativeDeflectLbl");
-    Named(View->DeflectionLabel, "DeflectionLabel");
-    Named(View->DialGaugeDeflection, "DialGaugeDeflection");
     View->DeflectionLabel->hide();
     View->DialGaugeDeflection->hide();
     ActualDeflectionLabel =

@@ -66,6 +66,7 @@ TFittedLabel* MakeLabel(QWidget* panel, const char* name, const QString& text, c
 TDeflectionView::TDeflectionView(QWidget* panel) : QObject(panel) {
     using enum TFittedLabel::TAnchor;
     TheoryImage = new TTheoryImage(panel);
+    TheoryImage->setObjectName(QStringLiteral("TheoryImage"));
     TheoryImage->setGeometry(ImageLeft, ImageTop, ImageWidth, ImageHeight);
     // The scale labels keep their right edges (x 77) and grow leftwards into the free margin.
     const auto right = Qt::AlignRight | Qt::AlignTop;
@@ -74,6 +75,7 @@ TDeflectionView::TDeflectionView(QWidget* panel) : QObject(panel) {
     MinDeflectionLbl =
         MakeLabel(panel, "MinDeflectionLbl", QStringLiteral("-1"), {54, 472, 24, 14}, right, RightEdge, 11);
     Label6 = new QLabel(QStringLiteral("Theoretical Deflection y (mm)"), panel);
+    Label6->setObjectName(QStringLiteral("Label6"));
     Label6->setGeometry(16, 384, 64, 57);
     Label6->setAlignment(Qt::AlignCenter);
     Label6->setWordWrap(true);
