@@ -9,7 +9,7 @@ PACKAGES=(
     libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     # the install test: a headless X server and the desktop's validators; packaging: dpkg-shlibdeps
-    xvfb desktop-file-utils appstream dpkg-dev
+    xvfb xdotool desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

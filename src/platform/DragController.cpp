@@ -10,6 +10,12 @@ TDragController::TDragController(QObject* parent) : QObject(parent) {
 
 TDragController::~TDragController() {
     if (CursorPushed && QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+    ReleaseGrab();
+}
+
+void TDragController::ReleaseGrab() {
+    if (Grabber && QWidget::mouseGrabber() == Grabber) Grabber->releaseMouse();
+    Grabber = nullptr;
 }
 
 void TDragController::RegisterSource(QWidget* source, TCursorNumber dragCursor, TEndDragHandler onEndDrag,
@@ -69,8 +75,12 @@ void TDragController::Begin(QWidget* source, QPoint globalPos) {
     const TSourceEntry& entry = Sources[source];
     if (entry.OnStart) entry.OnStart();
     if (!Source) return; // the start handler took the source away
-    // No explicit grab: while the button is held, the press's implicit grab sends every move and the release
-    // to the source's window, even outside it (and the offscreen platform cannot grab at all).
+    // The start handler may hide the source (a support taken off the beam leaves it while it is dragged).
+    // A hidden widget loses the press's implicit grab, and with the button held and no grab Qt delivers the
+    // moves and the release to nobody: the gesture would be lost on a real window system. The source's
+    // window, which stays on the screen, holds the grab until the release.
+    Grabber = Source->window();
+    Grabber->grabMouse();
     Over(globalPos);
 }
 
@@ -110,6 +120,7 @@ void TDragController::End(QPoint) {
     const QPoint point = target ? TargetPoint : QPoint();
     if (CursorPushed && QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
     CursorPushed = false;
+    ReleaseGrab();
     Source = nullptr;
     Target = nullptr;
     // The drag is over before the handler runs: it may show a modal box or start nothing new.

@@ -56,12 +56,14 @@ private:
     void Over(QPoint globalPos);
     void End(QPoint globalPos);
     void ShowCursor(bool accepted);
+    void ReleaseGrab();
     [[nodiscard]] QWidget* WidgetAt(QPoint globalPos) const;
 
     QHash<QWidget*, TSourceEntry> Sources;
     QHash<QWidget*, TDragOverHandler> Targets;
     QPointer<QWidget> Source;
-    QPointer<QWidget> Target; // of the last drag-over, null when it refused
+    QPointer<QWidget> Grabber; // the source's window, which holds the mouse while the drag runs
+    QPointer<QWidget> Target;  // of the last drag-over, null when it refused
     QPoint TargetPoint;
     bool CursorPushed = false;
     bool CursorAccepted = false;

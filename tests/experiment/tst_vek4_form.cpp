@@ -4,9 +4,12 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -14,6 +17,7 @@
 
 #include "LinkRig.h"
 #include "experiment/PictureControl.h"
+#include "experiment/SectionsPanel.h"
 #include "experiment/VEK4.h"
 #include "platform/ApplicationHint.h"
 #include "platform/Cursors.h"
@@ -22,6 +26,7 @@
 #include "resources/apparatus/ApparatusArt.h"
 #include "theory/DeflectionView.h"
 #include "widgets/IntegerSpinEdit.h"
+#include "widgets/SpinEditFloat.h"
 
 namespace {
 
@@ -519,6 +524,57 @@ private slots:
         QCOMPARE(hover(Window->NewButton), QString());
         QCOMPARE(hover(Window->Sections->RadioGroup), QString());
         QCOMPARE(hover(Window->ConnectBtn), QString("Connect to VEK2000 unit"));
+    }
+
+    // Every control with a tooltip puts the same hint in the status bar, and the hint panel, the last,
+    // runs to the window's edge so the longest hint shows whole.
+    void ToolBoxHintsReachTheStatusBarWhole() {
+        Open();
+        Window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Window.get()));
+        auto hover = [&](QWidget* w) {
+            QTest::mouseMove(Window->ScreenImage, {300, 30});
+            QTest::mouseMove(w, w->rect().center());
+            return Window->StatusPanel1->text();
+        };
+        auto shownWhole = [&](const QString& text) {
+            const QLabel* panel = Window->StatusPanel1;
+            return panel->fontMetrics().horizontalAdvance(text) <=
+                   panel->contentsRect().width() - 2 * panel->margin() - panel->indent();
+        };
+        QCOMPARE(Window->StatusPanel1->geometry().right(), Window->StatusBar1->contentsRect().right());
+        TSectionsPanel& s = *Window->Sections;
+        const QString udl = hover(Window->UDLButton);
+        QCOMPARE(udl, QString("Click to put a Uniformly Distributed Load on the beam"));
+        QVERIFY2(shownWhole(udl), "the UDL button's hint is cut");
+        QCOMPARE(hover(s.RadioGroup), QString("Switch between section attributes displayed"));
+        QCOMPARE(hover(s.YoungsModulus), QString("Pull down list to select the material's Young's modulus"));
+        s.RadioGroup->Item(1)->click(); // "Section Properties": the flat bar's dimension boxes
+        QCOMPARE(hover(s.X1), QString("Enter dimension (Range: 17 - 21 mm)"));
+        QCOMPARE(hover(s.Y1), s.Y1->toolTip());
+        QVERIFY(!s.Y1->toolTip().isEmpty());
+        for (QWidget* w : std::initializer_list<QWidget*>{s.RadioGroup, s.SectionsComboBox, s.YoungsModulus,
+                                                          s.UnitsBtn, s.X1, s.Y1, s.OtherValue, s.OkButton})
+            QCOMPARE(w->statusTip(), w->toolTip());
+        for (QWidget* w : Window->findChildren<QWidget*>())
+            if (!w->statusTip().isEmpty()) QVERIFY2(shownWhole(w->statusTip()), qPrintable(w->statusTip()));
+    }
+
+    // The UDL button has no hint once its load is on the beam: its old hint goes at once, and does not
+    // stay while the pointer crosses the picture and the tool box.
+    void UsedUDLButtonLeavesNoHintBehind() {
+        Open();
+        Window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Window.get()));
+        QTest::mouseMove(Window->UDLButton, Window->UDLButton->rect().center());
+        QCOMPARE(Window->StatusPanel1->text(),
+                 QString("Click to put a Uniformly Distributed Load on the beam"));
+        Click(Window->UDLButton);
+        QVERIFY(!Window->UDLButton->isEnabled());
+        QCOMPARE(Window->StatusPanel1->text(), QString());
+        QTest::mouseMove(Window->ScreenImage, {300, 30});
+        QTest::mouseMove(Window->ToolBox, {5, 5});
+        QCOMPARE(Window->StatusPanel1->text(), QString());
     }
 
     void EveryWayOfClosingGivesTheCursorBack_data() {
