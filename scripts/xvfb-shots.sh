@@ -2,11 +2,11 @@
 # Pictures of the real program under Xvfb, driven with real mouse events (xdotool): the four support
 # arrangements built with the mouse, and the live readings from the simulated unit (connected, a frame cut
 # short, a unit that stops streaming). Not part of the test suite; for looking at the product.
-#   scripts/xvfb-shots.sh [BUILD_DIR] [OUT_DIR]     (defaults: build-test, docs)
+#   scripts/xvfb-shots.sh BUILD_DIR OUT_DIR     (e.g. build-test /tmp/shots; OUT_DIR docs replaces the published ones)
 set -u
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 BUILD="${1:-$ROOT/build-test}"
-OUT="${2:-$ROOT/docs}"
+OUT="${2:?usage: scripts/xvfb-shots.sh BUILD_DIR OUT_DIR  (docs to replace the published pictures)}"
 SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 for tool in Xvfb xdotool import; do
     command -v $tool >/dev/null || { $SUDO apt-get install -y -qq xvfb xdotool imagemagick >/dev/null; break; }

@@ -49,6 +49,12 @@ void TRadioGroup::FocusGroup() {
 
 namespace {
 
+// A control's hint shows as its tooltip and, when the pointer enters it, in the window's status bar.
+void SetControlHint(QWidget* w, const QString& hint) {
+    w->setToolTip(hint);
+    w->setStatusTip(hint);
+}
+
 class TSectionItemDelegate final : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -156,11 +162,11 @@ TSectionsPanel::TSectionsPanel(QWidget* toolBox, TSectionsHost& host)
         new TRadioGroup(QStringLiteral(" Display:"),
                         {QStringLiteral("Beam Tools"), QStringLiteral("Section Properties")}, toolBox);
     RadioGroup->setGeometry(43, RadioGroupDesignTop, 133, 57);
-    RadioGroup->setToolTip(QStringLiteral("Switch between section attributes displayed"));
+    SetControlHint(RadioGroup, QStringLiteral("Switch between section attributes displayed"));
 
     SectionsComboBox = new TSectionsComboBox(toolBox);
     SectionsComboBox->setGeometry(43, 69, 140, 22);
-    SectionsComboBox->setToolTip(QStringLiteral("Pull down list to select a beam cross-section"));
+    SetControlHint(SectionsComboBox, QStringLiteral("Pull down list to select a beam cross-section"));
     SectionsComboBox->hide();
 
     SectionImage = new QLabel(toolBox);
@@ -181,7 +187,7 @@ TSectionsPanel::TSectionsPanel(QWidget* toolBox, TSectionsHost& host)
     UnitsBtn = new QToolButton(GroupValues);
     UnitsBtn->setGeometry(173, 38, 25, 18);
     UnitsBtn->setIconSize(QSize(19, 12));
-    UnitsBtn->setToolTip(QStringLiteral("Click to switch units"));
+    SetControlHint(UnitsBtn, QStringLiteral("Click to switch units"));
     for (QWidget* w : {static_cast<QWidget*>(NeutralAxisLabel), static_cast<QWidget*>(MomentOfAreaLabel),
                        static_cast<QWidget*>(AreaLabel), static_cast<QWidget*>(PowerOfLabel),
                        static_cast<QWidget*>(UnitsBtn)})
@@ -192,7 +198,7 @@ TSectionsPanel::TSectionsPanel(QWidget* toolBox, TSectionsHost& host)
     for (const char* text : MaterialItemTexts)
         YoungsModulus->addItem(QString::fromLatin1(text));
     YoungsModulus->setGeometry(QRect(YoungsModulusPlace, QSize(190, 22)));
-    YoungsModulus->setToolTip(QStringLiteral("Pull down list to select the material's Young's modulus"));
+    SetControlHint(YoungsModulus, QStringLiteral("Pull down list to select the material's Young's modulus"));
     YoungsModulus->setEnabled(false); // the window's modes enable it
     OtherLabel = MakeLabel(QStringLiteral("Other (GPa):"), GroupValues, OtherLabelPlace);
     OtherValue = new TSpinEditFloat(GroupValues);
@@ -202,10 +208,10 @@ TSectionsPanel::TSectionsPanel(QWidget* toolBox, TSectionsHost& host)
     OtherValue->Increment = 1.0;
     OtherValue->Precision = 1;
     OtherValue->SetValue(69.0);
-    OtherValue->setToolTip(QStringLiteral("Enter Young's modulus (Range: 1 - 500 GPa)"));
+    SetControlHint(OtherValue, QStringLiteral("Enter Young's modulus (Range: 1 - 500 GPa)"));
     OkButton = new QPushButton(QStringLiteral("OK"), GroupValues);
     OkButton->setGeometry(QRect(OkButtonPlace, QSize(40, 24)));
-    OkButton->setToolTip(QStringLiteral("Click to confirm value of Young's modulus"));
+    SetControlHint(OkButton, QStringLiteral("Click to confirm value of Young's modulus"));
     YoungsModLabel->show();
     YoungsModulus->show();
     OtherLabel->hide();
@@ -222,7 +228,7 @@ TSectionsPanel::TSectionsPanel(QWidget* toolBox, TSectionsHost& host)
         edit->Increment = 0.1;
         edit->Precision = 2;
         edit->SetValue(start);
-        edit->setToolTip(QString::fromUtf8(hint));
+        SetControlHint(edit, QString::fromUtf8(hint));
         return edit;
     };
     X1 = dimensionBox(QRect(flat.PictureLeft + NoDimFlatWidthLineCentreX - 29,

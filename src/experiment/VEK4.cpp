@@ -414,11 +414,12 @@ void TVEK4Form::BuildStatusBar(QWidget* client) {
     StatusPanel0 = Named(new QLabel(StatusBar1), "StatusPanel0");
     StatusPanel1 = Named(new QLabel(StatusBar1), "StatusPanel1");
     StatusPanel0->setFixedWidth(370);
-    StatusPanel1->setFixedWidth(200);
+    // The hint panel is the last: it runs to the window's right edge, so the longest hint shows whole.
+    StatusPanel1->setMinimumWidth(200);
     for (QLabel* panel : {StatusPanel0, StatusPanel1}) {
         panel->setFont(bold);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        StatusBar1->addWidget(panel);
+        StatusBar1->addWidget(panel, panel == StatusPanel1 ? 1 : 0);
     }
 }
 
@@ -604,6 +605,9 @@ void TVEK4Form::ShowControlHint(const QString& hint) {
 void TVEK4Form::SetHint(QWidget* w, const QString& hint) {
     w->setStatusTip(hint);
     w->setToolTip(hint);
+    // A control whose hint changes under the pointer (the UDL button once it is used) shows the new hint at
+    // once: a control without a hint sends no empty one when the pointer leaves it.
+    if (w == ApplicationHintSource() && HasApplicationHintHandler()) ShowControlHint(hint);
 }
 
 void TVEK4Form::SetStatus(const QString& text) {

@@ -236,6 +236,10 @@ void TVEK4Form::UDLSpinEditExit() {
 // The UDL.
 
 void TVEK4Form::UDLComponentClick() {
+    // The button takes no focus, so the box may still hold what is being typed ("0" on the way to "05"):
+    // it is settled by its own exit rule (empty -> 1, then 1..50) before its value is read.
+    UDLSpinEditExit();
+    UDLSpinEdit->SetValue(UDLSpinEdit->CheckValue(UDLSpinEdit->Value()));
     Layout = PutUDLOn(Layout, UDLSpinEdit->Value());
     Recalculate();
     if (Layout.UDL) SetUDLToolsEnabled(false);

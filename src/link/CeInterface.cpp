@@ -33,6 +33,12 @@ QString AccessDeniedText(const QString& port, const TDeniedAccess& denied) {
     const QString node = denied.DevicePath.isEmpty() ? QStringLiteral("its device") : denied.DevicePath;
     QString text =
         QStringLiteral("Com port ") + port + QStringLiteral(" cannot be opened: you may not use ") + node;
+    if (denied.Group.isEmpty() && !denied.Owner.isEmpty())
+        // No group may use the node: joining one would not help, only its owner or the administrator can.
+        return QStringLiteral("Com port ") + port + QStringLiteral(" cannot be opened: ") + node +
+               QStringLiteral(" is not accessible to this user; it belongs to \"") + denied.Owner +
+               QStringLiteral("\" and no group may use it. Ask the administrator of this computer for "
+                              "access to it.");
     if (denied.Group.isEmpty())
         return text + QStringLiteral(". Ask the administrator of this computer for access to it.");
     const QString user = denied.User.isEmpty() ? QStringLiteral("$USER") : denied.User;

@@ -49,8 +49,11 @@ TComSelectFormKV::TComSelectFormKV(const std::function<bool(int)>& isPortAvailab
                           Qt::WindowCloseButtonHint) {
     setWindowTitle(QStringLiteral("Communications Options"));
     setFont(DesignFont());
+    // Black text while a control is usable; a disabled one (the serial part when only USB may be used)
+    // keeps the style's grey, so it reads as disabled.
     QPalette black = palette();
-    black.setColor(QPalette::WindowText, Qt::black);
+    black.setColor(QPalette::Active, QPalette::WindowText, Qt::black);
+    black.setColor(QPalette::Inactive, QPalette::WindowText, Qt::black);
     setPalette(black);
     setFixedSize(237, 268);
 

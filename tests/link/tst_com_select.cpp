@@ -128,6 +128,8 @@ private slots:
     void PortHeldByAnotherProgramIsListed();
     void USBOnlyDisablesTheSerialPart_data();
     void USBOnlyDisablesTheSerialPart();
+    void DisabledSerialPartLooksDisabled_data();
+    void DisabledSerialPartLooksDisabled();
     void OKMovesTheOpenLinkToCOM3WithNoSettingsFileYet();
     void CancelChangesNothing_data();
     void CancelChangesNothing();
@@ -264,6 +266,52 @@ void TComSelectTest::USBOnlyDisablesTheSerialPart() {
     QVERIFY(rig.Module->ShowCommsOptions());
     QVERIFY(rig.Module->USBOnly); // OK applies the check box with or without ports
     QCOMPARE(rig.Module->ComPortNumber(), 1);
+}
+
+// The darkest pixel of a control as drawn: black text reads as usable, whatever its enabled flag says.
+static int DarkestGrey(QWidget* w) {
+    const QImage image = w->grab().toImage();
+    int darkest = 255;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            darkest = std::min(darkest, qGray(image.pixel(x, y)));
+    return darkest;
+}
+
+void TComSelectTest::DisabledSerialPartLooksDisabled_data() {
+    QTest::addColumn<std::vector<int>>("ports");
+    QTest::newRow("ports listed, USB only ticked") << std::vector<int>{1, 3};
+    QTest::newRow("no port") << std::vector<int>{};
+}
+
+// With "Only connect via USB" ticked (or no port at all) the serial part's texts are drawn grey, as every
+// disabled control is; black texts once made it look usable.
+void TComSelectTest::DisabledSerialPartLooksDisabled() {
+    QFETCH(std::vector<int>, ports);
+    TOptionsRig rig;
+    rig.Ports = ports;
+    QList<int> darkest;
+    TDialogDriver driver([&](TComSelectFormKV& form) {
+        if (!form.USBOnlyCheckBox->isChecked() && !ports.empty()) {
+            darkest << DarkestGrey(form.Label1); // usable: black
+            Click(form.USBOnlyCheckBox);
+        }
+        for (QLabel* label : {form.Label1, form.Label2})
+            if (label->isVisible()) darkest << DarkestGrey(label);
+        Click(form.AbortBtn);
+    });
+    rig.Module->ShowCommsOptions();
+    QVERIFY(!darkest.isEmpty());
+    int first = 0;
+    if (!ports.empty()) {
+        QVERIFY2(darkest[0] < 60, qPrintable(QStringLiteral("usable text darkest grey %1").arg(darkest[0])));
+        first = 1;
+    }
+    for (int i = first; i < darkest.size(); ++i)
+        QVERIFY2(
+            darkest[i] > 90,
+            qPrintable(
+                QStringLiteral("disabled text %1 drawn with grey %2 (black is 0)").arg(i).arg(darkest[i])));
 }
 
 void TComSelectTest::OKMovesTheOpenLinkToCOM3WithNoSettingsFileYet() {

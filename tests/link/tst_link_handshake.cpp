@@ -22,6 +22,8 @@ private slots:
     void OpenFailures_data();
     void OpenFailures();
     void ComNumbers();
+    void RefusalNamesAGroupOnlyWhenJoiningItHelps_data();
+    void RefusalNamesAGroupOnlyWhenJoiningItHelps();
 };
 
 void TLinkHandshakeTest::Handshake_data() {
@@ -152,6 +154,42 @@ void TLinkHandshakeTest::ComNumbers() {
     QCOMPARE(map.DevicePath(12), QStringLiteral("/dev/ttyXR3"));
     QCOMPARE(map.DevicePath(0), QString());
     QCOMPARE(map.DevicePath(51), QString());
+}
+
+// A node of mode 600 root:root was once answered with "sudo adduser student root": a group is named only when
+// it may read and write the node; otherwise the user learns who owns it.
+void TLinkHandshakeTest::RefusalNamesAGroupOnlyWhenJoiningItHelps_data() {
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<bool>("groupMayReadWrite");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("crw-rw---- root:dialout")
+        << "dialout" << true
+        << "Com port 4 cannot be opened: you may not use /dev/ttyS0, which belongs to the group "
+           "\"dialout\".\n"
+           "To join the group, run:\n    sudo adduser student dialout\nthen log out and log in again.";
+    QTest::newRow("crw------- root:root")
+        << "root" << false
+        << "Com port 4 cannot be opened: /dev/ttyS0 is not accessible to this user; it belongs to \"root\" "
+           "and no group may use it. Ask the administrator of this computer for access to it.";
+    QTest::newRow("crw-r----- root:dialout (the group may only read)")
+        << "dialout" << false
+        << "Com port 4 cannot be opened: /dev/ttyS0 is not accessible to this user; it belongs to \"root\" "
+           "and no group may use it. Ask the administrator of this computer for access to it.";
+}
+
+void TLinkHandshakeTest::RefusalNamesAGroupOnlyWhenJoiningItHelps() {
+    QFETCH(QString, group);
+    QFETCH(bool, groupMayReadWrite);
+    QFETCH(QString, text);
+    TRecordingMessages messages;
+    TScriptedSerialPort port;
+    TCeInterface driver(port);
+    port.SetPortNumber(4);
+    port.OpenResult = TPortOpenResult::AccessDenied;
+    port.Denied = DescribeDeniedAccess(QStringLiteral("/dev/ttyS0"), QStringLiteral("root"), group,
+                                       groupMayReadWrite, QStringLiteral("student"));
+    QCOMPARE(driver.OpenAndIdentify(), TIdentifyResult::PortFailed);
+    QCOMPARE(messages.Texts(), QStringList{text});
 }
 
 QTEST_APPLESS_MAIN(TLinkHandshakeTest)

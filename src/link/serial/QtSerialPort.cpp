@@ -54,18 +54,32 @@ std::optional<TDeniedAccess> AccessRefused(const QString& path) {
     const QByteArray node = QFile::encodeName(QFileInfo(path).canonicalFilePath());
     if (node.isEmpty() || ::access(node.constData(), R_OK | W_OK) == 0 || errno != EACCES)
         return std::nullopt;
-    TDeniedAccess denied;
-    denied.DevicePath = QString::fromLocal8Bit(node);
+    QString owner, groupName, user;
+    bool groupMayReadWrite = false;
     struct stat status {};
-    if (::stat(node.constData(), &status) == 0)
-        if (const group* owner = ::getgrgid(status.st_gid))
-            denied.Group = QString::fromLocal8Bit(owner->gr_name);
-    if (const passwd* user = ::getpwuid(::geteuid())) denied.User = QString::fromLocal8Bit(user->pw_name);
-    return denied;
+    if (::stat(node.constData(), &status) == 0) {
+        if (const group* g = ::getgrgid(status.st_gid)) groupName = QString::fromLocal8Bit(g->gr_name);
+        if (const passwd* p = ::getpwuid(status.st_uid)) owner = QString::fromLocal8Bit(p->pw_name);
+        groupMayReadWrite = (status.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP);
+    }
+    if (const passwd* p = ::getpwuid(::geteuid())) user = QString::fromLocal8Bit(p->pw_name);
+    return DescribeDeniedAccess(QString::fromLocal8Bit(node), owner, groupName, groupMayReadWrite, user);
 }
 #endif
 
 } // namespace
+
+TDeniedAccess DescribeDeniedAccess(const QString& devicePath, const QString& owner, const QString& group,
+                                   bool groupMayReadWrite, const QString& user) {
+    TDeniedAccess denied;
+    denied.DevicePath = devicePath;
+    denied.User = user;
+    if (groupMayReadWrite)
+        denied.Group = group;
+    else
+        denied.Owner = owner;
+    return denied;
+}
 
 TQtSerialPort::TQtSerialPort(TComPortMap map)
     : PortMap(std::move(map)), Port(std::make_unique<QSerialPort>()) {

@@ -19,7 +19,14 @@ struct TDeniedAccess {
     QString DevicePath; // the device node, e.g. /dev/ttyUSB0
     QString Group;      // the group that owns it (dialout on Debian); empty if unknown
     QString User;       // the user running the program
+    QString Owner = {}; // the user that owns it; named when joining its group would not help
 };
+
+// What a refused user is told about a device node: its group only when that group may read and write the
+// node (joining it then cures the refusal), otherwise the node's owner.
+[[nodiscard]] TDeniedAccess DescribeDeniedAccess(const QString& devicePath, const QString& owner,
+                                                 const QString& group, bool groupMayReadWrite,
+                                                 const QString& user);
 
 // The unit of every serial wait and packet time-out.
 inline constexpr int SerialTickMs = 55;
