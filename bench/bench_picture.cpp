@@ -1,10 +1,15 @@
 // How fast a module picture is decoded, and how fast a hostile one is refused: a header claiming
-// 65500 x 65500 pixels must cost no more than reading the header.
+// 65500 x 65500 pixels must cost no more than reading the header, and a 1 GB file or a pipe in a picture's
+// place no more than a look at the file (the bytes read per refusal are reported: 0).
 #include <QBuffer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "platform/JpegFile.h"
 
@@ -49,6 +54,35 @@ void BM_RefuseHostileHeader(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RefuseHostileHeader)->Unit(benchmark::kMicrosecond);
+
+long MaxResidentKiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// A file in VEK7.JPG's place that is no picture: a 1 GB file (sparse, reads as zeros) or a pipe with no
+// writer. Memory is reported as the peak resident size's growth over the run.
+void BM_RefuseHostileFile(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("VEK7.JPG"));
+    if (state.range(0) == 0) {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.resize(qint64(1) << 30);
+        state.SetLabel("1 GB file");
+    } else {
+        ::mkfifo(QFile::encodeName(path).constData(), 0600);
+        state.SetLabel("pipe");
+    }
+    const long before = MaxResidentKiB();
+    for (auto _ : state) {
+        const TJpegResult result = LoadJpegFile(path);
+        if (result.Ok()) state.SkipWithError("the file was accepted");
+    }
+    state.counters["peak_rss_growth_KiB"] = double(MaxResidentKiB() - before);
+}
+BENCHMARK(BM_RefuseHostileFile)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

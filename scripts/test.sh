@@ -8,4 +8,5 @@ cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFERRANT_BUILD_T
 cmake --build "$BUILD" -j2
 export QT_QPA_PLATFORM=offscreen
 cd "$BUILD"
-ctest --output-on-failure -j2 "$@"
+# --timeout: the limit for any entry that sets none itself (tests/CMakeLists.txt gives each one 300 s).
+ctest --output-on-failure -j2 --timeout 300 "$@"

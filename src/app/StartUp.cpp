@@ -8,6 +8,7 @@
 #include "link/ComSelect.h"
 #include "link/CommsModuleDM.h"
 #include "platform/Cursors.h"
+#include "platform/DebugTrace.h"
 #include "platform/DesignFonts.h"
 #include "platform/MessageLayer.h"
 #include "platform/QtMessageLayer.h"
@@ -35,6 +36,10 @@ int RunFerrantDemo(const TStartupOptions& options) {
                     TMsgButtons::Ok);
         return 0;
     }
+    // Said once, where a developer or an administrator looks: the program runs on, as it always has.
+    if (guard.Outcome() == TSingleInstanceGuard::TOutcome::Unguarded)
+        DebugTrace(
+            QStringLiteral("Running without the single-instance guard: %1.").arg(guard.UnguardedReason()));
 
     QApplication::setApplicationName(ApplicationTitle);
     // The desktop entry, for the window system to find the program's icon and name.

@@ -3,19 +3,20 @@
 #include "hid/HidApiLayer.h"
 #include "platform/DebugTrace.h"
 #include "platform/MessageLayer.h"
+#include "platform/SettingsFile.h"
 #include "platform/SettingsFolder.h"
 #include "serial/QtSerialPort.h"
 
 #include <QCoreApplication>
-#include <QSettings>
 #include <exception>
 
 namespace {
 
 const QString SettingsFileName = QStringLiteral("FerrantSettings.ini");
 // Spelled so in every settings file written so far.
-const QString SerialPortKey = QStringLiteral("Communiations/SerialPort");
-const QString USBOnlyKey = QStringLiteral("Communiations/USBOnly");
+const QString CommsSection = QStringLiteral("Communiations");
+const QString SerialPortKey = QStringLiteral("SerialPort");
+const QString USBOnlyKey = QStringLiteral("USBOnly");
 constexpr int TimerIntervalMs = 110;
 
 TCommsModule* Instance = nullptr;
@@ -117,27 +118,28 @@ void TCommsModule::LoadSettings() {
 
 bool TCommsModule::ReadSettingsFile() {
     if (SettingsFolder.isEmpty()) return false;
-    const QSettings file(SettingsFilePath(), QSettings::IniFormat);
-    const QString port = file.value(SerialPortKey, QStringLiteral("ERROR")).toString();
+    const TSettingsText file = ReadSettingsText(SettingsFilePath());
+    const QString port = file.Value(CommsSection, SerialPortKey).value_or(QStringLiteral("ERROR"));
     if (port != QLatin1String("ERROR") && !SettingsWriteFailed) {
         bool ok = false;
         const int number = port.trimmed().toInt(&ok);
         if (!ok) return false; // a bad value ends the reading; what was read so far stays
         Port->SetPortNumber(number);
     }
-    USBOnly = file.value(USBOnlyKey, QStringLiteral("ERROR")).toString() == QLatin1String("True");
+    USBOnly = file.Value(CommsSection, USBOnlyKey).value_or(QStringLiteral("ERROR")) == QLatin1String("True");
     return true;
 }
 
 void TCommsModule::SaveSettings(bool writePort) {
     if (SettingsFolder.isEmpty()) return;
-    QSettings file(SettingsFilePath(), QSettings::IniFormat);
-    if (writePort) file.setValue(SerialPortKey, QString::number(ComPortNumber()));
-    file.setValue(USBOnlyKey, USBOnly ? QStringLiteral("True") : QStringLiteral("False"));
-    file.sync();
-    // A format error is about what was read back from a damaged file, which the write has just replaced;
-    // only an access error means the file was not written.
-    if (file.status() == QSettings::AccessError) SettingsWriteFailed = true;
+    QList<TSettingsValue> values;
+    if (writePort) values.append({CommsSection, SerialPortKey, QString::number(ComPortNumber())});
+    values.append({CommsSection, USBOnlyKey, USBOnly ? QStringLiteral("True") : QStringLiteral("False")});
+    // Other sections (the laboratory tools keep theirs here) stay. A file we may not write (a link to a
+    // device, another user's file...) is left alone and counts as a failed write: the choices hold for the
+    // run.
+    if (WriteSettingsValues(SettingsFilePath(), values) != TSettingsWrite::Written)
+        SettingsWriteFailed = true;
 }
 
 bool TCommsModule::ShowCommsOptions() {

@@ -1,7 +1,8 @@
 #include "JpegFile.h"
 
+#include "RegularFile.h"
+
 #include <QDir>
-#include <QFile>
 #include <csetjmp>
 #include <cstdio>
 
@@ -165,27 +166,40 @@ int Decode(const JOCTET* data, size_t size, QImage* image) {
     return 0;
 }
 
+TJpegResult Refused(int code) {
+    TJpegResult result;
+    result.DecoderCode = code;
+    result.Error = QStringLiteral("JPEG error #%1").arg(code);
+    return result;
+}
+
 } // namespace
 
 TJpegResult DecodeJpeg(const QByteArray& data) {
+    QImage image;
+    const int code =
+        Decode(reinterpret_cast<const JOCTET*>(data.constData()), static_cast<size_t>(data.size()), &image);
+    if (code != 0) return Refused(code);
     TJpegResult result;
-    const int code = Decode(reinterpret_cast<const JOCTET*>(data.constData()),
-                            static_cast<size_t>(data.size()), &result.Image);
-    if (code != 0) {
-        result.Image = QImage();
-        result.DecoderCode = code;
-        result.Error = QStringLiteral("JPEG error #%1").arg(code);
-    }
+    result.Image = image;
     return result;
 }
 
 TJpegResult LoadJpegFile(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const TRegularFile file = ReadRegularFile(fileName, LargestPictureFileSize);
+    switch (file.Status) {
+    case TRegularFileStatus::Ok:
+        return DecodeJpeg(file.Bytes);
+    case TRegularFileStatus::CannotOpen: {
         TJpegResult result;
         result.Error = QStringLiteral("Cannot open file \"%1\". %2")
-                           .arg(QDir::toNativeSeparators(fileName), file.errorString());
+                           .arg(QDir::toNativeSeparators(fileName), file.SystemText);
         return result;
     }
-    return DecodeJpeg(file.readAll());
+    case TRegularFileStatus::NotRegular:
+        return Refused(JERR_FILE_READ);
+    case TRegularFileStatus::TooLarge:
+        return Refused(JERR_IMAGE_TOO_BIG);
+    }
+    return Refused(JERR_FILE_READ);
 }

@@ -7,8 +7,10 @@
 #include <windows.h>
 #else
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -16,7 +18,10 @@
 
 TSingleInstanceGuard::TSingleInstanceGuard(const QString& name, const QString&) {
     HANDLE handle = CreateMutexW(nullptr, TRUE, reinterpret_cast<LPCWSTR>(name.utf16()));
-    if (!handle) return; // no guard: carry on without it
+    if (!handle) { // no guard: carry on without it
+        Reason = QStringLiteral("mutex \"%1\": error %2").arg(name).arg(GetLastError());
+        return;
+    }
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         CloseHandle(handle);
         Result = TOutcome::AlreadyRunning;
@@ -39,15 +44,43 @@ TSingleInstanceGuard::TSingleInstanceGuard(const QString& name, const QString& d
     QString folder = directory;
     if (folder.isEmpty()) folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty()) folder = QDir::tempPath();
-    const QByteArray path = QFile::encodeName(QDir(folder).filePath(name + QStringLiteral(".lock")));
-    // O_CLOEXEC: a program started from ours (the browser behind a link) must not inherit the lock and keep
-    // it alive after we end.
-    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0) return;
+    const QString lockPath = QDir(folder).filePath(name + QStringLiteral(".lock"));
+    const QByteArray path = QFile::encodeName(lockPath);
+    auto unguarded = [&](const QString& why) {
+        Reason = QStringLiteral("cannot lock \"%1\": %2").arg(lockPath, why);
+    };
+    auto systemText = [](int error) { return QString::fromLocal8Bit(std::strerror(error)); };
+    // Read-only: a lock file made read-only still opens (and a new one is made 0600 as before).
+    // O_NOFOLLOW: a link in its place is not followed, so no file is ever made elsewhere. O_NONBLOCK: a pipe
+    // in its place does not hold the start. O_CLOEXEC: a program started from ours (the browser behind a
+    // link) must not inherit the lock and keep it alive after we end.
+    // Anything else is not even opened (opening a device can have effects of its own).
+    struct stat status {};
+    if (::lstat(path.constData(), &status) == 0 && !(S_ISREG(status.st_mode) || S_ISDIR(status.st_mode))) {
+        unguarded(S_ISLNK(status.st_mode) ? QStringLiteral("a symbolic link, not followed")
+                                          : QStringLiteral("neither a file nor a folder"));
+        return;
+    }
+    constexpr int flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    int fd = ::open(path.constData(), flags | O_CREAT, 0600);
+    if (fd < 0 && errno == EISDIR)
+        fd = ::open(path.constData(), flags | O_DIRECTORY); // a folder is locked too
+    if (fd < 0) {
+        unguarded(systemText(errno));
+        return;
+    }
+    if (::fstat(fd, &status) != 0 || !(S_ISREG(status.st_mode) || S_ISDIR(status.st_mode))) {
+        ::close(fd); // swapped since lstat()
+        unguarded(QStringLiteral("neither a file nor a folder"));
+        return;
+    }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        const bool held = errno == EWOULDBLOCK;
+        const int error = errno;
         ::close(fd);
-        if (held) Result = TOutcome::AlreadyRunning;
+        if (error == EWOULDBLOCK)
+            Result = TOutcome::AlreadyRunning;
+        else
+            unguarded(systemText(error)); // e.g. a file system without locks
         return;
     }
     Descriptor = fd;

@@ -3,6 +3,11 @@
 // exclusive flock() on a file named after the guard in the user's runtime directory. Both belong to the
 // process, so the operating system drops them when the process ends in any way: a crashed copy never blocks
 // the next start.
+//
+// The file is opened for reading only: flock() does not care how a descriptor was opened, so a lock file
+// made read-only (chmod 400) still guards. A folder in the file's place is locked the same way. What cannot
+// be opened for reading, or is neither (a link, a pipe), or a folder that cannot hold the file, leaves the
+// program unguarded, and UnguardedReason() says why, for start-up to report.
 
 #include <QString>
 
@@ -21,11 +26,14 @@ public:
     TSingleInstanceGuard& operator=(const TSingleInstanceGuard&) = delete;
 
     [[nodiscard]] TOutcome Outcome() const { return Result; }
+    // Why the outcome is Unguarded: the lock's path and the system's words.
+    [[nodiscard]] const QString& UnguardedReason() const { return Reason; }
     // Gives the guard up now (also done by the destructor).
     void Release();
 
 private:
     TOutcome Result = TOutcome::Unguarded;
+    QString Reason;
 #ifdef Q_OS_WIN
     void* Handle = nullptr;
 #else

@@ -1,11 +1,20 @@
 // The picture viewer: the window is exactly the picture, a click closes it, and a missing, empty, truncated,
 // corrupt, oversized or non-JPEG file is reported without showing the viewer, after which the same module
-// works again.
+// works again. So is something that is no picture file at all: a pipe, a folder, a device, a huge file.
 #include <QImageWriter>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
+#include <fcntl.h>
+#include <mutex>
+#include <optional>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 extern "C" {
 #include <cstdio>
@@ -75,6 +84,38 @@ protected:
         if (event->type() == QEvent::Show) ++Shows;
         return QObject::eventFilter(watched, event);
     }
+};
+
+// Should the picture code wait on a pipe for a writer, this opens the pipe's other end after a few seconds,
+// so that the test ends, and fails, instead of hanging.
+class TPipeRescuer {
+public:
+    explicit TPipeRescuer(const QString& pipe)
+        : Thread([this, path = QFile::encodeName(pipe)] {
+              std::unique_lock lock(Mutex);
+              while (!Done.wait_for(lock, std::chrono::seconds(5), [this] { return Finished; })) {
+                  const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+                  if (fd >= 0) {
+                      Rescued = true;
+                      ::close(fd);
+                  }
+              }
+          }) {}
+    ~TPipeRescuer() {
+        {
+            std::lock_guard lock(Mutex);
+            Finished = true;
+        }
+        Done.notify_all();
+        Thread.join();
+    }
+    std::atomic<bool> Rescued = false;
+
+private:
+    std::mutex Mutex;
+    std::condition_variable Done;
+    bool Finished = false;
+    std::thread Thread;
 };
 
 } // namespace
@@ -171,6 +212,92 @@ private slots:
         QVERIFY(viewer.ShowModulePicture(12));
         QCOMPARE(probe.Seen, 1);
         QCOMPARE(messages.Shown.size(), std::size_t(1));
+    }
+
+    // Something that is no picture file is refused, before it is read, with the same box; once a picture is
+    // back in its place the module shows.
+    void NotAPictureFile_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("code"); // libjpeg's number in "JPEG error #n."
+        QTest::newRow("a pipe") << "pipe" << int(JERR_FILE_READ);
+        QTest::newRow("a folder") << "folder" << int(JERR_FILE_READ);
+        // /dev/null and not /dev/zero: should the check ever go, this reads nothing instead of forever.
+        QTest::newRow("a link to a device") << "device link" << int(JERR_FILE_READ);
+        QTest::newRow("a 1 GB file (sparse)") << "1 GB" << int(JERR_IMAGE_TOO_BIG);
+    }
+    void NotAPictureFile() {
+        QFETCH(QString, kind);
+        QFETCH(int, code);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("VEK7.JPG"));
+        const QByteArray name = QFile::encodeName(path);
+        if (kind == QLatin1String("pipe")) {
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        } else if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkdir(path));
+        } else if (kind == QLatin1String("device link")) {
+            QCOMPARE(::symlink("/dev/null", name.constData()), 0);
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.resize(qint64(1) << 30)); // a hole: no disk space, reads as zeros
+        }
+
+        TImageViewer viewer;
+        viewer.PictureDirectory = dir.path();
+        TShowCounter shows;
+        viewer.installEventFilter(&shows);
+        TRecordingMessages messages;
+        {
+            std::optional<TPipeRescuer> rescuer;
+            if (kind == QLatin1String("pipe")) rescuer.emplace(path);
+            QVERIFY(!viewer.ShowModulePicture(7));
+            QVERIFY2(!rescuer || !rescuer->Rescued, "the viewer waited on the pipe for a writer");
+        }
+        QCOMPARE(shows.Shows, 0);
+        QCOMPARE(messages.Shown.size(), std::size_t(1));
+        QCOMPARE(messages.Shown[0].Caption, QStringLiteral("Ferrant Demo"));
+        QCOMPARE(messages.Shown[0].Icon, TMsgIcon::Error);
+        QCOMPARE(messages.Shown[0].Text, QStringLiteral("JPEG error #%1.").arg(code));
+        QVERIFY(QFileInfo(path).isSymLink() || QFileInfo::exists(path)); // left as it was
+
+        if (QFileInfo(path).isDir())
+            QVERIFY(QDir(path).removeRecursively());
+        else
+            QVERIFY(QFile::remove(path));
+        Write(path, GoodJpeg());
+        TModalProbe probe(
+            [&](QWidget*) { QTest::mouseClick(viewer.Image1, Qt::LeftButton, {}, QPoint(5, 5)); });
+        QVERIFY(viewer.ShowModulePicture(7));
+        QCOMPARE(probe.Seen, 1);
+    }
+
+    // The bound on the file's size, exactly: a picture followed by zeros up to it still shows (the decoder
+    // stops at the picture's end marker); one byte more and the file is not read.
+    void FileSizeBound_data() {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("at the bound") << LargestPictureFileSize << true;
+        QTest::newRow("one byte over") << LargestPictureFileSize + 1 << false;
+    }
+    void FileSizeBound() {
+        QFETCH(qint64, size);
+        QFETCH(bool, accepted);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("VEK7.JPG"));
+        Write(path, GoodJpeg());
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.resize(size));
+        }
+        const TJpegResult result = LoadJpegFile(path);
+        if (accepted) {
+            QVERIFY2(result.Ok(), qPrintable(result.Error));
+            QCOMPARE(result.Image.size(), QSize(320, 200));
+        } else {
+            QCOMPARE(result.DecoderCode, int(JERR_IMAGE_TOO_BIG));
+        }
     }
 
     // Damaged data anywhere in the file is refused with a decoder number, never a crash (run under the

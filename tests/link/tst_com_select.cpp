@@ -135,6 +135,8 @@ private slots:
     void CancelChangesNothing();
     void SettingsFile_data();
     void SettingsFile();
+    void SettingsFileThatIsNoFile_data();
+    void SettingsFileThatIsNoFile();
     void PlugWhileTheDialogIsOpen();
     void ConnectOffersTheDialogWhenThePortFails();
     void Picture();
@@ -449,6 +451,52 @@ void TComSelectTest::SettingsFile() {
         QCOMPARE(next.Module->ComPortNumber(), 3);
         QVERIFY(next.Module->USBOnly);
     }
+}
+
+// Something else in the settings file's place: the dialog opens at once (a pipe is not waited on), OK leaves
+// it exactly as it was and writes nothing elsewhere, and the choice holds for the run as after any failed
+// write.
+void TComSelectTest::SettingsFileThatIsNoFile_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a pipe") << "pipe";
+    QTest::newRow("a link to a pipe outside the folder") << "link to pipe";
+    QTest::newRow("a dangling link") << "dangling link";
+}
+
+void TComSelectTest::SettingsFileThatIsNoFile() {
+    QFETCH(QString, kind);
+    TOptionsRig rig;
+    QDir().mkpath(rig.Folder + QStringLiteral("settings"));
+    rig.Module->SettingsFolder = rig.Folder + QStringLiteral("settings/");
+    const QByteArray path = QFile::encodeName(rig.Module->SettingsFilePath());
+    const QByteArray outside = QFile::encodeName(rig.Folder + QStringLiteral("outside"));
+    if (kind == QLatin1String("pipe")) QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+    if (kind == QLatin1String("link to pipe")) QCOMPARE(::mkfifo(outside.constData(), 0600), 0);
+    if (kind != QLatin1String("pipe")) QCOMPARE(::symlink(outside.constData(), path.constData()), 0);
+    struct stat before {};
+    QCOMPARE(::lstat(path.constData(), &before), 0);
+
+    QVERIFY(rig.ChooseCOM3AndUSBOnly());
+    QVERIFY(rig.Module->SettingsWriteFailed);
+    struct stat after {};
+    QCOMPARE(::lstat(path.constData(), &after), 0);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(after.st_ino, before.st_ino);
+    struct stat target {};
+    const bool outsideExists = ::lstat(outside.constData(), &target) == 0;
+    QCOMPARE(outsideExists, kind == QLatin1String("link to pipe"));
+    if (outsideExists) QVERIFY(S_ISFIFO(target.st_mode));
+    QCOMPARE(QDir(rig.Module->SettingsFolder)
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("FerrantSettings.ini")});
+
+    TDialogDriver again([](TComSelectFormKV& form) {
+        QCOMPARE(form.PortsComboBox->currentText(), QStringLiteral("COM3"));
+        QVERIFY(form.USBOnlyCheckBox->isChecked());
+        Click(form.AbortBtn);
+    });
+    QVERIFY(!rig.Module->ShowCommsOptions());
+    QCOMPARE(again.Seen, 1);
 }
 
 void TComSelectTest::PlugWhileTheDialogIsOpen() {

@@ -45,6 +45,7 @@ private slots:
     void LoadSettings_data();
     void LoadSettings();
     void SavedSettingsAreReadBack();
+    void SavingKeepsTheOtherSections();
 };
 
 void TLinkManagerTest::WatchdogRestartsOnceThenGivesUp() {
@@ -252,6 +253,29 @@ void TLinkManagerTest::SavedSettingsAreReadBack() {
     // The program's own folder is the user's configuration folder, ending with a separator.
     QVERIFY(UserSettingsFolder().endsWith(QLatin1Char('/')));
     QVERIFY(UserSettingsFolder().contains(QStringLiteral("Ferrant Demo")));
+}
+
+// The file is shared: the laboratory tools keep [LabTools] in it, and the user's comments stay too.
+void TLinkManagerTest::SavingKeepsTheOtherSections() {
+    TLinkRig rig(10, false);
+    rig.Module->SettingsFolder = rig.Folder;
+    const QString path = rig.Module->SettingsFilePath();
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("; set up for bench "
+                "2\n[LabTools]\nEnabled=True\n\n[Communiations]\nSerialPort=1\nUSBOnly=False\n");
+    }
+    rig.Module->Comm1().SetPortNumber(5);
+    rig.Module->USBOnly = true;
+    rig.Module->SaveSettings(true);
+    QVERIFY(!rig.Module->SettingsWriteFailed);
+    rig.Module->USBOnly = false;
+    rig.Module->SaveSettings(false); // no port list: the port line stays as it is
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("; set up for bench 2\n[LabTools]\nEnabled=True\n\n[Communiations]\n"
+                                     "SerialPort=5\nUSBOnly=False\n"));
 }
 
 QTEST_GUILESS_MAIN(TLinkManagerTest)
