@@ -53,9 +53,9 @@ void Beam(TPixels& px) {
 
 // The rule under the beam: a tick at every station, taller every 50 mm. Its figures are engraved on the bed
 // rail's face below (rows 170..174), where no knife-edge or clamp reaches (their feet end on the rail's top
-// row) and only a hanger's stem passes: each figure ends two pixels left of its tick, so the stem of a hanger
-// on that mark (columns x - 1..x + 1) never touches it. "0 mm" starts right of its tick, clear of the clamp.s
-// foot.
+// row) and only a hanger's stem passes: each figure ends three pixels left of its tick, so the stem of a
+// hanger on that mark (columns x - 1..x + 1) never touches it. "0 mm" starts right of its tick, clear of the
+// clamp's foot.
 void Rule(TPixels& px) {
     px.Rect(RuleLeft, RuleTop, RuleRight, RuleBottom, Colour::Scale);
     const QColor edge = Colour::SteelDark;
