@@ -238,7 +238,7 @@ void Torsion(TKit& k) {
     const QPointF tip = centre + QPointF(std::cos(turned), std::sin(turned)) * reach;
     k.Dashed(Polyline({centre, centre + QPointF(reach, 0)}), Colour::SteelDark);
     k.Bar(centre, tip, 7);
-    k.Hanger(tip.x() - 4, tip.y() - 5, 2, 42);
+    k.Hanger(tip.x() - 4, tip.y() - 5, 3, 46); // the side view's load
     k.CurvedArrow(centre, 100, 0, -twist, Colour::Accent, 2);
     k.Label(centre + QPointF(104, 12), QStringLiteral("θ"), 13, true);
     // The dial gauge over the arm, its plunger on the arm's top face.
@@ -965,7 +965,7 @@ void BendingAndTorsion(TKit& k) {
     p.setBrush(Colour::Steel);
     p.drawEllipse(centre, 18, 18);
     k.Bar(centre, centre + QPointF(200, 0), 7);
-    k.Hanger(centre.x() + 192, centre.y() - 5, 2, 40);
+    k.Hanger(centre.x() + 192, centre.y() - 5, 4, 62); // the side view's load
     k.CurvedArrow(centre, 40, 150, -120, Colour::Accent, 2);
     k.Label(centre + QPointF(-14, 62), QStringLiteral("T = W a"), 12);
 }
