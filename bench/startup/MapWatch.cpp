@@ -6,6 +6,8 @@
 //   mapped_ms=<from just before exec to the MapNotify> rss_kb=<resident memory SETTLE ms later> title=<title>
 // With --click, once SETTLE ms have passed it clicks the left button at (X, Y) in that window and adds
 //   then_ms=<from the click to the MapNotify of a window with TEXT2 in its title, or of the size WxH>
+// and after all that icon=<the sizes in the first window's _NET_WM_ICON, as 16x16,32x32, or "none">, and with
+// --click then_icon=<the same for the second window>.
 // (the launcher's module 4 button opening the experiment window, say, or a module's button its picture). Then
 // it ends the program with SIGTERM. The window is seen from outside, as a window manager would see it, so the
 // program under test needs no hook of its own. Exit code 0 when the window was mapped, 1 when the program
@@ -52,6 +54,25 @@ std::string Title(xcb_connection_t* x, xcb_window_t window, xcb_atom_t netWmName
         if (!title.empty()) return title;
     }
     return {};
+}
+
+// The sizes of the pictures in a window's _NET_WM_ICON (width, height, then the pixels, for each picture).
+std::string IconSizes(xcb_connection_t* x, xcb_window_t window, xcb_atom_t netWmIcon) {
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        x, xcb_get_property(x, 0, window, netWmIcon, XCB_ATOM_CARDINAL, 0, 1 << 20), nullptr);
+    std::string sizes;
+    if (reply && reply->format == 32) {
+        const auto* words = static_cast<const uint32_t*>(xcb_get_property_value(reply));
+        const std::size_t count = std::size_t(xcb_get_property_value_length(reply)) / 4;
+        for (std::size_t i = 0; i + 2 <= count;) {
+            const uint32_t width = words[i], height = words[i + 1];
+            if (width == 0 || height == 0 || i + 2 + std::size_t(width) * height > count) break;
+            sizes += (sizes.empty() ? "" : ",") + std::to_string(width) + "x" + std::to_string(height);
+            i += 2 + std::size_t(width) * height;
+        }
+    }
+    std::free(reply);
+    return sizes.empty() ? "none" : sizes;
 }
 
 // A left click as the server would report it: press and release at (x, y) of the window.
@@ -125,6 +146,7 @@ int main(int argc, char** argv) {
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(x, root, XCB_CW_EVENT_MASK, &mask);
     const xcb_atom_t netWmName = Atom(x, "_NET_WM_NAME"), utf8 = Atom(x, "UTF8_STRING"); // also a round trip
+    const xcb_atom_t netWmIcon = Atom(x, "_NET_WM_ICON");
 
     const auto start = std::chrono::steady_clock::now();
     const pid_t child = fork();
@@ -180,13 +202,16 @@ int main(int argc, char** argv) {
     const double mappedMs = waitForMap(wanted, start, &window, &title);
     long rss = -1;
     double thenMs = -1;
+    std::string icon = "none", thenIcon = "none";
     if (mappedMs >= 0) {
         std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
         rss = ResidentKilobytes(child);
+        icon = IconSizes(x, window, netWmIcon);
         if (clickX >= 0) {
             const auto clicked = std::chrono::steady_clock::now();
             Click(x, root, window, int16_t(clickX), int16_t(clickY));
             thenMs = waitForMap(then, clicked, &second, &secondTitle, thenWidth, thenHeight);
+            if (thenMs >= 0) thenIcon = IconSizes(x, second, netWmIcon);
         }
     }
     kill(child, SIGTERM);
@@ -195,6 +220,8 @@ int main(int argc, char** argv) {
     if (mappedMs < 0 || (clickX >= 0 && thenMs < 0)) return 1;
     std::printf("mapped_ms=%.1f rss_kb=%ld", mappedMs, rss);
     if (clickX >= 0) std::printf(" then_ms=%.1f", thenMs);
-    std::printf(" title=%s\n", title.c_str());
+    std::printf(" title=%s icon=%s", title.c_str(), icon.c_str());
+    if (clickX >= 0) std::printf(" then_icon=%s", thenIcon.c_str());
+    std::printf("\n");
     return 0;
 }

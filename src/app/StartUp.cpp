@@ -13,6 +13,7 @@
 #include "platform/MessageLayer.h"
 #include "platform/QtMessageLayer.h"
 #include "platform/SingleInstance.h"
+#include "resources/artwork/Artwork.h"
 
 int RunFerrantDemo(const TStartupOptions& options) {
     TQtMessageLayer screenMessages;
@@ -44,6 +45,8 @@ int RunFerrantDemo(const TStartupOptions& options) {
     QApplication::setApplicationName(ApplicationTitle);
     // The desktop entry, for the window system to find the program's icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral(FERRANT_APPLICATION_ID));
+    // ...and the same icon on every window, for window managers that read it from the window itself.
+    QGuiApplication::setWindowIcon(ApplicationWindowIcon());
     // Window captions are exactly the designed ones: no application name appended by the window system.
     QApplication::setApplicationDisplayName(QString());
     QApplication::setQuitOnLastWindowClosed(true);

@@ -1,8 +1,11 @@
 // The installed program: `cmake --install` into a temporary prefix gives a program that starts from
 // PREFIX/bin with its pictures found, the simulator, and desktop files that the desktop's own validators
-// accept; the installed program, started on a headless X server, maps its launcher.
+// accept; the installed program, started on a headless X server, maps its launcher with its icon.
+#include <QDate>
 #include <QDirIterator>
+#include <QLocale>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -121,6 +124,28 @@ private slots:
                 Path(QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(Id)));
             QCOMPARE(icon.size(), QSize(size, size));
         }
+        // The menu and the software centre file the program under the same categories.
+        const QRegularExpression categories(QStringLiteral("\nCategories=([^\n]*)\n"));
+        QStringList menu =
+            categories.match(Text(entry)).captured(1).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        QStringList centre;
+        const QRegularExpression category(QStringLiteral("<category>([^<]*)</category>"));
+        for (auto it = category.globalMatch(Text(metainfo)); it.hasNext();)
+            centre.append(it.next().captured(1));
+        menu.sort();
+        centre.sort();
+        QVERIFY(!menu.isEmpty());
+        QCOMPARE(centre, menu);
+        // The release date is the date of the changelog's latest entry, whatever the day of the build.
+        const TRun changelog =
+            Run(QStringLiteral("zcat"), {Path(QStringLiteral("share/doc/ferrant-demo/changelog.Debian.gz"))});
+        const QRegularExpression trailer(QStringLiteral("\n -- [^\n]*>  \\w+, (\\d+ \\w+ \\d+) "));
+        const QRegularExpressionMatch dated = trailer.match(changelog.Output);
+        QVERIFY2(dated.hasMatch(), qPrintable(changelog.Output));
+        const QDate day = QLocale::c().toDate(dated.captured(1), QStringLiteral("d MMM yyyy"));
+        QVERIFY(day.isValid());
+        QVERIFY2(Text(metainfo).contains(QStringLiteral("date=\"%1\"").arg(day.toString(Qt::ISODate))),
+                 qPrintable(Text(metainfo)));
         const TRun desktop = Run(QStringLiteral("desktop-file-validate"), {entry});
         QVERIFY2(desktop.ExitCode == 0, qPrintable(desktop.Output));
         const TRun appstream = Run(QStringLiteral("appstreamcli"),
@@ -171,6 +196,13 @@ private slots:
         QVERIFY2(watch.ExitCode == 0, qPrintable(watch.Output));
         QVERIFY2(watch.Output.contains(QStringLiteral("title=") + caption), qPrintable(watch.Output));
         QVERIFY2(watch.Output.contains(QStringLiteral("then_ms=")), qPrintable(watch.Output));
+        // Both windows carry the program's icon themselves (_NET_WM_ICON), small and large.
+        for (const char* key : {" icon=", " then_icon="}) {
+            const QRegularExpression sizes(QLatin1String(key) + QStringLiteral("(\\S+)"));
+            const QStringList found = sizes.match(watch.Output).captured(1).split(QLatin1Char(','));
+            QVERIFY2(found.contains(QStringLiteral("16x16")) && found.contains(QStringLiteral("64x64")),
+                     qPrintable(watch.Output));
+        }
     }
 };
 

@@ -114,6 +114,14 @@ void MassHanger(TPixels& px, int masses) {
             px.Dot(11, top + r, Colour::Ink);
         }
     }
+    if (masses == 0) {
+        // The variable weight's hanger carries a blank tag on its stem (rows 23..38), which the tool box
+        // writes its mass on ("0g" .. "500g"), so the stem never runs through the figures.
+        // It is no wider than the stem's collar (columns 3..8), so the hanger still reads as bare.
+        px.Rect(3, 24, 8, 37, Colour::Scale);
+        px.HLine(3, 8, 23, Colour::SteelDark);
+        px.HLine(3, 8, 38, Colour::SteelDark);
+    }
     px.HLine(1, 11, MassPlatformRow, Colour::Ink);
     px.HLine(1, 11, MassPlatformRow + 1, Colour::FrameLight);
     px.Dot(1, MassPlatformRow + 1, Colour::Ink);

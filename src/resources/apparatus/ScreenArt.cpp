@@ -51,8 +51,11 @@ void Beam(TPixels& px) {
     px.Bar(BeamLeft, BeamTop, BeamRight, BeamBottom, Colour::SteelLight, Colour::SteelDark, Colour::Ink);
 }
 
-// The rule under the beam: a tick at every station, taller every 50 mm, and every 100 mm a figure ending two
-// pixels left of its tick, so a hanger's stem on the tick (columns x - 1..x + 1) never cuts it.
+// The rule under the beam: a tick at every station, taller every 50 mm. Its figures are engraved on the bed
+// rail's face below (rows 170..174), where no knife-edge or clamp reaches (their feet end on the rail's top
+// row) and only a hanger's stem passes: each figure ends three pixels left of its tick, so the stem of a
+// hanger on that mark (columns x - 1..x + 1) never touches it. "0 mm" starts right of its tick, clear of the
+// clamp's foot.
 void Rule(TPixels& px) {
     px.Rect(RuleLeft, RuleTop, RuleRight, RuleBottom, Colour::Scale);
     const QColor edge = Colour::SteelDark;
@@ -64,12 +67,17 @@ void Rule(TPixels& px) {
         const int x = StationX[station];
         const int length = station % 10 == 0 ? 4 : station % 5 == 0 ? 3 : 2;
         px.VLine(x, TickTop, TickTop + length - 1, Colour::Ink);
-        if (station % 10 == 0) {
-            const QString figure = QString::number(station * 10);
-            px.Text(x - 1 - TPixels::TextWidth(figure), TickTop + 3, figure, Colour::Ink);
-        }
     }
-    px.Text(StationX[0] + 4, TickTop + 3, QStringLiteral("mm"), Colour::SteelDark);
+}
+
+void RuleFigures(TPixels& px) {
+    const int top = RailTop + 1 - 2; // the digits' glyphs have two rows above them
+    for (int station = 10; station < StationCount; station += 10) {
+        const QString figure = QString::number(station * 10);
+        px.Text(StationX[station] - 2 - TPixels::TextWidth(figure), top, figure, Colour::Scale);
+    }
+    px.Text(StationX[0] + 2, top, QStringLiteral("0"), Colour::Scale);
+    px.Text(StationX[0] + 8, top, QStringLiteral("mm"), Colour::SteelLight);
 }
 
 void LoadDiagram(TPixels& px) {
@@ -84,6 +92,7 @@ void DrawScreen(QImage& image) {
     TPixels px(image);
     TestFrame(px);
     Rule(px);
+    RuleFigures(px);
     Beam(px);
     LoadDiagram(px);
 }

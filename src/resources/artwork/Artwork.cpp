@@ -23,3 +23,17 @@ QPixmap LauncherBackground() {
     return QPixmap::fromImage(
         RawArtwork(QStringLiteral("Launcher"), LauncherBackgroundWidth, LauncherBackgroundHeight));
 }
+
+QIcon ApplicationWindowIcon() {
+    QIcon icon;
+    for (const int size : WindowIconSizes) {
+        const QResource resource(QStringLiteral(":/artwork/Icon%1.argb32").arg(size));
+        const qint64 bytes = qint64(size) * size * 4;
+        if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
+            resource.size() != bytes)
+            continue;
+        icon.addPixmap(QPixmap::fromImage(
+            QImage(resource.data(), size, size, size * 4, QImage::Format_ARGB32_Premultiplied)));
+    }
+    return icon;
+}

@@ -4,6 +4,7 @@
 // decoding 20 PNG files (with the image-format plugin scan the first decode brings) was a good part of the
 // program's start-up time. Raw pixels are wrapped in place, without decoding or copying.
 
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
@@ -16,3 +17,5 @@
 [[nodiscard]] QPixmap ModuleGlyph(int n);
 // The launcher's background (768 x 479).
 [[nodiscard]] QPixmap LauncherBackground();
+// The program's icon (the one the desktop entry names), in the sizes stored raw, for every window.
+[[nodiscard]] QIcon ApplicationWindowIcon();

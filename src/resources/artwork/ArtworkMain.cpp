@@ -1,10 +1,11 @@
 // ferrant-artwork: paints the program's pictures and writes them as files, run by the build.
-//   ferrant-artwork resources <dir>   the launcher background and the 19 button pictures (raw pixels, see
-//                                     Artwork.h) and the about background (PNG)
+//   ferrant-artwork resources <dir>   the launcher background, the 19 button pictures and the window icon
+//                                     (raw pixels, see Artwork.h) and the about background (PNG)
 //   ferrant-artwork pictures <dir>    the full-size module pictures VEK2.JPG .. VEK20.JPG
 //   ferrant-artwork icons <dir>       the application icon in the hicolor sizes (hicolor/<n>x<n>/apps/...)
-//   ferrant-artwork sheet <png> [<before png>]   a contact sheet of all 19 buttons and the pictures of
-//                                     modules 9 and 10, beside an earlier sheet when one is given
+//   ferrant-artwork sheet <png> [<before png>] [--modules n,n,...]   a contact sheet of all 19 buttons and
+//                                     the pictures of the modules given (9 and 10 by default), beside an
+//                                     earlier sheet when one is given
 // Every picture is drawn in code, so a drawing is improved by editing Scenes.cpp.
 
 #include <QDir>
@@ -151,14 +152,15 @@ QImage ApplicationIcon(int size) {
 }
 
 // A contact sheet to judge the pictures side by side: the 19 buttons at their real size in the launcher's
-// order, and below them the full pictures of the modules named in `detail` at half size.
+// order, and below them the full pictures of the modules named in `detail` at half size, two to a row.
 QImage ContactSheet(const QList<int>& detail) {
-    constexpr int Cell = 150, Label = 14, Columns = 5;
+    constexpr int Cell = 150, Label = 14, Columns = 5, DetailColumns = 2;
     const int rows = (LastModule - FirstModule + 1 + Columns - 1) / Columns;
     const QSize half(ModulePictureWidth / 2, ModulePictureHeight / 2);
     const int detailTop = 8 + rows * (GlyphHeight + Label + 8);
-    QImage sheet(std::max(Columns * Cell + 16, int(detail.size()) * (half.width() + 8) + 8),
-                 detailTop + (detail.isEmpty() ? 0 : half.height() + Label + 8), QImage::Format_RGB888);
+    const int detailRows = int(detail.size() + DetailColumns - 1) / DetailColumns;
+    QImage sheet(std::max(Columns * Cell + 16, DetailColumns * (half.width() + 8) + 8),
+                 detailTop + detailRows * (half.height() + Label + 8), QImage::Format_RGB888);
     sheet.fill(Qt::white);
     QPainter p(&sheet);
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -174,7 +176,8 @@ QImage ContactSheet(const QList<int>& detail) {
         p.drawImage(at + QPoint(0, Label), Glyph(n));
     }
     for (int i = 0; i < detail.size(); ++i) {
-        const QPoint at(8 + i * (half.width() + 8), detailTop);
+        const QPoint at(8 + (i % DetailColumns) * (half.width() + 8),
+                        detailTop + (i / DetailColumns) * (half.height() + Label + 8));
         p.drawText(QRect(at, QSize(half.width(), Label)), Qt::AlignLeft | Qt::AlignVCenter,
                    QStringLiteral("VEK%1.JPG, half size").arg(detail[i]));
         p.drawImage(QRect(at + QPoint(0, Label), half), ModulePicture(detail[i]));
@@ -248,14 +251,40 @@ bool SaveRaw(const QImage& image, const QString& fileName) {
     return false;
 }
 
+// Raw premultiplied QImage::Format_ARGB32_Premultiplied pixels, for the window icon's transparent corners.
+bool SaveRawArgb(const QImage& image, const QString& fileName) {
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QFile file(fileName);
+    bool ok = file.open(QIODevice::WriteOnly);
+    for (int y = 0; ok && y < argb.height(); ++y) {
+        const auto* row = reinterpret_cast<const char*>(argb.constScanLine(y));
+        ok = file.write(row, qint64(argb.width()) * 4) == qint64(argb.width()) * 4;
+    }
+    if (ok) return true;
+    std::fprintf(stderr, "ferrant-artwork: cannot write %s\n", qPrintable(fileName));
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc >= 3 && QLatin1String(argv[1]) == QLatin1String("sheet")) {
-        // ferrant-artwork sheet <out.png> [<before.png>]: the contact sheet, beside an earlier one if given.
-        QImage sheet = ContactSheet({9, 10});
-        if (argc >= 4) sheet = BeforeAndAfter(QImage(QString::fromLocal8Bit(argv[3])), sheet);
+        // ferrant-artwork sheet <out.png> [<before.png>] [--modules n,n,...]: the contact sheet with the
+        // pictures of the modules given (9 and 10 when none are), beside an earlier sheet if given.
+        QList<int> detail{9, 10};
+        QString before;
+        for (int i = 3; i < argc; ++i) {
+            if (QLatin1String(argv[i]) == QLatin1String("--modules") && i + 1 < argc) {
+                detail.clear();
+                for (const QString& n : QString::fromLocal8Bit(argv[++i]).split(QLatin1Char(',')))
+                    detail.append(n.toInt());
+            } else {
+                before = QString::fromLocal8Bit(argv[i]);
+            }
+        }
+        QImage sheet = ContactSheet(detail);
+        if (!before.isEmpty()) sheet = BeforeAndAfter(QImage(before), sheet);
         return Save(sheet, QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     }
     if (argc != 3) {
@@ -271,6 +300,8 @@ int main(int argc, char** argv) {
         ok &= Save(AboutBackground(), dir.filePath(QStringLiteral("About.png")));
         for (int n = FirstModule; n <= LastModule; ++n)
             ok &= SaveRaw(Glyph(n), dir.filePath(QStringLiteral("Glyph%1.rgb32").arg(n)));
+        for (const int size : WindowIconSizes)
+            ok &= SaveRawArgb(ApplicationIcon(size), dir.filePath(QStringLiteral("Icon%1.argb32").arg(size)));
     } else if (what == QLatin1String("icons")) {
         // The hicolor theme's sizes, as hicolor/<n>x<n>/apps/<application id>.png under <dir>.
         for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {

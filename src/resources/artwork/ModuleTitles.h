@@ -37,6 +37,7 @@ inline constexpr int ExperimentModule = 4;
 
 // Sizes of the pictures, in pixels.
 inline constexpr int GlyphWidth = 140, GlyphHeight = 100;                 // launcher buttons and about box
+inline constexpr int WindowIconSizes[] = {16, 24, 32, 48, 64};            // the window icon, raw
 inline constexpr int ModulePictureWidth = 751, ModulePictureHeight = 540; // VEKn.JPG beside the program
 inline constexpr int LauncherBackgroundWidth = 768, LauncherBackgroundHeight = 479;
 inline constexpr int AboutBackgroundWidth = 770, AboutBackgroundHeight = 567;
