@@ -222,6 +222,9 @@ QString DiagramNumber(double value) {
     if (!std::isfinite(value)) return QStringLiteral("?");
     const double a = std::abs(value);
     if (a < 5e-13) return QStringLiteral("0");
+    // The general format (2.5, 0.9807, 120) within the magnitudes it writes without an exponent; beyond
+    // them, fixed with 4 significant digits.
+    if (a >= 1e-4 && a < 99999.5) return FormatGeneral(value);
     const int decimals = std::clamp(3 - int(std::floor(std::log10(a))), 0, 9);
     return FormatFixed(value, decimals);
 }
@@ -483,6 +486,11 @@ QString LoadsSection(const TBeamDiagrams& d, const TBeamTheory& theory) {
     return s + QStringLiteral("</p>");
 }
 
+// A lever arm in m, in brackets when negative so that "× (-0.05)" reads as a product.
+QString Arm(double metres) {
+    return metres < 0.0 ? QStringLiteral("(%1)").arg(Num(metres)) : Num(metres);
+}
+
 // "Σ W·a" written out with the numbers, e.g. "0.981 × 0.3 + 1.96 × 0.45".
 QString SumOfMoments(const TBeamDiagrams& d, double about) {
     QStringList parts;
@@ -529,10 +537,10 @@ QString ReactionsSection(const TBeamDiagrams& d, const TLoadSet& loads) {
                                "cantilever."));
         } else {
             const double R = PropForce(loads, Lp);
-            s +=
-                Equation(QStringLiteral("Take the prop at B (x = p = %1) away: the cantilever alone deflects "
-                                        "there by δ<sub>B</sub> (the cases of step 4 at x = p):")
-                             .arg(Mm(p)));
+            s += Equation(
+                QStringLiteral("Take the prop at B (x = p = %1) away: the cantilever alone deflects "
+                               "there by δ<sub>B</sub> (the cantilever cases of the last step, at x = p):")
+                    .arg(Mm(p)));
             double deltaB = 0.0;
             for (std::size_t k = 0; k < loads.Points.size(); ++k) {
                 const TCase c =
@@ -718,20 +726,16 @@ QString GaugeSection(const TBeamDiagrams& d, int number) {
     case TSupportArrangement::Unsupported:
         break;
     }
-    s += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">");
     double sum = 0.0;
     for (const TGaugeTerm& t : d.GaugeTerms) {
         sum += t.Mm;
-        s +=
-            QStringLiteral("<tr><td>&nbsp;&nbsp;&nbsp;%1</td><td>&nbsp;%2</td><td align=\"right\">&nbsp;%3 mm"
-                           "</td></tr>")
-                .arg(t.Load, t.Formula, Num(t.Mm));
+        s += Equation(QStringLiteral("%1:<br>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;%2 = <b>%3 mm</b>")
+                          .arg(t.Load, t.Formula, Num(-t.Mm)));
     }
-    s += QStringLiteral("</table>");
     if (d.GaugeTerms.empty()) s += Equation(QStringLiteral("No load bends the beam."));
-    s +=
-        Equation(QStringLiteral("Sum (downward negative): <b>y = %1 mm</b>; the deflection view shows %2 mm.")
-                     .arg(FormatFixed(sum, 2), FormatFixed(d.GaugeDeflectionMm, 2)));
+    s += Equation(QStringLiteral("Σδ = <b>%1 mm</b> downward, so the gauge reads y = −Σδ = <b>%2 mm</b> (the "
+                                 "deflection view shows %3 mm).")
+                      .arg(Num(-sum), FormatFixed(sum, 2), FormatFixed(d.GaugeDeflectionMm, 2)));
     return s + QStringLiteral("</p>");
 }
 
