@@ -331,7 +331,7 @@ void PaintAxis(QPainter& p, const TDiagramsGeometry& g) {
 
 void PaintCursor(QPainter& p, const TDiagramsGeometry& g, const TBeamDiagrams& d, double xMm) {
     const TCursorReadout readout = CursorReadout(d, xMm);
-    const double x = g.PixelOf(xMm);
+    const double x = std::round(g.PixelOf(xMm)) + 0.5; // on a pixel's centre: a crisp line
     p.setPen(QPen(CursorColour, 1.0, Qt::DashLine));
     p.drawLine(QPointF(x, g.FreeBody.top()), QPointF(x, g.Bands.back().bottom()));
     p.setFont(SmallFont(p, 11.0, true));
