@@ -21,10 +21,27 @@ const std::array<QColor, DiagramCount> CurveColours = {QColor(20, 90, 200), QCol
                                                        QColor(30, 140, 60), QColor(20, 20, 20)};
 const std::array<const char*, DiagramCount> ShortNames = {"V", "M", "θ", "y"};
 
+QFont PictureBaseFont; // the painter's font as PaintDiagrams found it
+
+// The few fonts of the picture, made once from the painter's font: a font changed for every text would be
+// resolved again for every text.
 QFont SmallFont(const QPainter& painter, double pixels = 11.0, bool bold = false) {
-    QFont f = painter.font();
+    struct TEntry {
+        QFont Base;
+        int Pixels;
+        bool Bold;
+        QFont Font;
+    };
+    static std::vector<TEntry> cache;
+    Q_UNUSED(painter);
+    const QFont& base = PictureBaseFont;
+    for (const TEntry& e : cache)
+        if (e.Pixels == int(pixels) && e.Bold == bold && e.Base == base) return e.Font;
+    QFont f = base;
     f.setPixelSize(int(pixels));
     f.setBold(bold);
+    if (cache.size() > 32) cache.clear();
+    cache.push_back({base, int(pixels), bold, f});
     return f;
 }
 
@@ -55,13 +72,45 @@ TScale ScaleOf(const TDiagramCurve& curve) {
     return s;
 }
 
+// Drops the points that lie on the straight line through their two neighbours (a diagram is mostly straight
+// pieces, and every corner costs the painter); points on a curve and both points of a jump stay.
+QPolygonF Simplified(const QPolygonF& line) {
+    if (line.size() < 3) return line;
+    QPolygonF out;
+    out.reserve(line.size());
+    out << line.front();
+    for (int i = 1; i + 1 < line.size(); ++i) {
+        const QPointF a = line[i - 1];
+        const QPointF p = line[i];
+        const QPointF b = line[i + 1];
+        const double cross = (p.x() - a.x()) * (b.y() - p.y()) - (p.y() - a.y()) * (b.x() - p.x());
+        const bool jump = p.x() == a.x() || p.x() == b.x();
+        if (jump || std::abs(cross) > 1e-3) out << p;
+    }
+    out << line.back();
+    return out;
+}
+
 double PixelY(const QRectF& band, const TScale& s, double v) {
     return band.bottom() - (v - s.Bottom) / (s.Top - s.Bottom) * band.height();
 }
 
+// Every line of the picture is one pixel wide: the raster engine draws those without stroking a path, which
+// keeps a full repaint within a couple of milliseconds. Bold lines are drawn twice, half a pixel apart.
+// Straight axis-parallel lines (grid, frames, ticks) are drawn without antialiasing, on pixel centres;
+// curves, arrows and arcs with it.
+void BoldLine(QPainter& p, const QPolygonF& line) {
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.drawPolyline(line);
+    p.drawPolyline(line.translated(0.6, 0.6));
+    p.setRenderHint(QPainter::Antialiasing, false);
+}
+
 void Arrow(QPainter& p, QPointF from, QPointF to, const QColor& colour, double head = 7.0) {
-    p.setPen(QPen(colour, 1.6));
-    p.drawLine(from, to);
+    const QPainter::RenderHints hints = p.renderHints();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(colour, 1.0));
+    p.drawLine(from + QPointF(0.5, 0.0), to + QPointF(0.5, 0.0));
     const QPointF d = to - from;
     const double len = std::hypot(d.x(), d.y());
     if (len < 1e-6) return;
@@ -73,6 +122,7 @@ void Arrow(QPainter& p, QPointF from, QPointF to, const QColor& colour, double h
     p.setPen(Qt::NoPen);
     p.drawPolygon(tip);
     p.setBrush(Qt::NoBrush);
+    p.setRenderHints(hints);
 }
 
 // "R" with a subscript "A" and " = value unit", centred at x with its baseline at y.
@@ -115,8 +165,11 @@ void CurvedArrow(QPainter& p, QPointF centre, bool leftEnd, double value) {
     // The arc lies on the beam's side of the wall: right of a left clamp, left of a right one.
     const double start = leftEnd ? -65.0 : 115.0; // degrees, anticlockwise from 3 o'clock
     const double sweep = 130.0;
-    p.setPen(QPen(MomentColour, 1.6));
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(MomentColour, 1.0));
     p.drawArc(box, int(start * 16), int(sweep * 16));
+    p.drawArc(box.adjusted(0.7, 0.7, -0.7, -0.7), int(start * 16), int(sweep * 16));
+    p.setRenderHint(QPainter::Antialiasing, false);
     // The head sits at the end the rotation runs towards.
     const bool anticlockwise = value > 0.0;
     const double endDeg = anticlockwise ? start + sweep : start;
@@ -148,9 +201,11 @@ void PaintFreeBody(QPainter& p, const TDiagramsGeometry& g, const TBeamDiagrams&
         if (s.Kind == TSupportKind::KnifeEdge) {
             QPolygonF tri;
             tri << QPointF(x, bottom) << QPointF(x - 9, bottom + 16) << QPointF(x + 9, bottom + 16);
-            p.setPen(QPen(QColor(60, 60, 60), 1.2));
+            p.setPen(QPen(QColor(60, 60, 60), 1.0));
             p.setBrush(QColor(200, 200, 200));
+            p.setRenderHint(QPainter::Antialiasing, true);
             p.drawPolygon(tri);
+            p.setRenderHint(QPainter::Antialiasing, false);
             p.setBrush(Qt::NoBrush);
         } else {
             const bool left = s.Kind == TSupportKind::LeftClamp;
@@ -186,21 +241,28 @@ void PaintFreeBody(QPainter& p, const TDiagramsGeometry& g, const TBeamDiagrams&
     }
 
     // Point loads: arrows down onto the beam, their force above; labels that would touch are staggered.
+    // A label goes in the lowest of three rows where it touches no other; a load whose label fits in none
+    // (weights on neighbouring stations) keeps its arrow, and the cursor and the worked solution its value.
     p.setFont(SmallFont(p, 12.0));
-    double lastRight = -1e9;
-    int level = 0;
+    const QFontMetricsF metrics(p.font());
+    std::array<double, 3> rowRight;
+    rowRight.fill(-1e9);
     for (const TPointLoad& load : d.Loads) {
         const double x = g.PixelOf(load.Station * 10.0);
         const double arrowTop = loadTop - 30.0;
         Arrow(p, QPointF(x, arrowTop), QPointF(x, top - 1.0), LoadColour);
         const QString text = DiagramNumber(load.Force) + QStringLiteral(" N");
-        const double w = QFontMetricsF(p.font()).horizontalAdvance(text);
-        level = x - w / 2.0 < lastRight + 4.0 ? (level + 1) % 3 : 0;
+        const double w = metrics.horizontalAdvance(text);
+        const double left = std::min(x - w / 2.0, g.Right + MarginRight - w - 2.0);
+        const auto row =
+            std::find_if(rowRight.begin(), rowRight.end(), [&](double r) { return left > r + 4.0; });
+        if (row == rowRight.end()) continue;
+        const int level = int(row - rowRight.begin());
         const double y = arrowTop - 4.0 - level * 14.0;
         p.setPen(LoadColour);
-        p.drawText(QPointF(x - w / 2.0, y), text);
+        p.drawText(QPointF(left, y), text);
         if (level > 0) p.drawLine(QPointF(x, y + 2.0), QPointF(x, arrowTop));
-        lastRight = std::max(lastRight, x + w / 2.0);
+        *row = left + w;
     }
 
     // Reactions: forces as arrows from below towards the beam (or away from it when negative), moments as
@@ -276,22 +338,27 @@ void PaintBand(QPainter& p, const TDiagramsGeometry& g, const TBeamDiagrams& d, 
     // The curve, its area to the zero line tinted, and the zero line.
     const double y0 = PixelY(band, s, 0.0);
     QPolygonF line;
+    line.reserve(int(curve.Points.size()));
     for (const TDiagramPoint& pt : curve.Points)
         line << QPointF(g.PixelOf(pt.XMm), PixelY(band, s, pt.Value));
-    if (!line.isEmpty()) {
+    line = Simplified(line);
+    // Shear and moment diagrams are shaded to the zero line, as textbooks draw them; slope and deflection
+    // are curves.
+    const bool shaded = curve.Kind == TDiagramKind::Shear || curve.Kind == TDiagramKind::Moment;
+    if (shaded && !line.isEmpty()) {
         QPolygonF area = line;
         area << QPointF(line.back().x(), y0) << QPointF(line.front().x(), y0);
         QColor tint = colour;
         tint.setAlpha(34);
         p.setPen(Qt::NoPen);
         p.setBrush(tint);
-        p.drawPolygon(area);
+        p.drawPolygon(area); // without antialiasing: its edge is under the curve anyway
         p.setBrush(Qt::NoBrush);
     }
     p.setPen(QPen(Qt::black, 1.0));
     p.drawLine(QPointF(g.Left, y0), QPointF(g.Right, y0));
-    p.setPen(QPen(colour, 2.0));
-    p.drawPolyline(line);
+    p.setPen(QPen(colour, 1.0));
+    BoldLine(p, line);
 
     // The extremes, marked where they occur.
     p.setFont(SmallFont(p, 11.0));
@@ -300,7 +367,9 @@ void PaintBand(QPainter& p, const TDiagramsGeometry& g, const TBeamDiagrams& d, 
         const QPointF at(g.PixelOf(e.XMm), PixelY(band, s, e.Value));
         p.setPen(Qt::NoPen);
         p.setBrush(colour);
+        p.setRenderHint(QPainter::Antialiasing, true);
         p.drawEllipse(at, 3.0, 3.0);
+        p.setRenderHint(QPainter::Antialiasing, false);
         p.setBrush(Qt::NoBrush);
         const QString text =
             QStringLiteral("%1 %2 at %3 mm").arg(DiagramNumber(e.Value), curve.Unit).arg(std::lround(e.XMm));
@@ -308,7 +377,7 @@ void PaintBand(QPainter& p, const TDiagramsGeometry& g, const TBeamDiagrams& d, 
         const double x = std::clamp(at.x() - w / 2.0, g.Left + 2.0, g.Right - w - 2.0);
         const double y = above ? at.y() - 17.0 : at.y() + 3.0;
         QRectF box(x, std::clamp(y, band.top() + 1.0, band.bottom() - 15.0), w, 14.0);
-        p.fillRect(box, QColor(255, 255, 255, 210));
+        p.fillRect(box, Qt::white);
         p.setPen(colour.darker(120));
         p.drawText(box, Qt::AlignCenter, text);
     };
@@ -340,7 +409,7 @@ void PaintCursor(QPainter& p, const TDiagramsGeometry& g, const TBeamDiagrams& d
         const double w = fm.horizontalAdvance(text) + 8.0;
         const double left = x + 6.0 + w <= g.Right ? x + 6.0 : x - 6.0 - w;
         const QRectF box(left, top, w, 16.0);
-        p.fillRect(box, QColor(255, 255, 255, 230));
+        p.fillRect(box, Qt::white);
         p.setPen(CursorColour);
         p.drawRect(box);
         p.drawText(box, Qt::AlignCenter, text);
@@ -389,7 +458,8 @@ TCursorReadout CursorReadout(const TBeamDiagrams& d, double xMm) {
 
 void PaintDiagrams(QPainter& p, QSizeF size, const TBeamDiagrams& d, std::optional<double> cursorMm) {
     p.save();
-    p.setRenderHint(QPainter::Antialiasing, true);
+    PictureBaseFont = p.font();
+    p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
     if (!d.Drawable) {

@@ -74,17 +74,35 @@ TDiagramsForm::TDiagramsForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter);
     resize(1240, 860);
+    SolutionTimer.setSingleShot(true);
+    SolutionTimer.setInterval(0);
+    connect(&SolutionTimer, &QTimer::timeout, this, &TDiagramsForm::UpdateWorkedSolution);
     ShowLayout(TBeamLayout{}, TBeamTheory{});
 }
 
 void TDiagramsForm::ShowLayout(const TBeamLayout& layout, const TBeamTheory& theory) {
-    TBeamDiagrams diagrams = ComputeDiagrams(layout, theory);
+    Canvas->SetDiagrams(ComputeDiagrams(layout, theory, false));
+    PendingLayout = layout;
+    PendingTheory = theory;
+    SolutionPending = true;
+    if (isVisible()) SolutionTimer.start();
+}
+
+void TDiagramsForm::UpdateWorkedSolution() {
+    SolutionTimer.stop();
+    if (!SolutionPending) return;
+    SolutionPending = false;
+    const TBeamDiagrams diagrams = ComputeDiagrams(PendingLayout, PendingTheory, true);
     // The student edits while reading: keep the pane where it was.
     const int scroll = Solution->verticalScrollBar()->value();
     Solution->setHtml(diagrams.Drawable ? diagrams.WorkedSolution
                                         : QStringLiteral("<p>%1</p>").arg(diagrams.Reason.toHtmlEscaped()));
     Solution->verticalScrollBar()->setValue(scroll);
-    Canvas->SetDiagrams(std::move(diagrams));
+}
+
+void TDiagramsForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (SolutionPending) SolutionTimer.start();
 }
 
 void TDiagramsForm::PlaceBeside(const QWidget& window) {

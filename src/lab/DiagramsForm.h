@@ -6,6 +6,7 @@
 // new result with ShowLayout after each Recalculate; the window keeps nothing else of the layout.
 
 #include <QTextBrowser>
+#include <QTimer>
 #include <QWidget>
 #include <optional>
 
@@ -41,8 +42,12 @@ public:
     explicit TDiagramsForm(QWidget* parent = nullptr);
 
     // Recomputes the reactions and diagrams of the layout the theory has just computed (call it after every
-    // Recalculate, visible or not) and repaints.
+    // Recalculate, visible or not) and repaints the picture. The worked solution follows from the event loop
+    // right after the repaints (several calls in a row write it once), and only while the window is shown:
+    // laying out its text costs far more than the picture.
     void ShowLayout(const TBeamLayout& layout, const TBeamTheory& theory);
+    // Writes a pending worked solution now (tests, and the window when it is shown).
+    void UpdateWorkedSolution();
     // Moves the window next to another one (its right side, or its left when the screen ends).
     void PlaceBeside(const QWidget& window);
 
@@ -50,7 +55,14 @@ public:
     [[nodiscard]] TDiagramsCanvas* DiagramsCanvas() const { return Canvas; }
     [[nodiscard]] QTextBrowser* WorkedSolution() const { return Solution; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     TDiagramsCanvas* Canvas;
     QTextBrowser* Solution;
+    QTimer SolutionTimer;
+    bool SolutionPending = false;
+    TBeamLayout PendingLayout;
+    TBeamTheory PendingTheory;
 };

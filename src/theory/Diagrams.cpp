@@ -18,7 +18,19 @@ int StationMm(int station) {
 // <x - a>^n: zero left of a (and at a for n = 0 unless the point itself counts).
 double Bracket(double x, double a, int n) {
     if (x < a) return 0.0;
-    return std::pow(x - a, n);
+    const double d = x - a;
+    switch (n) {
+    case 0:
+        return 1.0;
+    case 1:
+        return d;
+    case 2:
+        return d * d;
+    case 3:
+        return d * d * d;
+    default:
+        return d * d * d * d;
+    }
 }
 
 // ---- reactions -------------------------------------------------------------------------------------------
@@ -360,6 +372,10 @@ void TakeExtreme(TDiagramCurve& c, double x, double v) {
     if (v < c.Smallest.Value) c.Smallest = {v, x};
 }
 
+// The diagrams are sampled every 2 mm (about two pixels of the window), on every station (where V jumps
+// and M has its corners) and where V crosses zero under a UDL (where M has a smooth extreme).
+constexpr int SampleStepMm = 2;
+
 void BuildCurves(TBeamDiagrams& d, const TBeamTheory& theory) {
     for (int k = 0; k < DiagramCount; ++k) {
         d.Curves[k].Kind = TDiagramKind(k);
@@ -398,7 +414,7 @@ void BuildCurves(TBeamDiagrams& d, const TBeamTheory& theory) {
     const int last = int(BeamLengthMm);
     shear.Points.push_back({0.0, 0.0});
     auto peak = peaks.begin();
-    for (int x = 0; x <= last; ++x) {
+    for (int x = 0; x <= last; x += SampleStepMm) {
         while (peak != peaks.end() && *peak < x) {
             const double m = d.MomentAt(*peak);
             moment.Points.push_back({*peak, m});
@@ -496,11 +512,11 @@ QString SumOfMoments(const TBeamDiagrams& d, double about) {
     QStringList parts;
     for (std::size_t k = 0; k < d.Loads.size(); ++k)
         parts << QStringLiteral("%1 × %2").arg(Num(d.Loads[k].Force),
-                                               Num(Metres(d.Loads[k].Station) - about));
+                                               Arm(Metres(d.Loads[k].Station) - about));
     if (d.UDL && d.UDL->EndStation > d.UDL->StartStation) {
         const double len = Metres(d.UDL->EndStation - d.UDL->StartStation);
         parts << QStringLiteral("%1 × %2").arg(
-            Num(d.UDL->Intensity * len), Num(Metres(d.UDL->StartStation + d.UDL->EndStation) / 2.0 - about));
+            Num(d.UDL->Intensity * len), Arm(Metres(d.UDL->StartStation + d.UDL->EndStation) / 2.0 - about));
     }
     return parts.isEmpty() ? QStringLiteral("0") : parts.join(QStringLiteral(" + "));
 }
@@ -753,7 +769,7 @@ QString WorkedSolution(const TBeamDiagrams& d, const TBeamTheory& theory, const 
 
 } // namespace
 
-TBeamDiagrams ComputeDiagrams(const TBeamLayout& layout, const TBeamTheory& theory) {
+TBeamDiagrams ComputeDiagrams(const TBeamLayout& layout, const TBeamTheory& theory, bool withWorkedSolution) {
     TBeamDiagrams d;
     d.GaugeStation = layout.GaugeStation;
     const TSupportArrangement arrangement = TheoryArrangement(layout);
@@ -866,6 +882,6 @@ TBeamDiagrams ComputeDiagrams(const TBeamLayout& layout, const TBeamTheory& theo
 
     BuildCurves(d, theory);
     d.GaugeTerms = GaugeTerms(d, loads);
-    d.WorkedSolution = WorkedSolution(d, theory, loads);
+    if (withWorkedSolution) d.WorkedSolution = WorkedSolution(d, theory, loads);
     return d;
 }

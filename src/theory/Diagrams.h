@@ -135,8 +135,10 @@ public:
 
 // The diagrams of the layout as the theory computed it. Call after theory.Recalculate(layout, ...): the
 // load table and w are the theory's. An empty beam, an unsupported one or two knife-edges on one station
-// give Drawable = false and the Reason in words.
-[[nodiscard]] TBeamDiagrams ComputeDiagrams(const TBeamLayout& layout, const TBeamTheory& theory);
+// give Drawable = false and the Reason in words. Without withWorkedSolution the text is left empty (the
+// gauge's standard cases are computed either way).
+[[nodiscard]] TBeamDiagrams ComputeDiagrams(const TBeamLayout& layout, const TBeamTheory& theory,
+                                            bool withWorkedSolution = true);
 
 // The diagram titles and units, in TDiagramKind order.
 [[nodiscard]] QString DiagramTitle(TDiagramKind kind);

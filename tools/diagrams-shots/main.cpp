@@ -27,6 +27,7 @@ void Shot(TDiagramsForm& form, TBeamLayout layout, const QDir& dir, const QStrin
     TNoView view;
     theory.Recalculate(layout, view);
     form.ShowLayout(layout, theory);
+    form.UpdateWorkedSolution();
     QApplication::processEvents();
     if (cursorMm) {
         TDiagramsCanvas* canvas = form.DiagramsCanvas();
@@ -42,7 +43,7 @@ void Shot(TDiagramsForm& form, TBeamLayout layout, const QDir& dir, const QStrin
     QApplication::processEvents();
     form.grab().save(dir.filePath(QStringLiteral("diagrams-%1.png").arg(name)));
     QFile html(dir.filePath(QStringLiteral("diagrams-%1.html").arg(name)));
-    if (html.open(QIODevice::WriteOnly)) html.write(form.Diagrams().WorkedSolution.toUtf8());
+    if (html.open(QIODevice::WriteOnly)) html.write(ComputeDiagrams(layout, theory).WorkedSolution.toUtf8());
 }
 
 } // namespace
