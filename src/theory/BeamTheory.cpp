@@ -12,6 +12,14 @@ int DeflectionSign(TSupportArrangement arrangement) {
     }
 }
 
+TSupportArrangement TheoryArrangement(const TBeamLayout& layout) {
+    const TSupportArrangement arrangement = layout.SupportArrangement();
+    if (arrangement == TSupportArrangement::SimplySupported &&
+        layout.LeftKnifeEdgeStation >= layout.RightKnifeEdgeStation)
+        return TSupportArrangement::Unsupported;
+    return arrangement;
+}
+
 void TBeamTheory::ClearCurve(TDeflectionPresenter& view) {
     view.ClearDeflectionView();
     StationDeflection.fill(0.0f);
@@ -33,10 +41,7 @@ void TBeamTheory::Recalculate(TBeamLayout& layout, TDeflectionPresenter& view) {
         return;
     }
 
-    TSupportArrangement arrangement = layout.SupportArrangement();
-    if (arrangement == TSupportArrangement::SimplySupported &&
-        layout.LeftKnifeEdgeStation >= layout.RightKnifeEdgeStation)
-        arrangement = TSupportArrangement::Unsupported;
+    const TSupportArrangement arrangement = TheoryArrangement(layout);
     if (arrangement == TSupportArrangement::Unsupported) {
         ClearCurve(view);
         ShowMessage(ApplicationTitle, UnsupportedBeamWarning, TMsgIcon::Warning);
@@ -45,7 +50,8 @@ void TBeamTheory::Recalculate(TBeamLayout& layout, TDeflectionPresenter& view) {
 
     for (int i = 0; i < StationCount; ++i)
         StationLoad[i] = layout.HangerSlots[i].Mass > 0 ? layout.HangerSlots[i].Mass : 0;
-    const float w = layout.UDL ? static_cast<float>(layout.UDLIntensity) : 0.0f;
+    UDLLoad = layout.UDL ? static_cast<float>(layout.UDLIntensity) : 0.0f;
+    const float w = UDLLoad;
     const float E = ModulusE;
     const float I = SecondMomentI;
 

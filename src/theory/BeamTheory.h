@@ -31,6 +31,10 @@ public:
 // -1 for the sets that give downward as positive (cantilever, fixed both ends), +1 for the others.
 [[nodiscard]] int DeflectionSign(TSupportArrangement arrangement);
 
+// The formula set Recalculate uses for a layout: its SupportArrangement, except that two knife-edges on one
+// station (no span) count as Unsupported. The diagrams classify with the same function.
+[[nodiscard]] TSupportArrangement TheoryArrangement(const TBeamLayout& layout);
+
 class TBeamTheory {
 public:
     // Aluminium, 69 GPa (the float 69000003584), and the flat bar 19.05 x 3.18 mm: b h^3 / 12 in m^4.
@@ -38,6 +42,7 @@ public:
     float SecondMomentI = static_cast<float>(19.05 * 3.18 * 3.18 * 3.18 / 12.0 * 1e-12);
 
     TStationLoads StationLoad{};
+    float UDLLoad = 0.0f; // w of the last computation, N/m (0 without a UDL)
     TDeflectionCurve StationDeflection{};
     TSupportArrangement ComputedArrangement = TSupportArrangement::ProppedCantilever;
     float PropReaction = 0.0f;

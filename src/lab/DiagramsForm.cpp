@@ -1,0 +1,116 @@
+#include "DiagramsForm.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+TDiagramsCanvas::TDiagramsCanvas(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("DiagramsCanvas"));
+    setMouseTracking(true);
+    setMinimumSize(560, 640);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TDiagramsCanvas::SetDiagrams(TBeamDiagrams diagrams) {
+    Current = std::move(diagrams);
+    update();
+}
+
+std::optional<TCursorReadout> TDiagramsCanvas::Cursor() const {
+    if (!CursorMm || !Current.Drawable) return std::nullopt;
+    return CursorReadout(Current, *CursorMm);
+}
+
+void TDiagramsCanvas::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintDiagrams(painter, size(), Current, Current.Drawable ? CursorMm : std::nullopt);
+}
+
+void TDiagramsCanvas::mouseMoveEvent(QMouseEvent* event) {
+    const std::optional<double> at = DiagramsPositionAt(size(), event->position());
+    if (at != CursorMm) {
+        CursorMm = at;
+        update();
+    }
+}
+
+void TDiagramsCanvas::leaveEvent(QEvent*) {
+    if (CursorMm) {
+        CursorMm.reset();
+        update();
+    }
+}
+
+TDiagramsForm::TDiagramsForm(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("DiagramsForm"));
+    setWindowTitle(QStringLiteral("Diagrams"));
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    Canvas = new TDiagramsCanvas(splitter);
+
+    auto* pane = new QWidget(splitter);
+    auto* paneLayout = new QVBoxLayout(pane);
+    paneLayout->setContentsMargins(6, 6, 6, 6);
+    auto* caption = new QLabel(QStringLiteral("Worked solution"), pane);
+    QFont bold = caption->font();
+    bold.setBold(true);
+    caption->setFont(bold);
+    Solution = new QTextBrowser(pane);
+    Solution->setObjectName(QStringLiteral("WorkedSolution"));
+    Solution->setOpenLinks(false);
+    caption->setBuddy(Solution);
+    paneLayout->addWidget(caption);
+    paneLayout->addWidget(Solution);
+    pane->setMinimumWidth(320);
+
+    splitter->addWidget(Canvas);
+    splitter->addWidget(pane);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter);
+    resize(1240, 860);
+    SolutionTimer.setSingleShot(true);
+    SolutionTimer.setInterval(0);
+    connect(&SolutionTimer, &QTimer::timeout, this, &TDiagramsForm::UpdateWorkedSolution);
+    ShowLayout(TBeamLayout{}, TBeamTheory{});
+}
+
+void TDiagramsForm::ShowLayout(const TBeamLayout& layout, const TBeamTheory& theory) {
+    Canvas->SetDiagrams(ComputeDiagrams(layout, theory, false));
+    PendingLayout = layout;
+    PendingTheory = theory;
+    SolutionPending = true;
+    if (isVisible()) SolutionTimer.start();
+}
+
+void TDiagramsForm::UpdateWorkedSolution() {
+    SolutionTimer.stop();
+    if (!SolutionPending) return;
+    SolutionPending = false;
+    const TBeamDiagrams diagrams = ComputeDiagrams(PendingLayout, PendingTheory, true);
+    // The student edits while reading: keep the pane where it was.
+    const int scroll = Solution->verticalScrollBar()->value();
+    Solution->setHtml(diagrams.Drawable ? diagrams.WorkedSolution
+                                        : QStringLiteral("<p>%1</p>").arg(diagrams.Reason.toHtmlEscaped()));
+    Solution->verticalScrollBar()->setValue(scroll);
+}
+
+void TDiagramsForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (SolutionPending) SolutionTimer.start();
+}
+
+void TDiagramsForm::PlaceBeside(const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
+    QPoint at(frame.right() + 8, frame.top());
+    if (at.x() + width() > area.right()) at.setX(std::max(area.left(), frame.left() - width() - 8));
+    at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - height())));
+    move(at);
+}
