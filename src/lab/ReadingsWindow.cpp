@@ -52,7 +52,7 @@ TReadingsWindow::TReadingsWindow(const TReadingsViewContext& context)
     : QWidget(context.Owner, Qt::Window), Context(context) {
     setObjectName(QStringLiteral("ReadingsWindow"));
     setWindowTitle(Caption);
-    resize(780, 560);
+    resize(900, 600);
 
     Model = new TReadingsModel(*Context.Table, this);
     Model->NoteEdited = [this] {
@@ -69,14 +69,14 @@ TReadingsWindow::TReadingsWindow(const TReadingsViewContext& context)
     Grid->horizontalHeader()->setStretchLastSection(true);
     Grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     Grid->setWordWrap(false);
-    for (int c = 0; c < TReadingsModel::ColumnCount; ++c)
-        Grid->setColumnWidth(c, 66);
-    Grid->setColumnWidth(TReadingsModel::Number, 36);
+    // Each column as wide as its header (units included), the texts wider; set once, never measured per row.
+    const QFontMetrics header(Grid->horizontalHeader()->font());
+    for (int c = 0; c < TReadingsModel::ColumnCount; ++c) {
+        const QString title = Model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        Grid->setColumnWidth(c, std::max(52, header.horizontalAdvance(title) + 18));
+    }
     Grid->setColumnWidth(TReadingsModel::Property, 150);
-    Grid->setColumnWidth(TReadingsModel::Value, 120);
-    Grid->setColumnWidth(TReadingsModel::Count1, 36);
-    Grid->setColumnWidth(TReadingsModel::Count2, 36);
-    Grid->setColumnWidth(TReadingsModel::Difference, 140);
+    Grid->setColumnWidth(TReadingsModel::Value, 130);
 
     DeleteButton = new QPushButton(QStringLiteral("&Delete selected rows"), this);
     DeleteButton->setObjectName(QStringLiteral("DeleteButton"));
