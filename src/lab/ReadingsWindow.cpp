@@ -138,18 +138,24 @@ TReadingsWindow::TReadingsWindow(const TReadingsViewContext& context)
 
 void TReadingsWindow::ShowBeside() {
     if (!Placed && Context.Owner) {
-        // To the right of the experiment window when the screen has room there, else to its left, else over
-        // its lower right corner.
         Placed = true;
         const QRect owner = Context.Owner->frameGeometry();
         QScreen* screen =
             Context.Owner->screen() ? Context.Owner->screen() : QGuiApplication::primaryScreen();
         const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
-        QPoint at(owner.right() + 8, owner.top());
-        if (at.x() + width() > avail.right()) at.setX(owner.left() - width() - 8);
-        if (at.x() < avail.left())
-            at = QPoint(std::max(avail.left(), avail.right() - width()),
-                        std::max(avail.top(), owner.bottom() - height()));
+        // The wider side, the window narrowed to fit it (down to a usable 560 pixels); on a screen too small
+        // for that it goes to the screen's right edge, over the experiment window.
+        const int right = avail.right() - owner.right() - 8, left = owner.left() - avail.left() - 8;
+        const int room = std::max(right, left);
+        QPoint at;
+        if (room >= 560) {
+            resize(std::min(width(), room), height());
+            at = right >= left ? QPoint(owner.right() + 8, owner.top())
+                               : QPoint(owner.left() - 8 - width(), owner.top());
+        } else {
+            at = QPoint(std::max(avail.left(), avail.right() - width()), owner.top());
+        }
+        at.setY(std::clamp(at.y(), avail.top(), std::max(avail.top(), avail.bottom() - height())));
         move(at);
     }
     show();
