@@ -768,6 +768,7 @@ void TVEK4Form::ShowUDLPictures() {
 void TVEK4Form::Recalculate() {
     ShowLayout();
     BeamTheory.Recalculate(Layout, *View);
+    UpdateDiagrams();
 }
 
 void TVEK4Form::InvertBeamToolsVisibility() {

@@ -41,6 +41,7 @@ class TReadingsTable;
 class TReadingsView;
 struct TReadingsViewContext;
 struct TVEK4LabTools;
+class TDiagramsForm;
 
 // What the window calls outside the experiment: the link manager and the application's shared windows.
 struct TVEK4Environment {
@@ -255,6 +256,11 @@ public:
     void ZeroGaugesClick();
     void ClearZeroClick();
     void ShowTableClick();
+    // "&Data" > "Show &diagrams" (Ctrl+D), VEK4Diagrams.cpp: the "Diagrams" window, made on first use and
+    // kept in step with every Recalculate.
+    QAction* ShowDiagramsAction = nullptr;
+    TDiagramsForm* Diagrams = nullptr;
+    void ShowDiagramsClick();
     // Records one reading from the layout, the theory and the last second of gauge readings; false (with a
     // message saying why) when no reading can be taken now.
     bool RecordReading();
@@ -299,6 +305,9 @@ private:
     void CreateLabTools();
     void ApplyLabTools();
     void UpdateLabToolsCommands();
+    void BuildDiagramsCommand();
+    void ApplyDiagramsCommand(bool on);
+    void UpdateDiagrams();
     void LabToolsNewReadings(const TProcessBlock& processor);
     [[nodiscard]] double LabToolsZeroed(int gauge, double mm) const;
     void ShowZeroedMark();

@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "experiment/VEK4LabTools.h"
+#include "lab/DiagramsForm.h"
 #include "link/CommsModuleDM.h"
 #include "platform/MessageLayer.h"
 #include "record/LabToolsSetting.h"
@@ -84,7 +85,7 @@ void TVEK4Form::BuildLabToolsMenu(QMenu* options) {
     RecordDataMenu->insertAction(separator, ZeroGaugesAction);
     RecordDataMenu->insertAction(separator, ClearZeroAction);
     RecordDataMenu->addAction(ShowTableAction);
-    // "Show &diagrams" (Ctrl+D) belongs right after "Show &table".
+    BuildDiagramsCommand(); // "Show &diagrams" (Ctrl+D), right after "Show &table"
     RecordDataMenu->setToolTipsVisible(true);
     connect(ZeroGaugesAction, &QAction::triggered, this, &TVEK4Form::ZeroGaugesClick);
     connect(ClearZeroAction, &QAction::triggered, this, &TVEK4Form::ClearZeroClick);
@@ -131,6 +132,7 @@ void TVEK4Form::ApplyLabTools() {
     RecordDataAction->setEnabled(true);
     for (QAction* a : {ZeroGaugesAction, ClearZeroAction, ShowTableAction})
         a->setVisible(on);
+    ApplyDiagramsCommand(on);
     if (!on) {
         // Back to the designed window: no zero, no readings window on screen (its rows are kept).
         Lab->Zero = {};
@@ -227,6 +229,7 @@ void TVEK4Form::CloseLabTools() {
     Lab->Zero = {};
     Lab->History.Clear();
     if (Lab->ViewWidget) Lab->ViewWidget->close();
+    if (Diagrams) Diagrams->close();
 }
 
 TReadingsView* TVEK4Form::ReadingsView() const {

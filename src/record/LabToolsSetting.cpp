@@ -1,18 +1,19 @@
 #include "LabToolsSetting.h"
 
-#include <QSettings>
+#include "platform/SettingsFile.h"
+
+// The file is shared with the link manager and may have something else in its place (a link elsewhere, a
+// pipe, a huge file): both go through the settings file's own reader and writer, which keep the other
+// sections and never write where they should not.
 
 bool ReadLabToolsEnabled(const QString& settingsFile) {
     if (settingsFile.isEmpty()) return false;
-    const QSettings file(settingsFile, QSettings::IniFormat);
-    return file.value(LabToolsSection + QLatin1Char('/') + LabToolsKey).toString() == QLatin1String("True");
+    return ReadSettingsText(settingsFile).Value(LabToolsSection, LabToolsKey) == QLatin1String("True");
 }
 
 bool WriteLabToolsEnabled(const QString& settingsFile, bool enabled) {
     if (settingsFile.isEmpty()) return false;
-    QSettings file(settingsFile, QSettings::IniFormat);
-    file.setValue(LabToolsSection + QLatin1Char('/') + LabToolsKey,
-                  enabled ? QStringLiteral("True") : QStringLiteral("False"));
-    file.sync();
-    return file.status() == QSettings::NoError;
+    return WriteSettingsValues(settingsFile, {{LabToolsSection, LabToolsKey,
+                                               enabled ? QStringLiteral("True") : QStringLiteral("False")}}) ==
+           TSettingsWrite::Written;
 }

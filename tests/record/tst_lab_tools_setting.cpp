@@ -1,6 +1,9 @@
 // The laboratory tools' switch in FerrantSettings.ini: what reads as on, and that the link manager's writes
 // and ours keep each other's sections.
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <sys/stat.h>
 #include <QtTest>
 
 #include "LinkRig.h"
@@ -76,6 +79,32 @@ private slots:
         reader.Module->LoadSettings();
         QCOMPARE(reader.Module->ComPortNumber(), 6);
         QVERIFY(reader.Module->USBOnly);
+    }
+
+    // The switch goes through the settings file's guarded writer like the link manager's choices: a link in
+    // the file's place to something that is not the user's own writable file is left alone, and so is its
+    // target; a pipe there reads as off at once instead of waiting for a writer.
+    void NeverWrittenThroughAStrayLinkNorHungOnAPipe() {
+        QTemporaryDir dir;
+        const QString folder = dir.path() + QLatin1Char('/');
+        const QString target = folder + QStringLiteral("elsewhere.txt");
+        {
+            QFile f(target);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("keep me\n");
+        }
+        QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::ReadUser));
+        const QString path = folder + QStringLiteral("FerrantSettings.ini");
+        QVERIFY(QFile::link(target, path));
+        QVERIFY(!WriteLabToolsEnabled(path, true));
+        QCOMPARE(ReadFile(target), QByteArray("keep me\n"));
+        QVERIFY(QFileInfo(path).isSymLink());
+
+        QVERIFY(QFile::remove(path));
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        QVERIFY(!ReadLabToolsEnabled(path));
+        QVERIFY(!WriteLabToolsEnabled(path, true));
+        QVERIFY(!QFileInfo(path).isFile());
     }
 };
 

@@ -1,0 +1,55 @@
+// The "Diagrams" window of the laboratory tools on the experiment window: "&Data" > "Show &diagrams"
+// (Ctrl+D) makes it on first use, beside this window; every Recalculate hands it the new result, so it
+// follows each drop, UDL change, section or material change and "New layout" at once. It goes with the
+// tools switched off, and with this window.
+
+#include <QAction>
+#include <QMenu>
+
+#include "experiment/VEK4.h"
+#include "lab/DiagramsForm.h"
+
+namespace {
+
+const QString ShowDiagramsHint =
+    QStringLiteral("Show the reactions, shear force, bending moment, slope and deflection with a worked solution");
+
+} // namespace
+
+void TVEK4Form::BuildDiagramsCommand() {
+    ShowDiagramsAction = new QAction(QStringLiteral("Show &diagrams"), this);
+    ShowDiagramsAction->setObjectName(QStringLiteral("ShowDiagramsAction"));
+    ShowDiagramsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    ShowDiagramsAction->setShortcutContext(Qt::WindowShortcut);
+    ShowDiagramsAction->setStatusTip(ShowDiagramsHint);
+    ShowDiagramsAction->setToolTip(ShowDiagramsHint);
+    ShowDiagramsAction->setVisible(false);
+    addAction(ShowDiagramsAction);
+    RecordDataMenu->addAction(ShowDiagramsAction);
+    connect(ShowDiagramsAction, &QAction::triggered, this, &TVEK4Form::ShowDiagramsClick);
+}
+
+void TVEK4Form::ApplyDiagramsCommand(bool on) {
+    if (!ShowDiagramsAction) return;
+    ShowDiagramsAction->setVisible(on);
+    ShowDiagramsAction->setEnabled(on);
+    if (!on && Diagrams) Diagrams->hide();
+}
+
+void TVEK4Form::ShowDiagramsClick() {
+    if (!LabToolsOn()) return;
+    if (!Diagrams) {
+        Diagrams = new TDiagramsForm(this);
+        Diagrams->setObjectName(QStringLiteral("Diagrams"));
+        Diagrams->PlaceBeside(*this);
+    }
+    Diagrams->ShowLayout(Layout, BeamTheory);
+    Diagrams->show();
+    Diagrams->raise();
+    Diagrams->activateWindow();
+}
+
+void TVEK4Form::UpdateDiagrams() {
+    // Kept in step while it exists, shown or not: showing it again needs no recalculation.
+    if (Diagrams) Diagrams->ShowLayout(Layout, BeamTheory);
+}
