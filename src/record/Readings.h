@@ -1,0 +1,84 @@
+#pragma once
+// One recorded reading (a row of the readings table) and the table of rows.
+//
+// A reading holds what the student needs for a lab write-up of one load step: the property varied and its
+// value, the gauge position and the theoretical deflection there (the number the window's readout shows,
+// mm, downward negative), and for each dial gauge the zeroed mean of the last second of readings with its
+// sample count and standard deviation, and the zero it used. The difference is the selected gauge's
+// measured value minus theory, in mm and in % of theory:
+//     d = m - t,   d% = 100 (m - t) / t      (blank when m is blank or t = 0)
+// In virtual mode, or while a gauge is in error, its measured columns are blank (Valid false).
+//
+// Plain data: the experiment file, CSV, XLSX and the report serialise these fields as they are.
+
+#include <QString>
+#include <QtGlobal>
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "record/GaugeHistory.h"
+#include "record/VariedProperty.h"
+
+struct TGaugeReading {
+    bool Valid = false;  // false: blank (virtual mode, or the gauge in error)
+    double Mean = 0.0;   // mm, zeroed when Zero.Set
+    int Count = 0;       // samples in the mean
+    double StdDev = 0.0; // mm
+    TGaugeZero Zero;     // the zero subtracted from the mean
+};
+
+struct TReading {
+    int Number = 0;        // 1, 2, ... in the order recorded; set by the table
+    double ElapsedS = 0.0; // seconds since the table's first row; set by the table
+    TVariedProperty Property = TVariedProperty::Arbitrary;
+    TVariedValue Varied;   // the property's value for the layout of this row
+    int GaugeStation = 30; // GaugePositionMm = station x 10
+    double TheoryMm = 0.0; // theoretical deflection at the gauge, mm, downward negative
+    std::array<TGaugeReading, GaugeCount> Gauges{};
+    int SelectedGauge = 0;      // the gauge the difference compares (the meter's channel)
+    TStiffnessChoice Stiffness; // the section and material of this row (the fit uses E and I)
+    QString Note;
+
+    [[nodiscard]] int GaugePositionMm() const { return GaugeStation * 10; }
+    // The selected gauge's zeroed mean, if it has one.
+    [[nodiscard]] std::optional<double> MeasuredMm() const;
+    [[nodiscard]] std::optional<double> DifferenceMm() const;
+    [[nodiscard]] std::optional<double> DifferencePercent() const;
+    [[nodiscard]] bool Zeroed() const { return Gauges[0].Zero.Set || Gauges[1].Zero.Set; }
+};
+
+// The measured part of a reading: each gauge's statistics over the last second with the zero applied.
+// `connected` false (virtual mode) leaves both gauges blank.
+[[nodiscard]] std::array<TGaugeReading, GaugeCount> GaugeReadings(const TGaugeHistory& history, qint64 nowMs,
+                                                                  const TZero& zero, bool connected);
+
+class TReadingsTable {
+public:
+    // Numbers the reading (one more than the last row's) and times it from the first row, then appends it.
+    // Returns the row's index.
+    int Add(TReading reading, qint64 nowMs);
+    // Removes the rows at these indices (any order, duplicates ignored). Numbers are kept: a deleted step
+    // leaves a gap, so a note that says "see reading 4" stays true.
+    void Remove(std::vector<int> indices);
+    // Empties the table; the next row is number 1 at 0 s.
+    void Clear();
+    void SetNote(int index, const QString& note);
+
+    [[nodiscard]] const std::vector<TReading>& Rows() const { return Items; }
+    [[nodiscard]] int Count() const { return static_cast<int>(Items.size()); }
+    [[nodiscard]] const TReading& Row(int index) const { return Items.at(static_cast<std::size_t>(index)); }
+    [[nodiscard]] bool Empty() const { return Items.empty(); }
+    // The property of the series: the newest row's (Arbitrary when empty).
+    [[nodiscard]] TVariedProperty SeriesProperty() const;
+
+    // For restoring a saved table: rows as they were, the clock origin as it was.
+    void Restore(std::vector<TReading> rows, qint64 firstRowMs, int lastNumber);
+    [[nodiscard]] qint64 FirstRowMs() const { return Origin; }
+    [[nodiscard]] int LastNumber() const { return Last; }
+
+private:
+    std::vector<TReading> Items;
+    qint64 Origin = 0; // the clock at the first row since the last Clear
+    int Last = 0;      // the number given to the newest row since the last Clear
+};
