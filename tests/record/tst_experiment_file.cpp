@@ -12,6 +12,7 @@
 #include "model/PlacementRules.h"
 #include "record/io/ExperimentFile.h"
 #include "record/io/LayoutReplay.h"
+#include "record/io/ReadingJson.h"
 #include "theory/BeamTheory.h"
 
 Q_DECLARE_METATYPE(TBeamLayout)
@@ -55,10 +56,30 @@ TDeflectionCurve Curve(TBeamLayout layout, const TSectionChoice& section) {
     return theory.StationDeflection;
 }
 
+TReading SampleReading(int number, const QString& note) {
+    TReading r;
+    r.Number = number;
+    r.ElapsedS = 12.345 * number;
+    r.Property = TVariedProperty::HangerLoad;
+    r.Varied.Numeric = true;
+    r.Varied.Value = 300 * NewtonsPerGram;
+    r.Varied.Quantity = QStringLiteral("Hanger load");
+    r.Varied.Unit = QStringLiteral("N");
+    r.Varied.Text = QStringLiteral("300 g (2.94 N)");
+    r.Varied.Grams = 300;
+    r.GaugeStation = 45;
+    r.TheoryMm = -1.0 / 3.0;
+    r.Gauges[0] = {true, -0.3141592653589793, 17, 0.001, {true, 0.1 + 0.2}};
+    r.Gauges[1] = {true, -0.25, 18, 1e-17, {}};
+    r.Stiffness = {QStringLiteral("Flat section"), QStringLiteral("Aluminium"), 69.0, 5.1e-11};
+    r.Note = note;
+    return r;
+}
+
 QByteArray ValidBytes() {
     TExperimentSetup setup;
     setup.Layout = Hang(Cantilever(), 40, 300);
-    return ExperimentBytes(setup, {QJsonObject{{QStringLiteral("note"), QStringLiteral("first")}}});
+    return ExperimentBytes(setup, {ReadingToJson(SampleReading(1, QStringLiteral("first")))});
 }
 
 QByteArray Edited(const QByteArray& bytes, const std::function<void(QJsonObject&)>& edit) {
@@ -126,11 +147,9 @@ void TestExperimentFile::roundTrip() {
     saved.Layout = layout;
     saved.Section = {FlatSectionIndex, 20.5, 2.95, OtherMaterial, 123.4};
     saved.PropertyVaried = 1;
-    saved.Zero1 = -0.0123456789;
-    const std::vector<QJsonObject> rows = {
-        QJsonObject{{QStringLiteral("note"), QStringLiteral("=1+1 ünits µm")},
-                    {QStringLiteral("value"), 0.1 + 0.2}},
-        QJsonObject{{QStringLiteral("note"), QString()}}};
+    saved.Zero[0] = {true, -0.0123456789};
+    const std::vector<QJsonObject> rows = {ReadingToJson(SampleReading(1, QStringLiteral("=1+1 ünits µm"))),
+                                           ReadingToJson(SampleReading(4, QString()))};
 
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("a.ferx"));
@@ -142,9 +161,17 @@ void TestExperimentFile::roundTrip() {
     QVERIFY(SameItems(back.Layout, layout));
     QVERIFY(back.Section == saved.Section);
     QCOMPARE(back.PropertyVaried, 1);
-    QCOMPARE(back.Zero1, saved.Zero1);
-    QVERIFY(!back.Zero2);
+    QVERIFY(back.Zero[0].Set && back.Zero[0].Value == saved.Zero[0].Value);
+    QVERIFY(!back.Zero[1].Set);
     QCOMPARE(opened.Value.Rows, rows);
+    // The rows read back as readings, every number exactly as it was.
+    const TReading first = ReadingFromJson(opened.Value.Rows[0], QStringLiteral("r")).Reading;
+    const TReading expected = SampleReading(1, QStringLiteral("=1+1 ünits µm"));
+    QCOMPARE(first.Note, expected.Note);
+    QVERIFY(first.TheoryMm == expected.TheoryMm && first.Gauges[1].StdDev == expected.Gauges[1].StdDev);
+    QVERIFY(first.Gauges[0].Zero.Set && first.Gauges[0].Zero.Value == expected.Gauges[0].Zero.Value);
+    QCOMPARE(first.Property, TVariedProperty::HangerLoad);
+    QCOMPARE(first.Varied.Grams, 300);
     const TDeflectionCurve before = Curve(layout, saved.Section), after = Curve(back.Layout, back.Section);
     QVERIFY(std::memcmp(before.data(), after.data(), sizeof before) == 0);
     // Every layout here is loaded or deliberately empty; a loaded one must give a real curve.
@@ -170,6 +197,14 @@ void TestExperimentFile::refusals_data() {
     QTest::newRow("readings not a list")
         << Edited(valid, [](QJsonObject& r) { r[QStringLiteral("readings")] = 3; })
         << "readings must be a list";
+    QTest::newRow("a reading without its gauges")
+        << Edited(valid,
+                  [](QJsonObject& r) {
+                      QJsonObject row = r[QStringLiteral("readings")].toArray()[0].toObject();
+                      row.remove(QStringLiteral("gauges"));
+                      r[QStringLiteral("readings")] = QJsonArray{row};
+                  })
+        << "readings[0].gauges must list 2 gauges";
     QTest::newRow("flat bar too thick") << Edited(valid, [](QJsonObject& r) {
         QJsonObject s = r[QStringLiteral("section")].toObject();
         s[QStringLiteral("flatThickness")] = 9.0;

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "record/io/LayoutReplay.h"
+#include "record/io/ReadingJson.h"
 
 namespace {
 
@@ -66,15 +67,15 @@ public:
         out = int(d) / 10;
         return true;
     }
-    bool OptionalNumber(const char* key, std::optional<double>& out) {
+    bool Zero(const char* key, TGaugeZero& out) {
         const QJsonValue v = Object.value(QLatin1String(key));
         if (v.isNull() || v.isUndefined()) {
-            out.reset();
+            out = {};
             return true;
         }
         if (!v.isDouble() || !std::isfinite(v.toDouble()))
             return Fail(QLatin1String(key), QStringLiteral("must be a number or null"));
-        out = v.toDouble();
+        out = {true, v.toDouble()};
         return true;
     }
     bool Object_(const char* key, QJsonObject& out) {
@@ -183,9 +184,6 @@ QString MaterialName(int material) {
 
 QJsonObject SetupToJson(const TExperimentSetup& setup) {
     const TSectionChoice& c = setup.Section;
-    auto optional = [](const std::optional<double>& v) {
-        return v ? QJsonValue(*v) : QJsonValue(QJsonValue::Null);
-    };
     return {
         {QStringLiteral("layout"), LayoutToJson(setup.Layout)},
         {QStringLiteral("section"),
@@ -199,8 +197,8 @@ QJsonObject SetupToJson(const TExperimentSetup& setup) {
                                                  {QStringLiteral("otherModulusGPa"), c.OtherModulusGPa},
                                                  {QStringLiteral("modulusPa"), double(ChoiceModulusE(c))}}},
         {QStringLiteral("propertyVaried"), setup.PropertyVaried},
-        {QStringLiteral("zeros"), QJsonObject{{QStringLiteral("gauge1"), optional(setup.Zero1)},
-                                              {QStringLiteral("gauge2"), optional(setup.Zero2)}}},
+        {QStringLiteral("zeros"), QJsonObject{{QStringLiteral("gauge1"), ZeroToJson(setup.Zero[0])},
+                                              {QStringLiteral("gauge2"), ZeroToJson(setup.Zero[1])}}},
     };
 }
 
@@ -225,7 +223,7 @@ TSetupRead SetupFromJson(const QJsonObject& json) {
         !sec.Number("flatThickness", s.Section.FlatThickness, FlatThicknessMin, FlatThicknessMax) ||
         !mat.Integer("index", s.Section.Material, 0, MaterialCount - 1) ||
         !mat.Number("otherModulusGPa", s.Section.OtherModulusGPa, OtherModulusMinGPa, OtherModulusMaxGPa) ||
-        !zero.OptionalNumber("gauge1", s.Zero1) || !zero.OptionalNumber("gauge2", s.Zero2))
+        !zero.Zero("gauge1", s.Zero[0]) || !zero.Zero("gauge2", s.Zero[1]))
         return read;
 
     const TLayoutReplay replay = ReplayLayout(wanted);
@@ -341,8 +339,12 @@ TFileRead<TExperimentDocument> ExperimentFromBytes(const QByteArray& bytes) {
         return read;
     }
     for (const QJsonValue row : readings.toArray()) {
-        if (!row.isObject()) {
-            read.Problem = QStringLiteral("readings[%1] is not a reading").arg(read.Value.Rows.size());
+        const QString where = QStringLiteral("readings[%1]").arg(read.Value.Rows.size());
+        const QString problem = row.isObject() ? ReadingFromJson(row.toObject(), where).Problem
+                                               : where + QStringLiteral(" is not a reading");
+        if (!problem.isEmpty()) {
+            read.Problem = problem;
+            read.Value.Rows.clear();
             return read;
         }
         read.Value.Rows.push_back(row.toObject());

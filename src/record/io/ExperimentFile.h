@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "model/BeamLayout.h"
+#include "record/GaugeHistory.h"
 #include "theory/Sections.h"
 
 inline const QString ExperimentFileExtension = QStringLiteral("ferx");
@@ -46,8 +47,7 @@ struct TExperimentSetup {
     TBeamLayout Layout;
     TSectionChoice Section;
     int PropertyVaried = -1;     // index of the property in the capture list (0..9), -1 when none is chosen
-    std::optional<double> Zero1; // mm, the zero of each gauge while one is set
-    std::optional<double> Zero2;
+    TZero Zero;              // the zero of each gauge, mm
 };
 
 // The JSON of a set-up, and back. Reading rebuilds the layout through the placement rules; Problem names
@@ -67,7 +67,8 @@ template <typename T> struct TFileRead {
 };
 
 // The whole file: the set-up and the rows (each row an object of the readings' own JSON, see
-// ReadingJson.h), with the format's name and version and the time it was saved.
+// ReadingJson.h), with the format's name and version and the time it was saved. Opening checks every row
+// as a reading.
 struct TExperimentDocument {
     TExperimentSetup Setup;
     std::vector<QJsonObject> Rows;
