@@ -197,14 +197,11 @@ void TestExperimentFile::refusals_data() {
     QTest::newRow("readings not a list")
         << Edited(valid, [](QJsonObject& r) { r[QStringLiteral("readings")] = 3; })
         << "readings must be a list";
-    QTest::newRow("a reading without its gauges")
-        << Edited(valid,
-                  [](QJsonObject& r) {
-                      QJsonObject row = r[QStringLiteral("readings")].toArray()[0].toObject();
-                      row.remove(QStringLiteral("gauges"));
-                      r[QStringLiteral("readings")] = QJsonArray{row};
-                  })
-        << "readings[0].gauges must list 2 gauges";
+    QTest::newRow("a reading without its gauges") << Edited(valid, [](QJsonObject& r) {
+        QJsonObject row = r[QStringLiteral("readings")].toArray()[0].toObject();
+        row.remove(QStringLiteral("gauges"));
+        r[QStringLiteral("readings")] = QJsonArray{row};
+    }) << "readings[0].gauges must list 2 gauges";
     QTest::newRow("flat bar too thick") << Edited(valid, [](QJsonObject& r) {
         QJsonObject s = r[QStringLiteral("section")].toObject();
         s[QStringLiteral("flatThickness")] = 9.0;

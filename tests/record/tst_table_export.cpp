@@ -15,7 +15,8 @@ namespace {
 
 // Debian's own interpreter, which has python3-openpyxl, ahead of any other on the PATH.
 QString Python() {
-    const QString system = QStandardPaths::findExecutable(QStringLiteral("python3"), {QStringLiteral("/usr/bin")});
+    const QString system =
+        QStandardPaths::findExecutable(QStringLiteral("python3"), {QStringLiteral("/usr/bin")});
     return system.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("python3")) : system;
 }
 
@@ -103,9 +104,12 @@ void TestTableExport::csvReadBack_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QString>("mark");
-    QTest::newRow("decimal comma (German)") << QLocale(QLocale::German, QLocale::Germany) << ";" << ",";
-    QTest::newRow("decimal point (English, US)") << QLocale(QLocale::English, QLocale::UnitedStates) << "," << ".";
-    QTest::newRow("decimal comma (French)") << QLocale(QLocale::French, QLocale::France) << ";" << ",";
+    QTest::newRow("decimal comma (German)") << QLocale(QLocale::German, QLocale::Germany) << ";"
+                                            << ",";
+    QTest::newRow("decimal point (English, US)") << QLocale(QLocale::English, QLocale::UnitedStates) << ","
+                                                 << ".";
+    QTest::newRow("decimal comma (French)") << QLocale(QLocale::French, QLocale::France) << ";"
+                                            << ",";
 }
 
 void TestTableExport::csvReadBack() {
@@ -133,7 +137,10 @@ void TestTableExport::csvReadBack() {
         for (std::size_t c = 0; c < table.Columns.size(); ++c)
             QVERIFY2(cells[qsizetype(c)].toString() ==
                          ExpectedCsv(table.Rows[r][c], table.Columns[c].Decimals, mark.front()),
-                     qPrintable(QStringLiteral("row %1 column %2: %3").arg(r).arg(c).arg(cells[qsizetype(c)].toString())));
+                     qPrintable(QStringLiteral("row %1 column %2: %3")
+                                    .arg(r)
+                                    .arg(c)
+                                    .arg(cells[qsizetype(c)].toString())));
     }
     // Spot checks against the readings themselves: elapsed time first, 2.5 s after the first row.
     QCOMPARE(rows[2].toArray()[0].toString(), QStringLiteral("2") + mark + QStringLiteral("5"));
@@ -154,7 +161,8 @@ void TestTableExport::xlsxReadBack() {
     QCOMPARE(WriteXlsx(path, table, setup), QString());
 
     const QJsonObject book = RunPython(XlsxReader, {path}).toObject();
-    QCOMPARE(book.value(QLatin1String("sheets")).toArray(), (QJsonArray{QStringLiteral("Readings"), QStringLiteral("Set-up")}));
+    QCOMPARE(book.value(QLatin1String("sheets")).toArray(),
+             (QJsonArray{QStringLiteral("Readings"), QStringLiteral("Set-up")}));
     const QJsonArray sheet = book.value(QLatin1String("Readings")).toArray();
     QCOMPARE(sheet.size(), qsizetype(table.Rows.size() + 1));
     for (std::size_t c = 0; c < table.Columns.size(); ++c) {
@@ -174,7 +182,8 @@ void TestTableExport::xlsxReadBack() {
                 QVERIFY2(std::abs(v.toDouble() - *d) <= 1e-15 * std::max(1.0, std::abs(*d)), qPrintable(at));
                 const int decimals = table.Columns[c].Decimals;
                 QCOMPARE(cell.value(QLatin1String("fmt")).toString(),
-                         decimals == 0 ? QStringLiteral("0") : QStringLiteral("0.") + QString(decimals, QLatin1Char('0')));
+                         decimals == 0 ? QStringLiteral("0")
+                                       : QStringLiteral("0.") + QString(decimals, QLatin1Char('0')));
             } else if (const QString* s = std::get_if<QString>(&want); s && !s->isEmpty()) {
                 QVERIFY2(v.toString() == *s, qPrintable(at)); // a text cell is never a formula in XLSX
             } else {
@@ -203,9 +212,9 @@ void TestTableExport::textsNeverRunNumbersNeverTouched() {
     const QString csv = QString::fromUtf8(CsvBytes(table, QLocale::c()).mid(3));
     const QStringList lines = csv.split(QStringLiteral("\r\n"));
     QCOMPARE(lines.mid(1, 7), (QStringList{QStringLiteral("-1.50,'=1+2"), QStringLiteral("-1.50,'+1"),
-                                            QStringLiteral("-1.50,'-1"), QStringLiteral("-1.50,'@A1"),
-                                            QStringLiteral("-1.50,'\tx"), QStringLiteral("-1.50,plain"),
-                                            QStringLiteral("-1.50,a=b")}));
+                                           QStringLiteral("-1.50,'-1"), QStringLiteral("-1.50,'@A1"),
+                                           QStringLiteral("-1.50,'\tx"), QStringLiteral("-1.50,plain"),
+                                           QStringLiteral("-1.50,a=b")}));
 }
 
 QTEST_APPLESS_MAIN(TestTableExport)

@@ -46,7 +46,7 @@ struct TSectionChoice {
 struct TExperimentSetup {
     TBeamLayout Layout;
     TSectionChoice Section;
-    int PropertyVaried = -1;     // index of the property in the capture list (0..9), -1 when none is chosen
+    int PropertyVaried = -1; // index of the property in the capture list (0..9), -1 when none is chosen
     TZero Zero;              // the zero of each gauge, mm
 };
 

@@ -61,11 +61,17 @@ QString TExperimentJournal::Start(const QJsonObject& setup, const std::vector<QJ
 }
 
 QString TExperimentJournal::Append(const QJsonObject& record) {
+    QByteArray line;
     if (!File.isOpen()) {
+        // A journal left by a crash may end inside a line; the next record starts on a line of its own.
+        QFile old(FilePath);
+        if (old.size() > 0 && old.open(QIODevice::ReadOnly) && old.seek(old.size() - 1) &&
+            old.read(1) != "\n")
+            line = "\n";
         File.setFileName(FilePath);
         if (!File.open(QIODevice::WriteOnly | QIODevice::Append)) return File.errorString();
     }
-    const QByteArray line = QJsonDocument(record).toJson(QJsonDocument::Compact) + '\n';
+    line += QJsonDocument(record).toJson(QJsonDocument::Compact) + '\n';
     if (File.write(line) != line.size() || !WriteThrough(File)) return File.errorString();
     return {};
 }

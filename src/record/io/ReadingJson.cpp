@@ -29,7 +29,8 @@ struct TCheck {
     }
     bool Number(const char* key, double& out) {
         const QJsonValue v = Object.value(QLatin1String(key));
-        if (!v.isDouble() || !std::isfinite(v.toDouble())) return Fail(key, QStringLiteral("must be a number"));
+        if (!v.isDouble() || !std::isfinite(v.toDouble()))
+            return Fail(key, QStringLiteral("must be a number"));
         out = v.toDouble();
         return true;
     }
@@ -59,7 +60,8 @@ struct TCheck {
             out = {};
             return true;
         }
-        if (!v.isDouble() || !std::isfinite(v.toDouble())) return Fail(key, QStringLiteral("must be a number or null"));
+        if (!v.isDouble() || !std::isfinite(v.toDouble()))
+            return Fail(key, QStringLiteral("must be a number or null"));
         out = {true, v.toDouble()};
         return true;
     }
@@ -76,7 +78,8 @@ struct TCheck {
 QJsonObject ReadingToJson(const TReading& r) {
     const TVariedValue& v = r.Varied;
     QJsonArray gauges;
-    for (const TGaugeReading& g : r.Gauges) gauges.append(GaugeToJson(g));
+    for (const TGaugeReading& g : r.Gauges)
+        gauges.append(GaugeToJson(g));
     return {
         {QStringLiteral("number"), r.Number},
         {QStringLiteral("elapsedS"), r.ElapsedS},
@@ -93,10 +96,11 @@ QJsonObject ReadingToJson(const TReading& r) {
         {QStringLiteral("theoryMm"), r.TheoryMm},
         {QStringLiteral("gauges"), gauges},
         {QStringLiteral("selectedGauge"), r.SelectedGauge},
-        {QStringLiteral("stiffness"), QJsonObject{{QStringLiteral("section"), r.Stiffness.SectionName},
-                                                  {QStringLiteral("material"), r.Stiffness.MaterialName},
-                                                  {QStringLiteral("modulusGPa"), r.Stiffness.ModulusGPa},
-                                                  {QStringLiteral("secondMomentM4"), r.Stiffness.SecondMomentM4}}},
+        {QStringLiteral("stiffness"),
+         QJsonObject{{QStringLiteral("section"), r.Stiffness.SectionName},
+                     {QStringLiteral("material"), r.Stiffness.MaterialName},
+                     {QStringLiteral("modulusGPa"), r.Stiffness.ModulusGPa},
+                     {QStringLiteral("secondMomentM4"), r.Stiffness.SecondMomentM4}}},
         {QStringLiteral("note"), r.Note},
     };
 }
@@ -122,14 +126,15 @@ TReadingRead ReadingFromJson(const QJsonObject& json, const QString& where) {
 
     TCheck v{varied, where + QStringLiteral(".varied"), read.Problem};
     TVariedValue& value = r.Varied;
-    if (!v.Bool("numeric", value.Numeric) || !v.Number("value", value.Value) || !v.Text("quantity", value.Quantity) ||
-        !v.Text("unit", value.Unit) || !v.Text("text", value.Text) || !v.Bool("undefined", value.Undefined) ||
-        !v.Integer("grams", value.Grams, 0, 1 << 20))
+    if (!v.Bool("numeric", value.Numeric) || !v.Number("value", value.Value) ||
+        !v.Text("quantity", value.Quantity) || !v.Text("unit", value.Unit) || !v.Text("text", value.Text) ||
+        !v.Bool("undefined", value.Undefined) || !v.Integer("grams", value.Grams, 0, 1 << 20))
         return read;
 
     TCheck s{stiffness, where + QStringLiteral(".stiffness"), read.Problem};
     if (!s.Text("section", r.Stiffness.SectionName) || !s.Text("material", r.Stiffness.MaterialName) ||
-        !s.Number("modulusGPa", r.Stiffness.ModulusGPa) || !s.Number("secondMomentM4", r.Stiffness.SecondMomentM4))
+        !s.Number("modulusGPa", r.Stiffness.ModulusGPa) ||
+        !s.Number("secondMomentM4", r.Stiffness.SecondMomentM4))
         return read;
 
     const QJsonArray gauges = json.value(QLatin1String("gauges")).toArray();

@@ -83,7 +83,8 @@ TExportTable SetupExportTable(const TExperimentSetup& setup) {
     };
     QString section = QString::fromLatin1(SectionNames[std::size_t(c.Section)]);
     if (c.Section == FlatSectionIndex)
-        section += QStringLiteral(", %1 x %2 mm").arg(FormatFixed(c.FlatWidth, 2), FormatFixed(c.FlatThickness, 2));
+        section +=
+            QStringLiteral(", %1 x %2 mm").arg(FormatFixed(c.FlatWidth, 2), FormatFixed(c.FlatThickness, 2));
     add(QStringLiteral("Section"), section);
     add(QStringLiteral("Second moment of area"),
         QStringLiteral("%1 x 10^3 mm^4").arg(FormatGeneral(double(ChoiceSecondMomentI(c)) * 1e9)));
@@ -95,15 +96,19 @@ TExportTable SetupExportTable(const TExperimentSetup& setup) {
     if (l.RightClamp) supports << QStringLiteral("clamp at 600 mm");
     if (l.KnifeEdge1) supports << QStringLiteral("knife-edge at ") + Mm(l.KnifeEdge1Station);
     if (l.KnifeEdge2) supports << QStringLiteral("knife-edge at ") + Mm(l.KnifeEdge2Station);
-    add(QStringLiteral("Supports"), supports.isEmpty() ? QStringLiteral("none") : supports.join(QStringLiteral("; ")));
+    add(QStringLiteral("Supports"),
+        supports.isEmpty() ? QStringLiteral("none") : supports.join(QStringLiteral("; ")));
     QStringList loads;
     for (int s = 0; s < StationCount; ++s)
         if (l.HangerSlots[s].Occupied())
             loads << QStringLiteral("%1 g at %2%3")
                          .arg(l.HangerSlots[s].Mass)
-                         .arg(Mm(s), l.HangerSlots[s].Variable ? QStringLiteral(" (variable weight)") : QString());
+                         .arg(Mm(s),
+                              l.HangerSlots[s].Variable ? QStringLiteral(" (variable weight)") : QString());
     if (l.UDL)
-        loads << QStringLiteral("UDL %1 N/m from %2 to %3").arg(l.UDLIntensity).arg(Mm(l.UDLStartStation), Mm(l.UDLEndStation));
+        loads << QStringLiteral("UDL %1 N/m from %2 to %3")
+                     .arg(l.UDLIntensity)
+                     .arg(Mm(l.UDLStartStation), Mm(l.UDLEndStation));
     add(QStringLiteral("Loads"), loads.isEmpty() ? QStringLiteral("none") : loads.join(QStringLiteral("; ")));
     add(QStringLiteral("Dial gauge"), Mm(l.GaugeStation));
     add(QStringLiteral("Property varied"), VariedPropertyName(VariedPropertyFromIndex(setup.PropertyVaried)));
