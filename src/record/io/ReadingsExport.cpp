@@ -87,7 +87,7 @@ TExportTable SetupExportTable(const TExperimentSetup& setup) {
             QStringLiteral(", %1 x %2 mm").arg(FormatFixed(c.FlatWidth, 2), FormatFixed(c.FlatThickness, 2));
     add(QStringLiteral("Section"), section);
     add(QStringLiteral("Second moment of area"),
-        QStringLiteral("%1 x 10^3 mm^4").arg(FormatGeneral(double(ChoiceSecondMomentI(c)) * 1e9)));
+        QStringLiteral("%1 mm^4").arg(FormatGeneral(double(ChoiceSecondMomentI(c)) * 1e12)));
     add(QStringLiteral("Material"), MaterialName(c.Material));
     add(QStringLiteral("Young's modulus E"),
         QStringLiteral("%1 GPa").arg(FormatGeneral(double(ChoiceModulusE(c)) / 1e9)));
