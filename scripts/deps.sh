@@ -5,6 +5,8 @@ set -euo pipefail
 PACKAGES=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-serialport-dev libgl-dev
+    # the plot of the readings window (loaded on first use, not at start-up)
+    qt6-charts-dev libqt6opengl6-dev
     libhidapi-dev libjpeg62-turbo-dev libxcb1-dev
     libbenchmark-dev
     fonts-liberation fonts-dejavu-core

@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "experiment/PictureControl.h"
+#include "experiment/VEK4LabTools.h"
 #include "link/CommsModuleDM.h"
 #include "platform/ApplicationHint.h"
 #include "platform/Cursors.h"
@@ -109,6 +110,7 @@ TVEK4Form::TVEK4Form(TVEK4Environment environment)
     FormCreate();
     BuildPopups();
     WireEditing();
+    CreateLabTools();
 }
 
 TVEK4Form::~TVEK4Form() {
@@ -162,6 +164,7 @@ void TVEK4Form::BuildMenu() {
     About1 = Named(help->addAction(QStringLiteral("&About Ferrant Range...")), "About1");
     VersionInformation1 =
         Named(help->addAction(QStringLiteral("&Version Information")), "VersionInformation1");
+    BuildLabToolsMenu(options);
 
     connect(FileNew, &QAction::triggered, this, &TVEK4Form::NewButtonClick);
     connect(FileExit, &QAction::triggered, this, &TVEK4Form::FileExitClick);
@@ -556,6 +559,7 @@ void TVEK4Form::FormClose() {
     if (Closed) return;
     Closed = true;
     if (Environment.Comms && Environment.Comms->Connected()) Environment.Comms->Disconnect();
+    CloseLabTools();
     SetScreenCursor(crHandPoint);
     SetApplicationHintHandler({});
 }
@@ -882,6 +886,10 @@ void TVEK4Form::About1Click() {
 }
 
 void TVEK4Form::RecordDataBtnClick() {
+    if (LabToolsOn()) {
+        RecordReading();
+        return;
+    }
     if (Environment.ShowModulePicture) Environment.ShowModulePicture(4);
 }
 
@@ -942,6 +950,7 @@ void TVEK4Form::DisconnectBtnClick() {
     SetLayoutItemsEnabled(false);
     DialGaugeImage->setEnabled(false);
     Sections->YoungsModulus->setEnabled(false);
+    LabToolsLinkEnded();
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -964,19 +973,22 @@ void TVEK4Form::UpdateFormOutputs(bool newReadings, bool stateChanged) {
         MeasuredDeflection = processor.Filter(Gauge1Channel + i).Average();
         const bool millimetres = i == 0 ? processor.Gauge1InMillimetres : processor.Gauge2InMillimetres;
         if (!millimetres) MeasuredDeflection *= 25.4; // the gauge reports inches
+        LabToolsNewReadings(processor);
         // Beyond the gauges' travel, and a gauge in error (NoReading), show dashes.
         if (std::abs(MeasuredDeflection) > 100.0) {
             DisplayMeter1->setText(QStringLiteral(" --.- mm "));
             ActualDeflection->setText(QStringLiteral("--.- mm"));
         } else {
-            const QString t = FormatFixed(MeasuredDeflection, 2);
+            const QString t = FormatFixed(LabToolsZeroed(i, MeasuredDeflection), 2);
             DisplayMeter1->setText(QStringLiteral(" ") + t + QStringLiteral(" mm "));
             ActualDeflection->setText(t + QStringLiteral(" mm"));
         }
         if (MeterComboBox->isHidden()) DisplayMeter1->adjustSize();
         ActualDeflection->adjustSize();
+        ShowZeroedMark();
     }
     if (stateChanged) {
+        UpdateLabToolsCommands();
         TPictureControl* lamp = nullptr;
         QString text;
         switch (comms->LinkState()) {

@@ -15,6 +15,7 @@
 #include <QImage>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "experiment/SectionsPanel.h"
 #include "model/BeamLayout.h"
@@ -35,6 +36,11 @@ class TDeflectionView;
 class TDragController;
 class TIntegerSpinEdit;
 class TPictureControl;
+class TProcessBlock;
+class TReadingsTable;
+class TReadingsView;
+struct TReadingsViewContext;
+struct TVEK4LabTools;
 
 // What the window calls outside the experiment: the link manager and the application's shared windows.
 struct TVEK4Environment {
@@ -43,6 +49,10 @@ struct TVEK4Environment {
     std::function<void(QWidget* owner)> ShowAbout;
     // The picture viewer's module picture (module 4 is the record-data table).
     std::function<void(int module)> ShowModulePicture;
+    // The laboratory tools. The clock (ms, monotonic) times the gauge readings and the rows; empty: a steady
+    // clock. The readings window's maker; empty: the loadable library beside the executable.
+    std::function<qint64()> Clock;
+    std::function<TReadingsView*(const TReadingsViewContext&)> CreateReadingsView;
 };
 
 // The four controls of a hanger slot; the weight itself is in the layout's HangerSlots.
@@ -232,6 +242,25 @@ public:
     // The three arrow bitmaps, loaded once.
     QImage ArrowDownSmall, ArrowDownMed, ArrowDownLarge;
 
+    // The laboratory tools (VEK4LabTools.cpp), off by default. With them off the window is the designed one:
+    // no capture, "&Data" disabled, F10 shows the module picture. With them on, the capture-available flag is
+    // true, `CaptureCombo` and "&Data" are enabled, and `RecordDataAction` records a reading.
+    QAction* LabToolsAction = nullptr;   // "&Options" > "&Laboratory tools", checkable
+    QAction* ZeroGaugesAction = nullptr; // "&Data" > "&Zero gauges" (Ctrl+0)
+    QAction* ClearZeroAction = nullptr;  // "&Data" > "C&lear zero"
+    QAction* ShowTableAction = nullptr;  // "&Data" > "Show &table" (Ctrl+T); "Show &diagrams" goes after it
+    QLabel* ZeroedMark = nullptr;        // "(zeroed)" by the measured readout while a zero is in use
+    [[nodiscard]] bool LabToolsOn() const;
+    void LabToolsActionClick(bool on);
+    void ZeroGaugesClick();
+    void ClearZeroClick();
+    void ShowTableClick();
+    // Records one reading from the layout, the theory and the last second of gauge readings; false (with a
+    // message saying why) when no reading can be taken now.
+    bool RecordReading();
+    [[nodiscard]] TVEK4LabTools& LabTools() const { return *Lab; }
+    [[nodiscard]] TReadingsView* ReadingsView() const;
+
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -264,6 +293,18 @@ private:
     void ApplyPopup(QLabel* title, QLabel* value, const TPopupUpdate& update);
     void SetHint(QWidget* w, const QString& hint);
     [[nodiscard]] bool IsOnPanel1(const QWidget* w) const;
+
+    // The laboratory tools' side of the window (VEK4LabTools.cpp).
+    void BuildLabToolsMenu(QMenu* options);
+    void CreateLabTools();
+    void ApplyLabTools();
+    void UpdateLabToolsCommands();
+    void LabToolsNewReadings(const TProcessBlock& processor);
+    [[nodiscard]] double LabToolsZeroed(int gauge, double mm) const;
+    void ShowZeroedMark();
+    void LabToolsLinkEnded();
+    void CloseLabTools();
+    std::unique_ptr<TVEK4LabTools> Lab;
 
     TVEK4Environment Environment;
     bool Panel1Hints = true;

@@ -50,6 +50,13 @@ TGaugeStatistics TGaugeHistory::Statistics(int gauge, qint64 nowMs) const {
     return stats;
 }
 
+int TGaugeHistory::SamplesWithin(qint64 nowMs) const {
+    int n = 0;
+    for (auto it = Samples.rbegin(); it != Samples.rend() && it->TimeMs > nowMs - StatisticsWindowMs; ++it)
+        if (it->TimeMs <= nowMs) ++n;
+    return n;
+}
+
 TZero TGaugeHistory::ZeroNow(qint64 nowMs) const {
     TZero zero;
     for (int g = 0; g < GaugeCount; ++g) {

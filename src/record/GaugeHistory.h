@@ -58,6 +58,8 @@ public:
     void Clear() { Samples.clear(); }
     [[nodiscard]] std::size_t Size() const { return Samples.size(); }
 
+    // How many samples (good or in error) fall in (nowMs - StatisticsWindowMs, nowMs].
+    [[nodiscard]] int SamplesWithin(qint64 nowMs) const;
     // The statistics of one gauge over (nowMs - StatisticsWindowMs, nowMs].
     [[nodiscard]] TGaugeStatistics Statistics(int gauge, qint64 nowMs) const;
     // The zero of both gauges from the last second: each gauge's mean, or unset for a gauge in error.

@@ -4,7 +4,7 @@
 #include <cmath>
 
 std::optional<double> TReading::MeasuredMm() const {
-    const TGaugeReading& g = Gauges[static_cast<std::size_t>(std::clamp(SelectedGauge, 0, GaugeCount - 1))];
+    const TMeasuredGauge& g = Gauges[static_cast<std::size_t>(std::clamp(SelectedGauge, 0, GaugeCount - 1))];
     if (!g.Valid) return std::nullopt;
     return g.Mean;
 }
@@ -21,9 +21,9 @@ std::optional<double> TReading::DifferencePercent() const {
     return 100.0 * *d / TheoryMm;
 }
 
-std::array<TGaugeReading, GaugeCount> GaugeReadings(const TGaugeHistory& history, qint64 nowMs,
-                                                    const TZero& zero, bool connected) {
-    std::array<TGaugeReading, GaugeCount> gauges{};
+std::array<TMeasuredGauge, GaugeCount> GaugeReadings(const TGaugeHistory& history, qint64 nowMs,
+                                                     const TZero& zero, bool connected) {
+    std::array<TMeasuredGauge, GaugeCount> gauges{};
     for (int g = 0; g < GaugeCount; ++g) {
         gauges[g].Zero = zero[g];
         if (!connected) continue;

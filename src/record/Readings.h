@@ -20,7 +20,7 @@
 #include "record/GaugeHistory.h"
 #include "record/VariedProperty.h"
 
-struct TGaugeReading {
+struct TMeasuredGauge {
     bool Valid = false;  // false: blank (virtual mode, or the gauge in error)
     double Mean = 0.0;   // mm, zeroed when Zero.Set
     int Count = 0;       // samples in the mean
@@ -35,7 +35,7 @@ struct TReading {
     TVariedValue Varied;   // the property's value for the layout of this row
     int GaugeStation = 30; // GaugePositionMm = station x 10
     double TheoryMm = 0.0; // theoretical deflection at the gauge, mm, downward negative
-    std::array<TGaugeReading, GaugeCount> Gauges{};
+    std::array<TMeasuredGauge, GaugeCount> Gauges{};
     int SelectedGauge = 0;      // the gauge the difference compares (the meter's channel)
     TStiffnessChoice Stiffness; // the section and material of this row (the fit uses E and I)
     QString Note;
@@ -50,8 +50,8 @@ struct TReading {
 
 // The measured part of a reading: each gauge's statistics over the last second with the zero applied.
 // `connected` false (virtual mode) leaves both gauges blank.
-[[nodiscard]] std::array<TGaugeReading, GaugeCount> GaugeReadings(const TGaugeHistory& history, qint64 nowMs,
-                                                                  const TZero& zero, bool connected);
+[[nodiscard]] std::array<TMeasuredGauge, GaugeCount> GaugeReadings(const TGaugeHistory& history, qint64 nowMs,
+                                                                   const TZero& zero, bool connected);
 
 class TReadingsTable {
 public:

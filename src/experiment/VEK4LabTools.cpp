@@ -1,0 +1,288 @@
+// The laboratory tools on the experiment window: the "&Laboratory tools" switch, the "&Data" commands
+// (record, zero, clear zero, show the table), the gauge readings history behind the zero and the rows, and
+// the readings window, loaded on first use.
+#include "VEK4.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLibrary>
+#include <QMenu>
+#include <QToolButton>
+
+#include "experiment/VEK4LabTools.h"
+#include "link/CommsModuleDM.h"
+#include "platform/MessageLayer.h"
+#include "record/LabToolsSetting.h"
+#include "theory/Sections.h"
+
+namespace {
+
+const QString ZeroHint = QStringLiteral("Zero the gauges: their mean over the last second becomes zero");
+const QString ZeroNeedsLink =
+    QStringLiteral("Zero gauges needs a connected VEK2000 with a reading (connect first)");
+const QString ClearZeroHint = QStringLiteral("Clear the zero: show the gauges' raw readings again");
+const QString ClearZeroNeedsZero = QStringLiteral("Clear zero: no zero is in use");
+const QString ShowTableHint = QStringLiteral("Show the table of readings with its plot");
+
+qint64 SteadyClock() {
+    static QElapsedTimer clock;
+    if (!clock.isValid()) clock.start();
+    return clock.elapsed();
+}
+
+void SetHintText(QAction* a, const QString& hint) {
+    a->setStatusTip(hint);
+    a->setToolTip(hint);
+}
+
+// The readings window lives in a library beside the executable, loaded once.
+TReadingsViewFactory LoadReadingsLibrary(QString* error) {
+    static TReadingsViewFactory factory = nullptr;
+    static QString failure;
+    static bool tried = false;
+    if (!tried) {
+        tried = true;
+        QLibrary library(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                         QString::fromLatin1(ReadingsLibraryName));
+        factory = reinterpret_cast<TReadingsViewFactory>(library.resolve(ReadingsViewFactoryName));
+        if (!factory) failure = library.errorString();
+    }
+    if (!factory && error) *error = failure;
+    return factory;
+}
+
+} // namespace
+
+void TVEK4Form::BuildLabToolsMenu(QMenu* options) {
+    Lab = std::make_unique<TVEK4LabTools>();
+    LabToolsAction = options->addAction(QStringLiteral("&Laboratory tools"));
+    LabToolsAction->setObjectName(QStringLiteral("LabToolsAction"));
+    LabToolsAction->setCheckable(true);
+    SetHintText(LabToolsAction, QStringLiteral("Record readings to a table, zero the gauges, plot and fit"));
+    connect(LabToolsAction, &QAction::triggered, this, &TVEK4Form::LabToolsActionClick);
+
+    // "&Record data to table" and its separator are the design's; the new commands go around them, and are
+    // hidden while the tools are off so the menu is the designed one.
+    QAction* separator = RecordDataMenu->actions().value(1);
+    auto add = [&](const char* name, const QString& text, const QKeySequence& key) {
+        auto* a = new QAction(text, this);
+        a->setObjectName(QString::fromLatin1(name));
+        a->setShortcut(key);
+        a->setShortcutContext(Qt::WindowShortcut);
+        a->setVisible(false);
+        addAction(a);
+        return a;
+    };
+    ZeroGaugesAction =
+        add("ZeroGaugesAction", QStringLiteral("&Zero gauges"), QKeySequence(Qt::CTRL | Qt::Key_0));
+    ClearZeroAction = add("ClearZeroAction", QStringLiteral("C&lear zero"), {});
+    ShowTableAction =
+        add("ShowTableAction", QStringLiteral("Show &table"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    RecordDataMenu->insertAction(separator, ZeroGaugesAction);
+    RecordDataMenu->insertAction(separator, ClearZeroAction);
+    RecordDataMenu->addAction(ShowTableAction);
+    // "Show &diagrams" (Ctrl+D) belongs right after "Show &table".
+    RecordDataMenu->setToolTipsVisible(true);
+    connect(ZeroGaugesAction, &QAction::triggered, this, &TVEK4Form::ZeroGaugesClick);
+    connect(ClearZeroAction, &QAction::triggered, this, &TVEK4Form::ClearZeroClick);
+    connect(ShowTableAction, &QAction::triggered, this, &TVEK4Form::ShowTableClick);
+}
+
+void TVEK4Form::CreateLabTools() {
+    Lab->Clock = Environment.Clock ? Environment.Clock : std::function<qint64()>(SteadyClock);
+    if (Environment.Comms) Lab->SettingsFile = Environment.Comms->SettingsFilePath();
+    ZeroedMark = new QLabel(QStringLiteral("(zeroed)"), Panel1);
+    ZeroedMark->setObjectName(QStringLiteral("ZeroedMark"));
+    QFont bold = ZeroedMark->font();
+    bold.setBold(true);
+    ZeroedMark->setFont(bold);
+    QPalette red = ZeroedMark->palette();
+    red.setColor(QPalette::WindowText, QColor(0xC0, 0x10, 0x10));
+    ZeroedMark->setPalette(red);
+    ZeroedMark->adjustSize();
+    ZeroedMark->move(ActualDeflectionLabel->x() - ZeroedMark->width() - 6, ActualDeflectionLabel->y());
+    SetHint(ZeroedMark, QStringLiteral("The measured values are the readings minus the zero taken"));
+    ZeroedMark->hide();
+    Lab->On = ReadLabToolsEnabled(Lab->SettingsFile);
+    if (Lab->On) ApplyLabTools();
+}
+
+bool TVEK4Form::LabToolsOn() const {
+    return Lab && Lab->On;
+}
+
+void TVEK4Form::LabToolsActionClick(bool on) {
+    Lab->On = on;
+    WriteLabToolsEnabled(Lab->SettingsFile, on);
+    ApplyLabTools();
+}
+
+void TVEK4Form::ApplyLabTools() {
+    const bool on = Lab->On;
+    LabToolsAction->setChecked(on);
+    // The capture-available flag of the design: false while the tools are off.
+    CaptureAvailable = on;
+    CaptureCombo->setEnabled(CaptureAvailable);
+    if (!on) CaptureCombo->setCurrentIndex(-1);
+    RecordDataMenu->menuAction()->setEnabled(CaptureAvailable);
+    RecordDataAction->setEnabled(true);
+    for (QAction* a : {ZeroGaugesAction, ClearZeroAction, ShowTableAction})
+        a->setVisible(on);
+    if (!on) {
+        // Back to the designed window: no zero, no readings window on screen (its rows are kept).
+        Lab->Zero = {};
+        if (Lab->ViewWidget) Lab->ViewWidget->hide();
+    }
+    UpdateLabToolsCommands();
+    ShowZeroedMark();
+}
+
+void TVEK4Form::UpdateLabToolsCommands() {
+    if (!Lab) return;
+    const bool on = Lab->On;
+    const bool linked = DisconnectBtn->isEnabled() && Environment.Comms &&
+                        Environment.Comms->LinkState() == TLinkState::LinkOK;
+    const bool canZero = on && linked && Lab->History.Size() > 0;
+    ZeroGaugesAction->setEnabled(canZero);
+    SetHintText(ZeroGaugesAction, canZero ? ZeroHint : ZeroNeedsLink);
+    const bool zeroed = on && AnyZeroSet(Lab->Zero);
+    ClearZeroAction->setEnabled(zeroed);
+    SetHintText(ClearZeroAction, zeroed ? ClearZeroHint : ClearZeroNeedsZero);
+    ShowTableAction->setEnabled(on);
+    SetHintText(ShowTableAction, ShowTableHint);
+}
+
+void TVEK4Form::LabToolsNewReadings(const TProcessBlock& processor) {
+    if (!LabToolsOn()) return;
+    TGaugeValues values;
+    for (int g = 0; g < GaugeCount; ++g) {
+        const bool mm = g == 0 ? processor.Gauge1InMillimetres : processor.Gauge2InMillimetres;
+        values[g] = GaugeMillimetres(processor.Filter(Gauge1Channel + g).Average(), mm);
+    }
+    const bool first = Lab->History.Size() == 0;
+    Lab->History.Add(Lab->Clock(), values);
+    if (first) UpdateLabToolsCommands();
+}
+
+double TVEK4Form::LabToolsZeroed(int gauge, double mm) const {
+    if (!LabToolsOn()) return mm;
+    return ApplyZero(mm, Lab->Zero[static_cast<std::size_t>(std::clamp(gauge, 0, GaugeCount - 1))]);
+}
+
+void TVEK4Form::ShowZeroedMark() {
+    if (!ZeroedMark) return;
+    const int i = std::clamp(MeterComboBox->currentIndex(), 0, 1);
+    ZeroedMark->setVisible(LabToolsOn() && Lab->Zero[static_cast<std::size_t>(i)].Set &&
+                           ActualDeflection->isVisible());
+}
+
+void TVEK4Form::ZeroGaugesClick() {
+    if (!ZeroGaugesAction->isEnabled()) return;
+    const TZero zero = Lab->History.ZeroNow(Lab->Clock());
+    if (!AnyZeroSet(zero)) {
+        ShowMessage(ApplicationTitle, LabTexts::ZeroRefusedNoGauge, TMsgIcon::Warning);
+        return;
+    }
+    Lab->Zero = zero;
+    // A gauge in error keeps no zero, and says so.
+    for (int g = 0; g < GaugeCount; ++g)
+        if (!zero[static_cast<std::size_t>(g)].Set)
+            ShowMessage(ApplicationTitle,
+                        QStringLiteral("Gauge %1 is in error: it keeps no zero and shows its raw reading.")
+                            .arg(g + 1),
+                        TMsgIcon::Warning);
+    // The readouts show the zeroed value at once, not only with the next frame.
+    if (Environment.Comms && DisconnectBtn->isEnabled()) UpdateFormOutputs(true, false);
+    UpdateLabToolsCommands();
+    ShowZeroedMark();
+}
+
+void TVEK4Form::ClearZeroClick() {
+    Lab->Zero = {};
+    if (Environment.Comms && DisconnectBtn->isEnabled()) UpdateFormOutputs(true, false);
+    UpdateLabToolsCommands();
+    ShowZeroedMark();
+}
+
+void TVEK4Form::LabToolsLinkEnded() {
+    Lab->Zero = {};
+    Lab->History.Clear();
+    UpdateLabToolsCommands();
+    ShowZeroedMark();
+}
+
+void TVEK4Form::CloseLabTools() {
+    if (!Lab) return;
+    Lab->Zero = {};
+    Lab->History.Clear();
+    if (Lab->ViewWidget) Lab->ViewWidget->close();
+}
+
+TReadingsView* TVEK4Form::ReadingsView() const {
+    return Lab && Lab->ViewWidget ? Lab->View : nullptr;
+}
+
+void TVEK4Form::ShowTableClick() {
+    if (!LabToolsOn()) return;
+    if (!Lab->ViewWidget) {
+        TReadingsViewContext context;
+        context.Table = &Lab->Table;
+        context.Messages = &Messages();
+        context.Owner = this;
+        context.Changed = [] {};
+        TReadingsView* view = nullptr;
+        if (Environment.CreateReadingsView) {
+            view = Environment.CreateReadingsView(context);
+        } else {
+            QString error;
+            if (TReadingsViewFactory factory = LoadReadingsLibrary(&error)) view = factory(context);
+            if (!view) {
+                ShowMessage(ApplicationTitle, LabTexts::ReadingsUnavailable.arg(error), TMsgIcon::Error);
+                return;
+            }
+        }
+        if (!view) return;
+        Lab->View = view;
+        Lab->ViewWidget = view->Widget();
+    }
+    Lab->View->ShowBeside();
+}
+
+bool TVEK4Form::RecordReading() {
+    const bool connected = DisconnectBtn->isEnabled();
+    auto refuse = [](const QString& why) {
+        ShowMessage(ApplicationTitle, why, TMsgIcon::Warning);
+        return false;
+    };
+    if (!connected && !VirtualExperimentsOn()) return refuse(LabTexts::NotRecordedIdle);
+    const qint64 now = Lab->Clock();
+    if (connected) {
+        const TLinkState state = Environment.Comms ? Environment.Comms->LinkState() : TLinkState::LinkOff;
+        if (state == TLinkState::LinkUnstable) return refuse(LabTexts::NotRecordedUnstable);
+        if (state != TLinkState::LinkOK) return refuse(LabTexts::NotRecordedLinkOff);
+        // Gauges in error give blank columns; a unit that sent nothing in the last second gives no reading.
+        if (Lab->History.SamplesWithin(now) == 0) return refuse(LabTexts::NotRecordedNoSamples);
+    }
+
+    // Everything is gathered first and the row added in one step: nothing half-recorded is ever kept.
+    TReading r;
+    r.Property = VariedPropertyFromIndex(CaptureCombo->currentIndex());
+    const int section = std::clamp(Sections->SectionsComboBox->currentIndex(), 0, SectionCount - 1);
+    const int material = std::clamp(Sections->YoungsModulus->currentIndex(), 0, MaterialCount - 1);
+    static const char* const materials[MaterialCount] = {"Aluminium", "Steel", "Brass", "Other material"};
+    r.Stiffness.SectionName = QString::fromLatin1(SectionNames[section]);
+    r.Stiffness.MaterialName = QString::fromLatin1(materials[material]);
+    r.Stiffness.ModulusGPa = double(BeamTheory.ModulusE) / 1e9;
+    r.Stiffness.SecondMomentM4 = double(BeamTheory.SecondMomentI);
+    r.Varied = VariedValue(r.Property, Layout, r.Stiffness);
+    r.GaugeStation = Layout.GaugeStation;
+    r.TheoryMm = BeamTheory.DisplayedDeflectionMm(Layout.GaugeStation);
+    r.SelectedGauge = std::clamp(MeterComboBox->currentIndex(), 0, 1);
+    r.Gauges = GaugeReadings(Lab->History, now, Lab->Zero, connected);
+    Lab->Table.Add(std::move(r), now);
+    if (ReadingsView()) Lab->View->RowsChanged();
+    return true;
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The experiment window's laboratory tools state: the switch, the last second of gauge readings, the zero in
+// use, the table of readings and the readings window. The arithmetic is the record core's; the window only
+// gathers a reading and shows the answers.
+
+#include <QPointer>
+#include <QString>
+#include <functional>
+
+#include "lab/ReadingsView.h"
+#include "record/GaugeHistory.h"
+#include "record/Readings.h"
+
+struct TVEK4LabTools {
+    bool On = false;
+    QString SettingsFile;          // FerrantSettings.ini, or empty when no settings folder is in use
+    std::function<qint64()> Clock; // ms, monotonic
+    TGaugeHistory History;         // both gauges, mm, raw
+    TZero Zero; // the zero in use (cleared by "C&lear zero", a disconnect, the window closing)
+    TReadingsTable Table;
+    TReadingsView* View = nullptr; // a child window of the experiment window, which deletes it
+    QPointer<QWidget> ViewWidget;
+};
+
+// Texts of the laboratory tools (the tests read them).
+namespace LabTexts {
+inline const QString NotRecordedIdle =
+    QStringLiteral("No reading recorded: switch on Virtual Experiments or connect to the VEK2000 first.");
+inline const QString NotRecordedUnstable = QStringLiteral(
+    "No reading recorded: the link to the VEK2000 is unstable. Wait for the green lamp, then record again.");
+inline const QString NotRecordedLinkOff = QStringLiteral(
+    "No reading recorded: no readings are arriving from the VEK2000 (Comms link OFF). Wait for the green "
+    "lamp, then record again.");
+inline const QString NotRecordedNoSamples =
+    QStringLiteral("No reading recorded: the VEK2000 has sent no readings in the last second.");
+inline const QString ZeroRefusedNoGauge =
+    QStringLiteral("No zero taken: both gauges are in error, or no readings arrived in the last second.");
+inline const QString ReadingsUnavailable = QStringLiteral("The readings window could not be opened: %1");
+} // namespace LabTexts
