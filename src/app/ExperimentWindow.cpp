@@ -12,5 +12,6 @@ void RunExperimentWindow() {
     environment.ShowModulePicture = [](int module) {
         if (ImageViewer) ImageViewer->ShowModulePicture(module);
     };
+    environment.LabFiles = QtLabFileDialogs();
     RunVEK4Form(std::move(environment));
 }

@@ -110,6 +110,10 @@ TJournalState TExperimentJournal::ReadBack(const QString& path) {
                 if (i >= 0 && i < int(state.Rows.size())) state.Rows.erase(state.Rows.begin() + i);
         } else if (kind == QLatin1String("clear")) {
             state.Rows.clear();
+        } else if (kind == QLatin1String("rows")) {
+            state.Rows.clear();
+            for (const QJsonValue row : record.value(QLatin1String("rows")).toArray())
+                state.Rows.push_back(row.toObject());
         } else if (kind == QLatin1String("file")) {
             state.FilePath = record.value(QLatin1String("path")).toString();
         } else {
@@ -138,6 +142,12 @@ QJsonObject TExperimentJournal::DeleteRecord(const std::vector<int>& indices) {
 }
 QJsonObject TExperimentJournal::ClearRecord() {
     return {{QStringLiteral("kind"), QStringLiteral("clear")}};
+}
+QJsonObject TExperimentJournal::RowsRecord(const std::vector<QJsonObject>& rows) {
+    QJsonArray list;
+    for (const QJsonObject& row : rows)
+        list.append(row);
+    return {{QStringLiteral("kind"), QStringLiteral("rows")}, {QStringLiteral("rows"), list}};
 }
 QJsonObject TExperimentJournal::FileRecord(const QString& path) {
     return {{QStringLiteral("kind"), QStringLiteral("file")}, {QStringLiteral("path"), path}};

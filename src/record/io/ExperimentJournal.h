@@ -11,6 +11,7 @@
 //   {"kind":"note", "index":n, "note":"..."}           the note of row n changed
 //   {"kind":"delete", "indices":[...]}                 rows removed (indices before the removal)
 //   {"kind":"clear"}                                   the table emptied
+//   {"kind":"rows", "rows":[...]}                      the table as it now stands (after a deletion)
 //   {"kind":"file", "path":"..."}                      the experiment now belongs to this file (saved or
 //   opened)
 // A line cut short by the crash itself is ignored; everything before it counts.
@@ -59,6 +60,7 @@ public:
     [[nodiscard]] static QJsonObject NoteRecord(int index, const QString& note);
     [[nodiscard]] static QJsonObject DeleteRecord(const std::vector<int>& indices);
     [[nodiscard]] static QJsonObject ClearRecord();
+    [[nodiscard]] static QJsonObject RowsRecord(const std::vector<QJsonObject>& rows);
     [[nodiscard]] static QJsonObject FileRecord(const QString& path);
 
 private:

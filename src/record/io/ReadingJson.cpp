@@ -9,7 +9,7 @@ QJsonValue ZeroToJson(const TGaugeZero& zero) {
 
 namespace {
 
-QJsonObject GaugeToJson(const TGaugeReading& g) {
+QJsonObject GaugeToJson(const TMeasuredGauge& g) {
     return {{QStringLiteral("valid"), g.Valid},
             {QStringLiteral("mean"), g.Mean},
             {QStringLiteral("count"), g.Count},
@@ -78,7 +78,7 @@ struct TCheck {
 QJsonObject ReadingToJson(const TReading& r) {
     const TVariedValue& v = r.Varied;
     QJsonArray gauges;
-    for (const TGaugeReading& g : r.Gauges)
+    for (const TMeasuredGauge& g : r.Gauges)
         gauges.append(GaugeToJson(g));
     return {
         {QStringLiteral("number"), r.Number},
@@ -145,7 +145,7 @@ TReadingRead ReadingFromJson(const QJsonObject& json, const QString& where) {
     for (int i = 0; i < GaugeCount; ++i) {
         const QJsonObject object = gauges[i].toObject();
         TCheck g{object, where + QStringLiteral(".gauges[%1]").arg(i), read.Problem};
-        TGaugeReading& gauge = r.Gauges[std::size_t(i)];
+        TMeasuredGauge& gauge = r.Gauges[std::size_t(i)];
         if (!g.Bool("valid", gauge.Valid) || !g.Number("mean", gauge.Mean) ||
             !g.Integer("count", gauge.Count, 0, 1 << 20) || !g.Number("stdDev", gauge.StdDev) ||
             !g.Zero("zero", gauge.Zero))

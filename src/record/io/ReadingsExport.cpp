@@ -54,7 +54,7 @@ TExportTable ReadingsExportTable(const TReadingsTable& table) {
         row.emplace_back(r.Varied.Unit);
         row.emplace_back(double(r.GaugePositionMm()));
         row.emplace_back(r.TheoryMm);
-        for (const TGaugeReading& g : r.Gauges) {
+        for (const TMeasuredGauge& g : r.Gauges) {
             if (g.Valid) {
                 row.emplace_back(g.Mean);
                 row.emplace_back(double(g.Count));
