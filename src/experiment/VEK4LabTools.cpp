@@ -165,6 +165,7 @@ void TVEK4Form::LabToolsNewReadings(const TProcessBlock& processor) {
     }
     const bool first = Lab->History.Size() == 0;
     Lab->History.Add(Lab->Clock(), values);
+    ++Lab->SamplesTaken;
     if (first) UpdateLabToolsCommands();
 }
 

@@ -16,6 +16,7 @@ struct TVEK4LabTools {
     QString SettingsFile;          // FerrantSettings.ini, or empty when no settings folder is in use
     std::function<qint64()> Clock; // ms, monotonic
     TGaugeHistory History;         // both gauges, mm, raw
+    long long SamplesTaken = 0;    // new-readings messages seen while the tools are on
     TZero Zero; // the zero in use (cleared by "C&lear zero", a disconnect, the window closing)
     TReadingsTable Table;
     TReadingsView* View = nullptr; // a child window of the experiment window, which deletes it

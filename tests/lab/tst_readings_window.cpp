@@ -1,0 +1,170 @@
+// The "Readings" window on real widgets: notes typed into the table, deleting and clearing (asked first),
+// the plot's points and axis titles, and the loadable module that the program opens it from.
+
+#include <QAbstractAxis>
+#include <QChart>
+#include <QLabel>
+#include <QLibrary>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QTableView>
+#include <QtTest>
+
+#include "lab/ReadingsModel.h"
+#include "lab/ReadingsWindow.h"
+#include "platform/MessageLayer.h"
+#include "record/Readings.h"
+
+namespace {
+
+TReading Row(double theory, std::optional<double> measured, double x,
+             TVariedProperty p = TVariedProperty::HangerLoad) {
+    TReading r;
+    r.Property = p;
+    r.Varied.Numeric = true;
+    r.Varied.Value = x;
+    r.Varied.Quantity = QStringLiteral("Hanger load");
+    r.Varied.Unit = QStringLiteral("N");
+    r.TheoryMm = theory;
+    r.Stiffness = {QStringLiteral("Flat section"), QStringLiteral("Aluminium"), 69.0, 5.1e-11};
+    if (measured) {
+        r.Gauges[0].Valid = true;
+        r.Gauges[0].Mean = *measured;
+        r.Gauges[0].Count = 4;
+    }
+    return r;
+}
+
+} // namespace
+
+class TReadingsWindowTest : public QObject {
+    Q_OBJECT
+
+    TReadingsTable Table;
+    std::unique_ptr<TRecordingMessages> Messages;
+    std::unique_ptr<TReadingsWindow> Window;
+    int Changes = 0;
+
+    void Open() {
+        TReadingsViewContext c;
+        c.Table = &Table;
+        c.Messages = Messages.get();
+        c.Changed = [this] { ++Changes; };
+        Window = std::make_unique<TReadingsWindow>(c);
+        Window->ShowBeside();
+        QVERIFY(QTest::qWaitForWindowExposed(Window.get()));
+    }
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void init() {
+        Table.Clear();
+        Messages = std::make_unique<TRecordingMessages>();
+        Changes = 0;
+        // 0.98, 1.96, 2.94 N; the middle one without a measured value (a gauge in error).
+        Table.Add(Row(-1.25, -1.10, 0.98), 0);
+        Table.Add(Row(-2.50, std::nullopt, 1.96), 1000);
+        Table.Add(Row(-3.75, -3.30, 2.94), 2000);
+        Open();
+    }
+    void cleanup() {
+        Window.reset();
+        Messages.reset();
+    }
+
+    void HeadersCarryUnitsAndBlankCellsStayBlank() {
+        auto header = [&](int c) {
+            return Window->Model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        };
+        QCOMPARE(header(TReadingsModel::Time), QString("Time (s)"));
+        QCOMPARE(header(TReadingsModel::Theory), QString("Theory (mm)"));
+        QCOMPARE(header(TReadingsModel::Gauge1), QString("Gauge 1 (mm)"));
+        QCOMPARE(header(TReadingsModel::DifferencePercent), QString("Difference (%)"));
+        auto cell = [&](int r, int c) { return Window->Model->index(r, c).data().toString(); };
+        QCOMPARE(cell(0, TReadingsModel::Gauge1), QString("-1.100"));
+        QCOMPARE(cell(0, TReadingsModel::Difference), QString("0.150"));
+        QCOMPARE(cell(0, TReadingsModel::DifferencePercent), QString("-12.0"));
+        QCOMPARE(cell(1, TReadingsModel::Gauge1), QString());
+        QCOMPARE(cell(1, TReadingsModel::Difference), QString());
+        QCOMPARE(cell(2, TReadingsModel::Time), QString("2.0"));
+    }
+
+    // The measured points skip the blank row; theory has all three; titles carry the unit; the fit uses two.
+    void PlotAndFit() {
+        auto axisTitle = [&](Qt::Orientation o) { return Window->Plot->axes(o).first()->titleText(); };
+        QCOMPARE(axisTitle(Qt::Horizontal), QString("Hanger load (N)"));
+        QCOMPARE(axisTitle(Qt::Vertical), QString("Deflection at the gauge (mm)"));
+        QCOMPARE(Window->TheorySeries->count(), 3);
+        QCOMPARE(Window->MeasuredSeries->count(), 2);
+        QCOMPARE(Window->MeasuredSeries->at(1), QPointF(2.94, -3.30));
+        // k = (1.1 x 1.25 + 3.3 x 3.75) / (1.25^2 + 3.75^2) = 13.75 / 15.625 = 0.88; E_exp = 69 / 0.88 = 78.4
+        QVERIFY2(Window->FitLabel->text().contains("k = 0.880 (n = 2 points)"),
+                 qPrintable(Window->FitLabel->text()));
+        QVERIFY(Window->FitLabel->text().contains("<b>78.4 GPa</b>"));
+        QVERIFY(Window->FitLabel->text().contains("+13.6 %"));
+        QVERIFY(Window->FitLabel->text().contains("Flexural stiffness"));
+    }
+
+    void NoteTypedIntoTheTable() {
+        QTableView* grid = Window->Grid;
+        const QModelIndex note = Window->Model->index(0, TReadingsModel::Note);
+        grid->scrollTo(note); // the last column, off to the right
+        grid->setFocus();
+        grid->setCurrentIndex(note);
+        QTest::keyClick(grid, Qt::Key_F2);
+        auto* editor = grid->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        QTest::keyClicks(editor, "hanger swinging");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(Table.Row(0).Note, QString("hanger swinging")); // the delegate commits queued
+        QCOMPARE(Changes, 1);
+    }
+
+    void DeleteAndClearAskFirst() {
+        QVERIFY(!Window->DeleteButton->isEnabled());
+        QTest::mouseClick(Window->Grid->viewport(), Qt::LeftButton, {},
+                          Window->Grid->visualRect(Window->Model->index(1, 0)).center());
+        QVERIFY(Window->DeleteButton->isEnabled());
+        Messages->Answers = {TMsgResult::Cancel};
+        QTest::mouseClick(Window->DeleteButton, Qt::LeftButton);
+        QCOMPARE(Messages->Texts(), QStringList{"Delete the selected reading from the table?"});
+        QCOMPARE(Table.Count(), 3);
+        QTest::mouseClick(Window->DeleteButton, Qt::LeftButton); // answered OK
+        QCOMPARE(Table.Count(), 2);
+        QCOMPARE(Table.Row(1).Number, 3);
+        QCOMPARE(Window->Model->rowCount(), 2);
+        QCOMPARE(Window->TheorySeries->count(), 2);
+
+        Messages->Clear();
+        Messages->Answers = {TMsgResult::Cancel};
+        QTest::mouseClick(Window->ClearButton, Qt::LeftButton);
+        QCOMPARE(Messages->Texts(), QStringList{"Clear all 2 readings from the table?"});
+        QCOMPARE(Table.Count(), 2);
+        QTest::mouseClick(Window->ClearButton, Qt::LeftButton);
+        QVERIFY(Table.Empty());
+        QCOMPARE(Window->Model->rowCount(), 0);
+        QVERIFY(!Window->ClearButton->isEnabled());
+        QCOMPARE(Window->FitLabel->text().contains("No readings yet"), true);
+        QCOMPARE(Changes, 2);
+    }
+
+    // The program's way in: the module beside the executable, found by its exported factory.
+    void TheModuleMakesTheWindow() {
+        QLibrary module(QStringLiteral(FERRANT_LAB_MODULE));
+        auto factory = reinterpret_cast<TReadingsViewFactory>(module.resolve(ReadingsViewFactoryName));
+        QVERIFY2(factory, qPrintable(module.errorString()));
+        QWidget owner;
+        TReadingsViewContext c;
+        c.Table = &Table;
+        c.Messages = Messages.get();
+        c.Owner = &owner;
+        TReadingsView* view = factory(c);
+        QVERIFY(view && view->Widget()->parent() == &owner);
+        QCOMPARE(view->Widget()->findChild<QTableView*>()->model()->rowCount(), 3);
+    }
+};
+
+QTEST_MAIN(TReadingsWindowTest)
+#include "tst_readings_window.moc"
