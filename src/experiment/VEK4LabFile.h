@@ -35,8 +35,16 @@ struct TLabFileDialogs {
 // The Qt dialogs: QFileDialog, a small name dialog, QPrintDialog.
 [[nodiscard]] TLabFileDialogs QtLabFileDialogs();
 
-// The window's file state.
+// The window's file state. Destroying it is an ordinary end of the window (a crash destroys nothing), so
+// it removes the journal it kept.
 struct TVEK4LabFile {
+    TVEK4LabFile() = default;
+    TVEK4LabFile(const TVEK4LabFile&) = delete;
+    TVEK4LabFile& operator=(const TVEK4LabFile&) = delete;
+    ~TVEK4LabFile() {
+        if (Journal && JournalReady) Journal->Remove();
+    }
+
     QString Path;              // the experiment's file; empty while never saved or opened
     QJsonObject SavedSetup;    // the set-up as last saved, opened or started anew
     int TableVersion = 0;      // changes to the table of readings
