@@ -6,6 +6,10 @@
 #include "link/CommsModuleDM.h"
 
 void RunExperimentWindow() {
+    RunExperimentWindowOn(QString());
+}
+
+void RunExperimentWindowOn(const QString& experimentFile) {
     TVEK4Environment environment;
     environment.Comms = CommsModule();
     environment.ShowAbout = [](QWidget* owner) { ShowAboutBox(owner); };
@@ -13,5 +17,6 @@ void RunExperimentWindow() {
         if (ImageViewer) ImageViewer->ShowModulePicture(module);
     };
     environment.LabFiles = QtLabFileDialogs();
+    environment.LabFiles.OpenAtStart = experimentFile;
     RunVEK4Form(std::move(environment));
 }

@@ -13,7 +13,9 @@
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTimer>
 #include <QToolButton>
+#include <utility>
 
 #include "experiment/PictureControl.h"
 #include "experiment/VEK4LabTools.h"
@@ -159,7 +161,15 @@ void TVEK4Form::ApplyLabFileMenu() {
 }
 
 void TVEK4Form::LabFileShown() {
-    if (LabFile && LabToolsOn() && !LabFile->JournalReady) OfferRestore();
+    // After the show has finished: the questions are modal boxes.
+    QTimer::singleShot(0, this, [this] {
+        if (!LabFile) return;
+        if (LabToolsOn() && !LabFile->JournalReady) OfferRestore();
+        const QString path = std::exchange(Environment.LabFiles.OpenAtStart, QString());
+        if (path.isEmpty()) return;
+        if (!LabToolsOn()) LabToolsActionClick(true);
+        if (!LabFileModified() || AskToSaveChanges()) (void)OpenExperimentFile(path);
+    });
 }
 
 TExperimentSetup TVEK4Form::CurrentSetup() const {

@@ -30,6 +30,9 @@ struct TLabFileDialogs {
     std::function<bool(QWidget* owner, QPrinter& printer)> SetUpPrinter;
     // Where the crash journal lives; empty: the link manager's settings folder (no journal without one).
     QString JournalFolder;
+    // An experiment to open once the window is shown (the program was started on it, e.g. by a double
+    // click on the file): the laboratory tools are switched on and the file opened.
+    QString OpenAtStart;
 };
 
 // The Qt dialogs: QFileDialog, a small name dialog, QPrintDialog.

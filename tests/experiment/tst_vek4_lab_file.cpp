@@ -16,6 +16,7 @@
 #include "model/PlacementRules.h"
 #include "platform/DesignFonts.h"
 #include "platform/MessageLayer.h"
+#include "record/ReadingsFit.h"
 #include "record/io/ExperimentFile.h"
 #include "record/io/LayoutReplay.h"
 #include "record/io/ReadingJson.h"
@@ -234,6 +235,51 @@ private slots:
         w.close();
         QVERIFY(!w.isVisible());
         QVERIFY(!QFileInfo::exists(journal));
+    }
+
+    // The report and the table as the window exports them: the report carries the window's own pictures and
+    // the fit, the CSV the rows.
+    void reportAndTableFromTheWindow() {
+        TRecordingMessages messages;
+        TRig rig;
+        TVEK4Form& w = rig.Open();
+        BuildExperiment(rig);
+        rig.Now += 2000;
+        Drop(w, TDragSource::FixedWeight(500), TDropTarget::Screen(StationX[20], 190)); // 300 g -> 500 g
+        QVERIFY(w.RecordReading());
+        w.LabTools().Table.SetNote(2, QStringLiteral("heavier hanger"));
+
+        const QString pdf = rig.Path("report.pdf");
+        QVERIFY(w.ExportReportPdf(pdf, QStringLiteral("Grace Hopper")));
+        if (qEnvironmentVariableIsSet("FERRANT_KEEP_REPORT"))
+            QFile::copy(pdf, qEnvironmentVariable("FERRANT_KEEP_REPORT"));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(60000));
+        const QString all = QString::fromUtf8(text.readAllStandardOutput());
+        for (const char* part : {"Grace Hopper", "Steel", "207 GPa", "Variable hanger load", "heavier hanger",
+                                 "Hanger load (N)", "Page 1 of", "Experimental modulus"})
+            QVERIFY2(all.contains(QString::fromLatin1(part)), part);
+        // Virtual readings have no measured values: the fit says why instead of giving a number.
+        QVERIFY(all.contains(FitResultText(FitMeasuredToTheory(w.LabTools().Table))));
+
+        rig.SaveNames = {rig.Path("table")};
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        w.FileExportTable->trigger();
+        QLocale::setDefault(QLocale::c());
+        QFile csv(rig.Path("table.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QByteArray bytes = csv.readAll();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        const QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"));
+        QVERIFY2(lines[0].startsWith(QStringLiteral("Elapsed time (s);No.;")), qPrintable(lines[0].left(40)));
+        QCOMPARE(lines.size(), 5); // header, three rows, and the end of the last line
+        QVERIFY(lines[3].startsWith(QStringLiteral("3,5;3;Variable hanger load;")));
+        QVERIFY(lines[3].endsWith(QStringLiteral(";heavier hanger")));
+        QVERIFY(messages.Shown.empty());
+        w.LabFileState().SavedTableVersion = w.LabFileState().TableVersion;
+        w.LabFileState().SavedSetup = QJsonObject(); // closing would ask; the test ends here
+        messages.Answers = {TMsgResult::Discard};
     }
 
     void killedWindowIsRestored_data() {

@@ -84,8 +84,14 @@ void TestExperimentJournal::editsReplayInOrder() {
     QCOMPARE(state.Setup.value(QLatin1String("a")).toInt(), 2);
     QCOMPARE(state.FilePath, QStringLiteral("/x/y.ferx"));
 
-    // After a clear, nothing of the table is left.
+    // A deletion in the readings window journals the rows as they now stand.
     TExperimentJournal again(path);
+    QCOMPARE(again.Append(TExperimentJournal::RowsRecord({row("a"), row("b")})), QString());
+    const TJournalState after = TExperimentJournal::ReadBack(path);
+    QCOMPARE(int(after.Rows.size()), 2);
+    QCOMPARE(after.Rows[1].value(QLatin1String("note")).toString(), QStringLiteral("b"));
+
+    // After a clear, nothing of the table is left.
     QCOMPARE(again.Append(TExperimentJournal::ClearRecord()), QString());
     QVERIFY(TExperimentJournal::ReadBack(path).Rows.empty());
 }
