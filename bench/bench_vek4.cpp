@@ -9,6 +9,7 @@
 #include "theory/DeflectionView.h"
 
 #include "experiment/VEK4.h"
+#include "lab/ReadingsWindow.h"
 #include "platform/Cursors.h"
 #include "platform/DesignFonts.h"
 
@@ -43,9 +44,23 @@ BENCHMARK(BM_RecalculateFullLayout)->Unit(benchmark::kMicrosecond);
 // One drop on a cantilever already holding 20 weights and the UDL, timed from the release event to the
 // deflection view repainted (rules, model, DrawHanger, Recalculate, the view), alternating 200 g and 300 g
 // on station 31 so every drop changes the curve.
-void BM_DropOnLoadedBeam(benchmark::State& state) {
-    TVEK4Form window;
+void DropOnLoadedBeam(benchmark::State& state, bool labTools) {
+    TVEK4Environment environment;
+    environment.CreateReadingsView = [](const TReadingsViewContext& c) -> TReadingsView* {
+        return new TReadingsWindow(c);
+    };
+    TVEK4Form window(std::move(environment));
     window.show();
+    // The laboratory tools on, with the readings window open and holding rows: the drop must not pay for
+    // them.
+    if (labTools) {
+        window.LabToolsActionClick(true);
+        for (int r = 0; r < 20; ++r)
+            window.RecordReading();
+        window.ShowTableClick();
+        // Beside the window, never over it (the small offscreen screen would put it on top).
+        window.ReadingsView()->Widget()->move(window.frameGeometry().right() + 10, 0);
+    }
     TBeamLayout& l = window.Layout;
     l.LeftClamp = true;
     for (int s = 3; s <= 60; s += 3)
@@ -71,7 +86,15 @@ void BM_DropOnLoadedBeam(benchmark::State& state) {
         QTest::mouseMove(window.ScreenImage, {300 + i % 5, 40});
     }
 }
+void BM_DropOnLoadedBeam(benchmark::State& state) {
+    DropOnLoadedBeam(state, false);
+}
 BENCHMARK(BM_DropOnLoadedBeam)->UseManualTime()->Iterations(300)->Unit(benchmark::kMicrosecond);
+
+void BM_DropOnLoadedBeamLabToolsOn(benchmark::State& state) {
+    DropOnLoadedBeam(state, true);
+}
+BENCHMARK(BM_DropOnLoadedBeamLabToolsOn)->UseManualTime()->Iterations(300)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -334,6 +334,7 @@ private:
     void LabToolsNewReadings(const TProcessBlock& processor);
     [[nodiscard]] double LabToolsZeroed(int gauge, double mm) const;
     void ShowZeroedMark();
+    void RedrawReadouts();
     void LabToolsLinkEnded();
     void CloseLabTools();
     std::unique_ptr<TVEK4LabTools> Lab;

@@ -157,7 +157,7 @@ void TVEK4Form::UpdateLabToolsCommands() {
 }
 
 void TVEK4Form::LabToolsNewReadings(const TProcessBlock& processor) {
-    if (!LabToolsOn()) return;
+    if (!LabToolsOn() || Lab->Redrawing) return;
     TGaugeValues values;
     for (int g = 0; g < GaugeCount; ++g) {
         const bool mm = g == 0 ? processor.Gauge1InMillimetres : processor.Gauge2InMillimetres;
@@ -197,14 +197,21 @@ void TVEK4Form::ZeroGaugesClick() {
                             .arg(g + 1),
                         TMsgIcon::Warning);
     // The readouts show the zeroed value at once, not only with the next frame.
-    if (Environment.Comms && DisconnectBtn->isEnabled()) UpdateFormOutputs(true, false);
+    RedrawReadouts();
     UpdateLabToolsCommands();
     ShowZeroedMark();
 }
 
+void TVEK4Form::RedrawReadouts() {
+    if (!Environment.Comms || !DisconnectBtn->isEnabled()) return;
+    Lab->Redrawing = true;
+    UpdateFormOutputs(true, false);
+    Lab->Redrawing = false;
+}
+
 void TVEK4Form::ClearZeroClick() {
     Lab->Zero = {};
-    if (Environment.Comms && DisconnectBtn->isEnabled()) UpdateFormOutputs(true, false);
+    RedrawReadouts();
     UpdateLabToolsCommands();
     ShowZeroedMark();
 }

@@ -17,6 +17,7 @@ struct TVEK4LabTools {
     std::function<qint64()> Clock; // ms, monotonic
     TGaugeHistory History;         // both gauges, mm, raw
     long long SamplesTaken = 0;    // new-readings messages seen while the tools are on
+    bool Redrawing = false;        // the readouts redrawn after a zero change: no new sample
     TZero Zero; // the zero in use (cleared by "C&lear zero", a disconnect, the window closing)
     TReadingsTable Table;
     TReadingsView* View = nullptr; // a child window of the experiment window, which deletes it

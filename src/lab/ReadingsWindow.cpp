@@ -52,7 +52,7 @@ TReadingsWindow::TReadingsWindow(const TReadingsViewContext& context)
     : QWidget(context.Owner, Qt::Window), Context(context) {
     setObjectName(QStringLiteral("ReadingsWindow"));
     setWindowTitle(Caption);
-    resize(780, 560);
+    resize(900, 600);
 
     Model = new TReadingsModel(*Context.Table, this);
     Model->NoteEdited = [this] {
@@ -69,14 +69,14 @@ TReadingsWindow::TReadingsWindow(const TReadingsViewContext& context)
     Grid->horizontalHeader()->setStretchLastSection(true);
     Grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     Grid->setWordWrap(false);
-    for (int c = 0; c < TReadingsModel::ColumnCount; ++c)
-        Grid->setColumnWidth(c, 66);
-    Grid->setColumnWidth(TReadingsModel::Number, 36);
+    // Each column as wide as its header (units included), the texts wider; set once, never measured per row.
+    const QFontMetrics header(Grid->horizontalHeader()->font());
+    for (int c = 0; c < TReadingsModel::ColumnCount; ++c) {
+        const QString title = Model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        Grid->setColumnWidth(c, std::max(52, header.horizontalAdvance(title) + 18));
+    }
     Grid->setColumnWidth(TReadingsModel::Property, 150);
-    Grid->setColumnWidth(TReadingsModel::Value, 120);
-    Grid->setColumnWidth(TReadingsModel::Count1, 36);
-    Grid->setColumnWidth(TReadingsModel::Count2, 36);
-    Grid->setColumnWidth(TReadingsModel::Difference, 140);
+    Grid->setColumnWidth(TReadingsModel::Value, 130);
 
     DeleteButton = new QPushButton(QStringLiteral("&Delete selected rows"), this);
     DeleteButton->setObjectName(QStringLiteral("DeleteButton"));
@@ -138,18 +138,24 @@ TReadingsWindow::TReadingsWindow(const TReadingsViewContext& context)
 
 void TReadingsWindow::ShowBeside() {
     if (!Placed && Context.Owner) {
-        // To the right of the experiment window when the screen has room there, else to its left, else over
-        // its lower right corner.
         Placed = true;
         const QRect owner = Context.Owner->frameGeometry();
         QScreen* screen =
             Context.Owner->screen() ? Context.Owner->screen() : QGuiApplication::primaryScreen();
         const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
-        QPoint at(owner.right() + 8, owner.top());
-        if (at.x() + width() > avail.right()) at.setX(owner.left() - width() - 8);
-        if (at.x() < avail.left())
-            at = QPoint(std::max(avail.left(), avail.right() - width()),
-                        std::max(avail.top(), owner.bottom() - height()));
+        // The wider side, the window narrowed to fit it (down to a usable 560 pixels); on a screen too small
+        // for that it goes to the screen's right edge, over the experiment window.
+        const int right = avail.right() - owner.right() - 8, left = owner.left() - avail.left() - 8;
+        const int room = std::max(right, left);
+        QPoint at;
+        if (room >= 560) {
+            resize(std::min(width(), room), height());
+            at = right >= left ? QPoint(owner.right() + 8, owner.top())
+                               : QPoint(owner.left() - 8 - width(), owner.top());
+        } else {
+            at = QPoint(std::max(avail.left(), avail.right() - width()), owner.top());
+        }
+        at.setY(std::clamp(at.y(), avail.top(), std::max(avail.top(), avail.bottom() - height())));
         move(at);
     }
     show();

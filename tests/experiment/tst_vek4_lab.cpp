@@ -57,6 +57,10 @@ class TVEK4LabTest : public QObject {
             Window = std::make_unique<TVEK4Form>(std::move(environment));
             Window->show();
             if (!QTest::qWaitForWindowExposed(Window.get())) qFatal("window not exposed");
+            // The shortcuts (F10, Ctrl+0, Ctrl+T) need the active window; without a window manager nobody
+            // else activates it.
+            Window->activateWindow();
+            if (!QTest::qWaitForWindowActive(Window.get())) qFatal("window not active");
             return *Window;
         }
         TLinkRig Link;

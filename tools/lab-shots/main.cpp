@@ -1,0 +1,61 @@
+// lab-shots DIR: pictures of the laboratory tools for the documentation (run with QT_QPA_PLATFORM=offscreen):
+// the experiment window with the tools on and a series of hanger loads recorded in virtual mode, and the
+// readings window with the series. The measured values of the readings picture are made up for the picture
+// (theory x 1.06 with a little scatter, as a real bar might give); the theory is the window's own.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "experiment/VEK4.h"
+#include "experiment/VEK4LabTools.h"
+#include "lab/ReadingsWindow.h"
+#include "platform/Cursors.h"
+#include "platform/DesignFonts.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    InstallDesignFontSubstitutes();
+    RegisterProgramCursors();
+    const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+
+    qint64 now = 0;
+    TVEK4Environment environment;
+    environment.Clock = [&] { return now; };
+    environment.CreateReadingsView = [](const TReadingsViewContext& c) -> TReadingsView* {
+        return new TReadingsWindow(c);
+    };
+    TVEK4Form window(std::move(environment));
+    window.show();
+    window.LabToolsActionClick(true);
+    window.CaptureCombo->setCurrentIndex(1); // "Variable hanger load"
+
+    TBeamLayout& l = window.Layout;
+    l.KnifeEdge1 = l.KnifeEdge2 = true;
+    l.KnifeEdge1Station = 5;
+    l.KnifeEdge2Station = 55;
+    l.UpdateKnifeEdgeOrder();
+    const double scatter[] = {0.012, -0.018, 0.006, 0.015, -0.009};
+    for (int step = 0; step < 5; ++step) {
+        l.HangerSlots[30].Mass = 100 * (step + 1);
+        window.DrawHanger(30);
+        now += 20000 + 1300 * step;
+        window.RecordReading();
+        TReading& r = const_cast<TReading&>(window.LabTools().Table.Row(step));
+        r.Gauges[0] = {true, r.TheoryMm * 1.06 + scatter[step], 5, 0.004 + 0.001 * step, {true, 0.37}};
+        r.Gauges[1] = {true, 0.01 * step, 5, 0.003, {true, 1.12}};
+    }
+    const_cast<TReading&>(window.LabTools().Table.Row(2)).Note = QStringLiteral("hanger touched the frame");
+    QApplication::processEvents();
+    window.grab().save(dir.filePath(QStringLiteral("lab-experiment-window.png")));
+
+    window.ShowTableClick();
+    auto* readings = window.ReadingsView()->Widget();
+    readings->resize(900, 620);
+    window.ReadingsView()->RowsChanged();
+    QApplication::processEvents();
+    readings->grab().save(dir.filePath(QStringLiteral("lab-readings-window.png")));
+    return 0;
+}
