@@ -12,6 +12,9 @@ PACKAGES=(
     fonts-liberation fonts-dejavu-core
     # the install test: a headless X server and the desktop's validators; packaging: dpkg-shlibdeps
     xvfb xdotool desktop-file-utils appstream dpkg-dev
+    # the lab record: XLSX export; the tests read exports and reports back with openpyxl and poppler, and
+    # check the experiment file's MIME type
+    libxlsxwriter-dev python3-openpyxl poppler-utils shared-mime-info
 )
 
 missing=()

@@ -1,9 +1,11 @@
 #include "StartUp.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <memory>
 
 #include "app/EquipmentSelection.h"
+#include "app/ExperimentWindow.h"
 #include "app/ImageForm.h"
 #include "link/ComSelect.h"
 #include "link/CommsModuleDM.h"
@@ -72,5 +74,13 @@ int RunFerrantDemo(const TStartupOptions& options) {
     if (launcher.TerminationRequested)
         return 0; // the browser prerequisite failed: the loop would end as soon as it started
     if (options.Started) options.Started(launcher);
+    // "ferrant-demo --open FILE" (the desktop's double click on an experiment): the experiment window opens
+    // on it, over the launcher, as if module 4 had been chosen.
+    const QStringList arguments = QCoreApplication::arguments();
+    const qsizetype open = arguments.indexOf(QStringLiteral("--open"));
+    if (open > 0 && open + 1 < arguments.size()) {
+        const QString file = arguments[open + 1];
+        QTimer::singleShot(0, &launcher, [file] { RunExperimentWindowOn(file); });
+    }
     return QApplication::exec();
 }

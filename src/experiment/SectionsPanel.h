@@ -100,6 +100,9 @@ public:
     // for the flat bar from the last accepted dimensions (the moment its labels show).
     void ApplySelectedSectionMoment();
     [[nodiscard]] bool ShowingSectionProperties() const { return RadioGroup->ItemIndex() == 1; }
+    // The flat bar's last accepted dimensions, mm (what its labels and the theory use).
+    [[nodiscard]] double AcceptedFlatWidth() const { return AcceptedWidth; }
+    [[nodiscard]] double AcceptedFlatThickness() const { return AcceptedThickness; }
 
     bool MetreUnits = true;
     std::array<float, MaterialCount> MaterialModuli = DefaultMaterialModuli;

@@ -165,6 +165,7 @@ void TVEK4Form::BuildMenu() {
     VersionInformation1 =
         Named(help->addAction(QStringLiteral("&Version Information")), "VersionInformation1");
     BuildLabToolsMenu(options);
+    BuildLabFileMenu(file);
 
     connect(FileNew, &QAction::triggered, this, &TVEK4Form::NewButtonClick);
     connect(FileExit, &QAction::triggered, this, &TVEK4Form::FileExitClick);
@@ -530,6 +531,7 @@ bool TVEK4Form::event(QEvent* event) {
 void TVEK4Form::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) FormShow();
+    LabFileShown();
 }
 
 void TVEK4Form::FormShow() {
@@ -552,6 +554,7 @@ void TVEK4Form::keyPressEvent(QKeyEvent* event) {
 }
 
 void TVEK4Form::done(int result) {
+    if (!LabFileMayClose()) return; // unsaved readings: the student chose to stay
     FormClose();
     QDialog::done(result);
 }
@@ -769,6 +772,7 @@ void TVEK4Form::Recalculate() {
     ShowLayout();
     BeamTheory.Recalculate(Layout, *View);
     UpdateDiagrams();
+    LabFileLayoutChanged();
 }
 
 void TVEK4Form::InvertBeamToolsVisibility() {

@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "experiment/SectionsPanel.h"
+#include "experiment/VEK4LabFile.h"
 #include "model/BeamLayout.h"
 #include "model/PlacementRules.h"
 #include "theory/BeamTheory.h"
@@ -37,6 +38,9 @@ class TDragController;
 class TIntegerSpinEdit;
 class TPictureControl;
 class TProcessBlock;
+struct TExperimentSetup;
+struct TReading;
+struct TReportContent;
 class TReadingsTable;
 class TReadingsView;
 struct TReadingsViewContext;
@@ -54,6 +58,8 @@ struct TVEK4Environment {
     // clock. The readings window's maker; empty: the loadable library beside the executable.
     std::function<qint64()> Clock;
     std::function<TReadingsView*(const TReadingsViewContext&)> CreateReadingsView;
+    // The file dialogs of the laboratory tools' "&File" commands; empty: the window cannot save or open.
+    TLabFileDialogs LabFiles;
 };
 
 // The four controls of a hanger slot; the weight itself is in the layout's HangerSlots.
@@ -267,6 +273,32 @@ public:
     [[nodiscard]] TVEK4LabTools& LabTools() const { return *Lab; }
     [[nodiscard]] TReadingsView* ReadingsView() const;
 
+    // The laboratory tools' files (VEK4LabFile.cpp): "&Open..." is the design's `FileOpen`, shown while the
+    // tools are on; the other commands exist only then. Each command asks for what it needs through the
+    // dialogs of Environment.LabFiles and reports a failure through the message layer.
+    QAction* FileSave = nullptr;        // "&Save" (Ctrl+S)
+    QAction* FileSaveAs = nullptr;      // "Save &As..."
+    QAction* FileExportTable = nullptr; // "&Export table..." (Ctrl+E)
+    QAction* FilePrintReport = nullptr; // "&Print report..." (Ctrl+P)
+    QAction* FileExportPdf = nullptr;   // "Export report as &PDF..."
+    void LabNewClick();
+    void FileOpenClick();
+    bool FileSaveClick();
+    bool FileSaveAsClick();
+    void FileExportTableClick();
+    void FilePrintReportClick();
+    void FileExportPdfClick();
+    // The work behind the commands, once the file name is known. False: refused, with a message.
+    bool OpenExperimentFile(const QString& path);
+    bool SaveExperimentFile(const QString& path);
+    bool ExportTable(const QString& path);
+    bool ExportReportPdf(const QString& path, const QString& studentName);
+    // The set-up as the window has it now: layout, section and material, property varied, zeros.
+    [[nodiscard]] TExperimentSetup CurrentSetup() const;
+    // Readings or layout changed since the last save, open or new.
+    [[nodiscard]] bool LabFileModified() const;
+    [[nodiscard]] TVEK4LabFile& LabFileState() const { return *LabFile; }
+
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -315,6 +347,23 @@ private:
     void LabToolsLinkEnded();
     void CloseLabTools();
     std::unique_ptr<TVEK4LabTools> Lab;
+
+    // The laboratory tools' files (VEK4LabFile.cpp).
+    void BuildLabFileMenu(QMenu* file);
+    void ApplyLabFileMenu();
+    void LabFileShown();
+    void LabFileLayoutChanged();
+    void LabFileRowAdded(int index);
+    void LabFileTableChanged();
+    [[nodiscard]] bool LabFileMayClose();
+    void LabFileClosed();
+    [[nodiscard]] bool AskToSaveChanges();
+    void ApplyExperiment(const TExperimentSetup& setup, const std::vector<TReading>& rows);
+    void StartJournal();
+    void Journal(const QJsonObject& record);
+    void OfferRestore();
+    [[nodiscard]] TReportContent ReportContent(const QString& studentName) const;
+    std::unique_ptr<TVEK4LabFile> LabFile;
 
     TVEK4Environment Environment;
     bool Panel1Hints = true;

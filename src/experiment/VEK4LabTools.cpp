@@ -140,6 +140,7 @@ void TVEK4Form::ApplyLabTools() {
     }
     UpdateLabToolsCommands();
     ShowZeroedMark();
+    ApplyLabFileMenu();
 }
 
 void TVEK4Form::UpdateLabToolsCommands() {
@@ -243,7 +244,7 @@ void TVEK4Form::ShowTableClick() {
         context.Table = &Lab->Table;
         context.Messages = &Messages();
         context.Owner = this;
-        context.Changed = [] {};
+        context.Changed = [this] { LabFileTableChanged(); };
         TReadingsView* view = nullptr;
         if (Environment.CreateReadingsView) {
             view = Environment.CreateReadingsView(context);
@@ -293,7 +294,8 @@ bool TVEK4Form::RecordReading() {
     r.TheoryMm = BeamTheory.DisplayedDeflectionMm(Layout.GaugeStation);
     r.SelectedGauge = std::clamp(MeterComboBox->currentIndex(), 0, 1);
     r.Gauges = GaugeReadings(Lab->History, now, Lab->Zero, connected);
-    Lab->Table.Add(std::move(r), now);
+    // The journal has the row on the disk before any window shows it.
+    LabFileRowAdded(Lab->Table.Add(std::move(r), now));
     if (ReadingsView()) Lab->View->RowsChanged();
     return true;
 }

@@ -11,8 +11,9 @@
 inline const QString ApplicationTitle = QStringLiteral("Ferrant Demo");
 
 enum class TMsgIcon { None, Information, Warning, Error, Question };
-enum class TMsgButtons { Ok, OkHelp, OkCancelHelp, OkCancel };
-enum class TMsgResult { Ok, Cancel };
+// SaveDiscardCancel answers Ok for Save; YesNo answers Ok for Yes and Cancel for No.
+enum class TMsgButtons { Ok, OkHelp, OkCancelHelp, OkCancel, SaveDiscardCancel, YesNo };
+enum class TMsgResult { Ok, Cancel, Discard };
 
 struct TMessageRequest {
     QString Caption;

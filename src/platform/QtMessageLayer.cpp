@@ -25,6 +25,17 @@ TMsgResult TQtMessageLayer::Show(const TMessageRequest& request) {
         box.setIcon(QMessageBox::Question);
         break;
     }
+    if (request.Buttons == TMsgButtons::SaveDiscardCancel || request.Buttons == TMsgButtons::YesNo) {
+        const bool save = request.Buttons == TMsgButtons::SaveDiscardCancel;
+        QPushButton* yes = box.addButton(save ? QMessageBox::Save : QMessageBox::Yes);
+        QPushButton* discard = save ? box.addButton(QMessageBox::Discard) : nullptr;
+        QPushButton* no = box.addButton(save ? QMessageBox::Cancel : QMessageBox::No);
+        box.setDefaultButton(yes);
+        box.setEscapeButton(no);
+        box.exec();
+        if (box.clickedButton() == yes) return TMsgResult::Ok;
+        return discard && box.clickedButton() == discard ? TMsgResult::Discard : TMsgResult::Cancel;
+    }
     QPushButton* ok = box.addButton(QMessageBox::Ok);
     QPushButton* cancel = nullptr;
     if (request.Buttons == TMsgButtons::OkCancelHelp || request.Buttons == TMsgButtons::OkCancel)

@@ -1,0 +1,86 @@
+#pragma once
+// The experiment window's files while the laboratory tools are on: the "&File" commands (open and save the
+// experiment, export the table, print or write the report), the question before unsaved work is lost, and
+// the crash journal with the offer to restore what a killed program left.
+//
+// The dialogs that ask for a file name, the student's name and the printer are given by the program
+// (TLabFileDialogs); tests give their own. A window without them cannot save, so it never asks to.
+
+#include <QJsonObject>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "record/io/ExperimentJournal.h"
+
+class QPrinter;
+class QWidget;
+
+struct TLabFileDialogs {
+    // A file name to save to (filter like "CSV (*.csv)"), or empty when cancelled.
+    std::function<QString(QWidget* owner, const QString& caption, const QString& filter,
+                          const QString& suggested)>
+        SaveFileName;
+    std::function<QString(QWidget* owner, const QString& caption, const QString& filter)> OpenFileName;
+    // The report dialog: the student's name (the last one offered), or none when cancelled.
+    std::function<std::optional<QString>(QWidget* owner, const QString& name)> StudentName;
+    // The print dialog: true to print with the printer as set up.
+    std::function<bool(QWidget* owner, QPrinter& printer)> SetUpPrinter;
+    // Where the crash journal lives; empty: the link manager's settings folder (no journal without one).
+    QString JournalFolder;
+    // An experiment to open once the window is shown (the program was started on it, e.g. by a double
+    // click on the file): the laboratory tools are switched on and the file opened.
+    QString OpenAtStart;
+};
+
+// The Qt dialogs: QFileDialog, a small name dialog, QPrintDialog.
+[[nodiscard]] TLabFileDialogs QtLabFileDialogs();
+
+// The window's file state. Destroying it is an ordinary end of the window (a crash destroys nothing), so
+// it removes the journal it kept.
+struct TVEK4LabFile {
+    TVEK4LabFile() = default;
+    TVEK4LabFile(const TVEK4LabFile&) = delete;
+    TVEK4LabFile& operator=(const TVEK4LabFile&) = delete;
+    ~TVEK4LabFile() {
+        if (Journal && JournalReady) Journal->Remove();
+    }
+
+    QString Path;              // the experiment's file; empty while never saved or opened
+    QJsonObject SavedSetup;    // the set-up as last saved, opened or started anew
+    int TableVersion = 0;      // changes to the table of readings
+    int SavedTableVersion = 0; // ... at the last save, open or new
+    QString StudentName;       // offered again in the next report dialog
+
+    std::unique_ptr<TExperimentJournal> Journal; // none: no folder to keep it in
+    bool JournalReady = false;                   // after the restore offer (if any) was answered
+    std::optional<TJournalState> Left;           // a journal left by a session that did not end normally
+    QJsonObject JournalSetup;                    // the set-up last written to the journal
+    std::vector<QString> JournalNotes;           // the notes of the rows the journal holds
+    bool JournalWarned = false;                  // a failed journal write was reported once
+};
+
+namespace LabFileTexts {
+inline const QString Unsaved =
+    QStringLiteral("The experiment has changes that are not saved (readings or layout).\n\nSave them first?");
+inline const QString RestoreOffer = QStringLiteral(
+    "The experiment window was not closed normally last time. Restore its layout and its %1 recorded "
+    "reading(s)?\n\nNo discards them.");
+inline const QString DisconnectFirst = QStringLiteral(
+    "An experiment opens in virtual mode. Disconnect from the VEK2000 and open the experiment?");
+inline const QString OpenRefused =
+    QStringLiteral("The experiment \"%1\" could not be opened: %2.\n\nNothing in the window has changed.");
+inline const QString SaveFailed = QStringLiteral(
+    "The experiment could not be saved to \"%1\": %2.\n\nA file that was there before is unchanged.");
+inline const QString ExportFailed = QStringLiteral("The table could not be exported to \"%1\": %2.");
+inline const QString ReportFailed = QStringLiteral("The report could not be written to \"%1\": %2.");
+inline const QString JournalFailed = QStringLiteral(
+    "The crash journal could not be written (%1). Readings are still recorded, but save the experiment "
+    "often: a crash could lose them.");
+inline const QString ExperimentFilter = QStringLiteral("Beam experiments (*.ferx)");
+inline const QString TableFilter =
+    QStringLiteral("CSV, comma or semicolon separated (*.csv);;Excel workbook (*.xlsx)");
+inline const QString PdfFilter = QStringLiteral("PDF documents (*.pdf)");
+} // namespace LabFileTexts

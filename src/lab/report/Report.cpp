@@ -1,0 +1,435 @@
+#include "Report.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <algorithm>
+#include <cmath>
+
+#include "record/io/ExperimentFile.h"
+
+namespace {
+
+// A step of 1, 2 or 5 times a power of ten giving about `ticks` intervals over the range.
+double NiceStep(double range, int ticks) {
+    if (!(range > 0)) return 1.0;
+    const double raw = range / ticks;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (const double m : {1.0, 2.0, 5.0})
+        if (raw <= m * power) return m * power;
+    return 10.0 * power;
+}
+
+class TReportLayout {
+public:
+    TReportLayout(QPagedPaintDevice& device, const TReportContent& content, const QLocale& locale,
+                  QPainter* painter, int totalPages)
+        : Device(device), Content(content), Locale(locale), P(painter), TotalPages(totalPages) {
+        W = device.width();
+        H = device.height();
+        Bottom = H - Mm(9);
+    }
+
+    int Run() {
+        TitleBlock();
+        ApparatusBlock();
+        SetupBlock();
+        ReadingsBlock();
+        PlotBlock();
+        ModulusBlock();
+        Footer();
+        return Page;
+    }
+
+private:
+    QPagedPaintDevice& Device;
+    const TReportContent& Content;
+    const QLocale& Locale;
+    QPainter* P; // null while counting pages
+    int TotalPages;
+    double W = 0, H = 0, Bottom = 0, Y = 0;
+    int Page = 1;
+
+    [[nodiscard]] double Mm(double mm) const { return mm * Device.logicalDpiY() / 25.4; }
+
+    [[nodiscard]] static QFont Font(double points, bool bold = false) {
+        QFont f(QStringLiteral("Liberation Sans"));
+        f.setStyleHint(QFont::SansSerif);
+        f.setPointSizeF(points);
+        f.setBold(bold);
+        return f;
+    }
+    [[nodiscard]] QFontMetricsF Metrics(const QFont& f) const { return QFontMetricsF(f, &Device); }
+
+    void NewPage() {
+        Footer();
+        if (P) Device.newPage();
+        ++Page;
+        Y = 0;
+    }
+    void Room(double h) {
+        if (Y + h > Bottom && Y > 0) NewPage();
+    }
+
+    void Footer() {
+        if (!P) return;
+        const QFont f = Font(8);
+        const double h = Metrics(f).height();
+        P->save();
+        P->setFont(f);
+        P->setPen(QPen(Qt::gray, Mm(0.2)));
+        P->drawLine(QPointF(0, H - h - Mm(2)), QPointF(W, H - h - Mm(2)));
+        P->setPen(Qt::black);
+        const QRectF line(0, H - h, W, h);
+        QString left = Content.Title;
+        if (!Content.StudentName.isEmpty()) left += QStringLiteral(" - ") + Content.StudentName;
+        P->drawText(line, Qt::AlignLeft | Qt::AlignVCenter, left);
+        P->drawText(line, Qt::AlignRight | Qt::AlignVCenter,
+                    QStringLiteral("Page %1 of %2").arg(Page).arg(TotalPages));
+        P->restore();
+    }
+
+    // A paragraph wrapped to the width; returns its height.
+    double Text(const QString& text, const QFont& font, double left = 0, double width = -1,
+                Qt::Alignment align = Qt::AlignLeft) {
+        if (width < 0) width = W - left;
+        const QRectF box =
+            Metrics(font).boundingRect(QRectF(left, 0, width, H), int(align) | Qt::TextWordWrap, text);
+        Room(box.height());
+        if (P) {
+            P->setFont(font);
+            P->setPen(Qt::black);
+            P->drawText(QRectF(left, Y, width, box.height()), int(align) | Qt::TextWordWrap, text);
+        }
+        return box.height();
+    }
+    void Paragraph(const QString& text, const QFont& font, double after = 0) {
+        Y += Text(text, font) + after;
+    }
+    void Heading(const QString& text) {
+        Room(Mm(20)); // a heading never ends a page
+        Y += Mm(3);
+        Paragraph(text, Font(12, true), Mm(1.5));
+    }
+
+    void Image(const QImage& image, double width, double maxHeight) {
+        if (image.isNull()) return;
+        double w = width, h = width * image.height() / image.width();
+        if (h > maxHeight) {
+            h = maxHeight;
+            w = h * image.width() / image.height();
+        }
+        Room(h);
+        if (P) {
+            const QRectF target((W - w) / 2, Y, w, h);
+            P->setRenderHint(QPainter::SmoothPixmapTransform);
+            P->drawImage(target, image);
+            P->setPen(QPen(Qt::gray, Mm(0.2)));
+            P->drawRect(target);
+        }
+        Y += h + Mm(2);
+    }
+
+    void TitleBlock() {
+        Paragraph(Content.Title, Font(16, true), Mm(3));
+        const QFont f = Font(10);
+        Paragraph(QStringLiteral("Date and time: ") + Locale.toString(Content.When, QLocale::LongFormat), f);
+        Paragraph(QStringLiteral("Student: ") +
+                      (Content.StudentName.isEmpty() ? QStringLiteral("(not given)") : Content.StudentName),
+                  f);
+        if (!Content.FileName.isEmpty()) Paragraph(QStringLiteral("Experiment file: ") + Content.FileName, f);
+    }
+
+    void ApparatusBlock() {
+        Heading(QStringLiteral("Apparatus and layout"));
+        Image(Content.Apparatus, W, H * 0.42);
+        Heading(QStringLiteral("Theoretical deflection"));
+        Image(Content.Deflection, std::min(W, Mm(130)), H * 0.2);
+    }
+
+    void SetupBlock() {
+        Heading(QStringLiteral("Section, material and set-up"));
+        const QFont key = Font(9, true), value = Font(9);
+        const double keyWidth = Mm(48);
+        for (const auto& row : Content.Setup.Rows) {
+            const QString* k = row.size() > 0 ? std::get_if<QString>(&row[0]) : nullptr;
+            const QString* v = row.size() > 1 ? std::get_if<QString>(&row[1]) : nullptr;
+            if (!k || !v) continue;
+            const double h = std::max(
+                Metrics(key).height(),
+                Metrics(value).boundingRect(QRectF(0, 0, W - keyWidth, H), Qt::TextWordWrap, *v).height());
+            Room(h);
+            const double y = Y;
+            Text(*k, key, 0, keyWidth);
+            Y = y;
+            Text(*v, value, keyWidth, W - keyWidth);
+            Y = y + h + Mm(0.6);
+        }
+    }
+
+    QString CellText(const TExportCell& cell, int decimals) const {
+        if (const double* d = std::get_if<double>(&cell)) return NumberText(*d, decimals, Locale);
+        if (const QString* s = std::get_if<QString>(&cell)) return *s;
+        return {};
+    }
+
+    void ReadingsBlock() {
+        Heading(QStringLiteral("Readings"));
+        const TExportTable& t = Content.Readings;
+        if (!Content.PropertyVaried.isEmpty())
+            Paragraph(QStringLiteral("Property varied: ") + Content.PropertyVaried, Font(9), Mm(1.5));
+        if (t.Rows.empty()) {
+            Paragraph(QStringLiteral("No readings were recorded."), Font(9));
+            return;
+        }
+        const std::vector<int> columns = ReportColumns(t);
+        const QFont cellFont = Font(7.5), headFont = Font(7.5, true);
+        const QFontMetricsF cm = Metrics(cellFont), hm = Metrics(headFont);
+        const double pad = Mm(1.2);
+
+        // Widths: the widest of the header's two lines and the cells; the last column (the note) takes what
+        // is left, and if even the others do not fit they shrink in proportion.
+        std::vector<double> widths;
+        for (const int c : columns) {
+            const TExportColumn& col = t.Columns[std::size_t(c)];
+            double w = std::max(hm.horizontalAdvance(col.Title), hm.horizontalAdvance(col.Unit));
+            for (const auto& row : t.Rows)
+                if (std::size_t(c) < row.size())
+                    w = std::max(w, cm.horizontalAdvance(CellText(row[std::size_t(c)], col.Decimals)));
+            widths.push_back(std::min(w, Mm(60)) + 2 * pad);
+        }
+        double fixed = 0;
+        for (std::size_t i = 0; i + 1 < widths.size(); ++i)
+            fixed += widths[i];
+        const double noteMin = Mm(25);
+        if (fixed + noteMin > W) {
+            const double scale = (W - noteMin) / fixed;
+            for (std::size_t i = 0; i + 1 < widths.size(); ++i)
+                widths[i] *= scale;
+            fixed = W - noteMin;
+        }
+        widths.back() = W - fixed;
+
+        const double headH = 2 * hm.height() + 2 * pad, rowH = cm.height() + 2 * pad;
+        auto header = [&] {
+            if (P) {
+                P->fillRect(QRectF(0, Y, W, headH), QColor(225, 230, 238));
+                P->setFont(headFont);
+                P->setPen(Qt::black);
+                double x = 0;
+                for (std::size_t i = 0; i < columns.size(); ++i) {
+                    const TExportColumn& col = t.Columns[std::size_t(columns[i])];
+                    const QRectF box(x + pad, Y + pad, widths[i] - 2 * pad, headH - 2 * pad);
+                    // The note is text and reads from the left; the numbers' headers sit over their columns.
+                    const Qt::Alignment across = i + 1 == columns.size() ? Qt::AlignLeft : Qt::AlignHCenter;
+                    P->drawText(box, across | Qt::AlignTop, col.Title);
+                    if (!col.Unit.isEmpty())
+                        P->drawText(box, across | Qt::AlignBottom,
+                                    QLatin1Char('(') + col.Unit + QLatin1Char(')'));
+                    x += widths[i];
+                }
+                P->setPen(QPen(Qt::darkGray, Mm(0.2)));
+                P->drawLine(QPointF(0, Y + headH), QPointF(W, Y + headH));
+            }
+            Y += headH;
+        };
+        Room(headH + rowH);
+        header();
+        for (std::size_t r = 0; r < t.Rows.size(); ++r) {
+            if (Y + rowH > Bottom) {
+                NewPage();
+                Paragraph(QStringLiteral("Readings (continued)"), Font(9, true), Mm(1));
+                header();
+            }
+            if (P) {
+                if (r % 2 == 1) P->fillRect(QRectF(0, Y, W, rowH), QColor(245, 246, 248));
+                P->setFont(cellFont);
+                P->setPen(Qt::black);
+                double x = 0;
+                for (std::size_t i = 0; i < columns.size(); ++i) {
+                    const std::size_t c = std::size_t(columns[i]);
+                    const auto& row = t.Rows[r];
+                    const TExportCell cell = c < row.size() ? row[c] : TExportCell();
+                    const QRectF box(x + pad, Y + pad, widths[i] - 2 * pad, rowH - 2 * pad);
+                    const bool number = std::holds_alternative<double>(cell);
+                    P->drawText(
+                        box, (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
+                        cm.elidedText(CellText(cell, t.Columns[c].Decimals), Qt::ElideRight, box.width()));
+                    x += widths[i];
+                }
+            }
+            Y += rowH;
+        }
+        if (P) {
+            P->setPen(QPen(Qt::darkGray, Mm(0.2)));
+            P->drawLine(QPointF(0, Y), QPointF(W, Y));
+        }
+        Y += Mm(2);
+    }
+
+    void PlotBlock() {
+        const TReportPlot& plot = Content.Plot;
+        const double h = Mm(80);
+        Room(h + Mm(15));
+        Heading(QStringLiteral("Measured and theoretical deflection"));
+        if (plot.Measured.empty() && plot.Theory.empty()) {
+            Paragraph(QStringLiteral("No points to plot."), Font(9));
+            return;
+        }
+        if (P) PaintPlot(QRectF(0, Y, W, h));
+        Y += h + Mm(2);
+    }
+
+    void PaintPlot(const QRectF& area) {
+        const TReportPlot& plot = Content.Plot;
+        double x0 = 1e300, x1 = -1e300, y0 = 0, y1 = 0; // the deflection axis always shows zero
+        for (const auto* series : {&plot.Measured, &plot.Theory})
+            for (const QPointF& p : *series) {
+                x0 = std::min(x0, p.x());
+                x1 = std::max(x1, p.x());
+                y0 = std::min(y0, p.y());
+                y1 = std::max(y1, p.y());
+            }
+        if (x1 - x0 <= 0) {
+            x0 -= 1;
+            x1 += 1;
+        }
+        if (y1 - y0 <= 0) y0 -= 1;
+        const double xs = NiceStep(x1 - x0, 6), ys = NiceStep(y1 - y0, 6);
+        x0 = std::floor(x0 / xs) * xs;
+        x1 = std::ceil(x1 / xs) * xs;
+        y0 = std::floor(y0 / ys) * ys;
+        y1 = std::ceil(y1 / ys) * ys;
+
+        const QFont f = Font(8), titleFont = Font(8.5, true);
+        const QFontMetricsF fm = Metrics(f);
+        const QRectF frame(area.left() + Mm(22), area.top() + Mm(3), area.width() - Mm(26),
+                           area.height() - Mm(17));
+        auto px = [&](double x) { return frame.left() + (x - x0) / (x1 - x0) * frame.width(); };
+        auto py = [&](double y) { return frame.bottom() - (y - y0) / (y1 - y0) * frame.height(); };
+
+        P->save();
+        P->setRenderHint(QPainter::Antialiasing);
+        P->setFont(f);
+        const int xDecimals = std::max(0, int(-std::floor(std::log10(xs))));
+        const int yDecimals = std::max(0, int(-std::floor(std::log10(ys))));
+        for (double x = x0; x <= x1 + xs / 2; x += xs) {
+            P->setPen(QPen(QColor(220, 220, 220), Mm(0.15)));
+            P->drawLine(QPointF(px(x), frame.top()), QPointF(px(x), frame.bottom()));
+            P->setPen(Qt::black);
+            P->drawText(QRectF(px(x) - Mm(10), frame.bottom() + Mm(1), Mm(20), fm.height()), Qt::AlignHCenter,
+                        NumberText(x, xDecimals, Locale));
+        }
+        for (double y = y0; y <= y1 + ys / 2; y += ys) {
+            P->setPen(QPen(QColor(220, 220, 220), Mm(0.15)));
+            P->drawLine(QPointF(frame.left(), py(y)), QPointF(frame.right(), py(y)));
+            P->setPen(Qt::black);
+            P->drawText(QRectF(frame.left() - Mm(16), py(y) - fm.height() / 2, Mm(15), fm.height()),
+                        Qt::AlignRight | Qt::AlignVCenter, NumberText(y, yDecimals, Locale));
+        }
+        P->setPen(QPen(Qt::black, Mm(0.25)));
+        P->drawRect(frame);
+        P->setFont(titleFont);
+        P->drawText(QRectF(frame.left(), frame.bottom() + Mm(6), frame.width(), Mm(6)), Qt::AlignHCenter,
+                    plot.XTitle);
+        P->save();
+        P->translate(area.left() + Mm(2), frame.center().y());
+        P->rotate(-90);
+        P->drawText(QRectF(-frame.height() / 2, 0, frame.height(), Mm(5)), Qt::AlignHCenter, plot.YTitle);
+        P->restore();
+
+        std::vector<QPointF> theory = plot.Theory;
+        std::sort(theory.begin(), theory.end(),
+                  [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+        const QColor theoryColour(200, 60, 40), measuredColour(30, 90, 190);
+        P->setPen(QPen(theoryColour, Mm(0.4)));
+        for (std::size_t i = 1; i < theory.size(); ++i)
+            P->drawLine(QPointF(px(theory[i - 1].x()), py(theory[i - 1].y())),
+                        QPointF(px(theory[i].x()), py(theory[i].y())));
+        for (const QPointF& p : theory)
+            P->drawRect(QRectF(px(p.x()) - Mm(0.7), py(p.y()) - Mm(0.7), Mm(1.4), Mm(1.4)));
+        P->setPen(Qt::NoPen);
+        P->setBrush(measuredColour);
+        for (const QPointF& p : plot.Measured)
+            P->drawEllipse(QPointF(px(p.x()), py(p.y())), Mm(1.0), Mm(1.0));
+
+        // The legend, in the frame's lower right corner.
+        P->setFont(f);
+        const QRectF legend(frame.right() - Mm(42), frame.bottom() - Mm(12), Mm(40), Mm(10));
+        P->setBrush(QColor(255, 255, 255, 230));
+        P->setPen(QPen(Qt::gray, Mm(0.15)));
+        P->drawRect(legend);
+        P->setBrush(measuredColour);
+        P->setPen(Qt::NoPen);
+        P->drawEllipse(QPointF(legend.left() + Mm(4), legend.top() + Mm(3)), Mm(1.0), Mm(1.0));
+        P->setPen(QPen(theoryColour, Mm(0.4)));
+        P->setBrush(Qt::NoBrush);
+        P->drawLine(QPointF(legend.left() + Mm(2), legend.top() + Mm(7.2)),
+                    QPointF(legend.left() + Mm(6), legend.top() + Mm(7.2)));
+        P->setPen(Qt::black);
+        P->drawText(QRectF(legend.left() + Mm(8), legend.top() + Mm(1), Mm(31), Mm(4)), Qt::AlignVCenter,
+                    QStringLiteral("Measured"));
+        P->drawText(QRectF(legend.left() + Mm(8), legend.top() + Mm(5.2), Mm(31), Mm(4)), Qt::AlignVCenter,
+                    QStringLiteral("Theory"));
+        P->restore();
+    }
+
+    void ModulusBlock() {
+        Heading(QStringLiteral("Experimental modulus"));
+        Paragraph(Content.ModulusText.isEmpty() ? QStringLiteral("No result.") : Content.ModulusText,
+                  Font(10));
+    }
+};
+
+} // namespace
+
+std::vector<int> ReportColumns(const TExportTable& readings) {
+    static const QStringList wanted = {QStringLiteral("Elapsed time (s)"),
+                                       QStringLiteral("No."),
+                                       QStringLiteral("Value"),
+                                       QStringLiteral("Gauge position (mm)"),
+                                       QStringLiteral("Theory (mm)"),
+                                       QStringLiteral("Gauge 1 (mm)"),
+                                       QStringLiteral("Gauge 2 (mm)"),
+                                       QStringLiteral("Difference (mm)"),
+                                       QStringLiteral("Difference (%)"),
+                                       QStringLiteral("Note")};
+    std::vector<int> columns;
+    for (const QString& name : wanted)
+        for (std::size_t c = 0; c < readings.Columns.size(); ++c)
+            if (HeaderText(readings.Columns[c]) == name) columns.push_back(int(c));
+    if (columns.empty())
+        for (std::size_t c = 0; c < readings.Columns.size(); ++c)
+            columns.push_back(int(c));
+    return columns;
+}
+
+QPageSize::PageSizeId ReportPageSize(const QLocale& locale) {
+    return locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
+}
+
+int PaintReport(QPagedPaintDevice& device, const TReportContent& content, const QLocale& locale) {
+    const int pages = TReportLayout(device, content, locale, nullptr, 0).Run();
+    QPainter painter(&device);
+    TReportLayout(device, content, locale, &painter, pages).Run();
+    painter.end();
+    return pages;
+}
+
+QString WriteReportPdf(const QString& path, const TReportContent& content, const QLocale& locale) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(300);
+        writer.setTitle(content.Title);
+        writer.setCreator(QStringLiteral("Ferrant Demo"));
+        writer.setPageSize(QPageSize(ReportPageSize(locale)));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 12), QPageLayout::Millimeter);
+        PaintReport(writer, content, locale);
+    }
+    return WriteFileAtomically(path, buffer.data());
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The laboratory report, painted with Qt's own printing onto any paged device: a PDF (QPdfWriter) or a
+// printer (QPrinter). Page 1: the title, the date and time, the student's name, the apparatus picture with
+// the layout and the deflection view as they are on screen, the section and the material with their
+// properties. Then the readings table, continued over as many pages as it needs with its header repeated,
+// the plot of measured and theoretical deflection, and the experimental modulus. Every page carries
+// "Page n of N".
+//
+// The report is laid out twice: once to count the pages, once to paint them, with the same code.
+
+#include <QDateTime>
+#include <QImage>
+#include <QLocale>
+#include <QPageSize>
+#include <QPointF>
+#include <QString>
+#include <vector>
+
+#include "record/io/TableExport.h"
+
+class QPagedPaintDevice;
+class QPrinter;
+
+struct TReportPlot {
+    QString XTitle; // with the unit: "Hanger load (N)"
+    QString YTitle; // "Deflection at the gauge (mm)"
+    std::vector<QPointF> Measured;
+    std::vector<QPointF> Theory;
+};
+
+struct TReportContent {
+    QString Title = QStringLiteral("Deflection of Beams and Cantilevers: Laboratory Report");
+    QDateTime When;
+    QString StudentName;
+    QString FileName;   // the experiment file, empty when never saved
+    QImage Apparatus;   // the apparatus picture with the layout, as on screen
+    QImage Deflection;  // the theoretical deflection view, as on screen
+    TExportTable Setup; // item / value: section, material, E, supports, loads, gauge, zeros
+    QString PropertyVaried;
+    TExportTable Readings; // as exported; the report shows the columns a page can hold (ReportColumns)
+    TReportPlot Plot;
+    QString ModulusText; // the fit's line, or why there is none
+};
+
+// The columns of the export table the report prints (the page is too narrow for all of them): elapsed
+// time, number, value, gauge position, theory, both gauges, the differences and the note.
+[[nodiscard]] std::vector<int> ReportColumns(const TExportTable& readings);
+
+// A4, except Letter where the locale measures in US units.
+[[nodiscard]] QPageSize::PageSizeId ReportPageSize(const QLocale& locale);
+
+// Paints the report onto the device (its page size and margins already set); returns the page count.
+int PaintReport(QPagedPaintDevice& device, const TReportContent& content, const QLocale& locale = QLocale());
+
+// The report as a PDF file, written atomically. Empty when written, else the reason.
+[[nodiscard]] QString WriteReportPdf(const QString& path, const TReportContent& content,
+                                     const QLocale& locale = QLocale());

@@ -1,0 +1,88 @@
+#pragma once
+// The experiment file: one JSON document holding the whole experiment, the set-up (layout, section,
+// material, the property varied, the zeros) and every reading with its note. docs/EXPERIMENT_FILE.md
+// describes the format field by field.
+//
+// Writing goes through QSaveFile: the document is written to a temporary file beside the target and renamed
+// over it only when complete, so a failed write leaves the old file whole. Reading refuses a file larger
+// than ExperimentFileMaxBytes before reading it, a document that is not JSON or is cut short, a format
+// version newer than this program's, and a layout the placement rules would not let the mouse build; the
+// answer then names the problem and the caller changes nothing.
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "model/BeamLayout.h"
+#include "record/GaugeHistory.h"
+#include "theory/Sections.h"
+
+inline const QString ExperimentFileExtension = QStringLiteral("ferx");
+inline const QString ExperimentFileFilter = QStringLiteral("Beam experiments (*.ferx)");
+inline const QString ExperimentFileFormat = QStringLiteral("ferrant-experiment");
+inline constexpr int ExperimentFileVersion = 1;
+// A reading takes well under 1 KB of JSON, so 16 MiB holds more than 16,000 readings: far beyond a lab
+// session. Anything larger is not an experiment and is refused before it is read whole.
+inline constexpr qint64 ExperimentFileMaxBytes = 16 * 1024 * 1024;
+
+// The section and material chosen in the tool box.
+struct TSectionChoice {
+    int Section = FlatSectionIndex;    // index into SectionCatalogue
+    double FlatWidth = FlatWidthStart; // mm, the flat bar's accepted dimensions
+    double FlatThickness = FlatThicknessStart;
+    int Material = 0;              // index into the material list
+    double OtherModulusGPa = 69.0; // the user's own modulus, used when Material == OtherMaterial
+    bool operator==(const TSectionChoice&) const = default;
+};
+
+// Young's modulus in Pa and the second moment in m^4 the theory uses for a choice.
+[[nodiscard]] float ChoiceModulusE(const TSectionChoice& choice);
+[[nodiscard]] float ChoiceSecondMomentI(const TSectionChoice& choice);
+// "Aluminium", "Steel", "Brass", "Other material".
+[[nodiscard]] QString MaterialName(int material);
+
+struct TExperimentSetup {
+    TBeamLayout Layout;
+    TSectionChoice Section;
+    int PropertyVaried = -1; // index of the property in the capture list (0..9), -1 when none is chosen
+    TZero Zero;              // the zero of each gauge, mm
+};
+
+// The JSON of a set-up, and back. Reading rebuilds the layout through the placement rules; Problem names
+// the first thing wrong.
+[[nodiscard]] QJsonObject SetupToJson(const TExperimentSetup& setup);
+struct TSetupRead {
+    TExperimentSetup Setup;
+    QString Problem;
+};
+[[nodiscard]] TSetupRead SetupFromJson(const QJsonObject& json);
+
+// One file's answer when read.
+template <typename T> struct TFileRead {
+    T Value{};
+    QString Problem; // empty: read; else a sentence naming the problem
+    [[nodiscard]] bool Ok() const { return Problem.isEmpty(); }
+};
+
+// The whole file: the set-up and the rows (each row an object of the readings' own JSON, see
+// ReadingJson.h), with the format's name and version and the time it was saved. Opening checks every row
+// as a reading.
+struct TExperimentDocument {
+    TExperimentSetup Setup;
+    std::vector<QJsonObject> Rows;
+};
+[[nodiscard]] QByteArray ExperimentBytes(const TExperimentSetup& setup, const std::vector<QJsonObject>& rows);
+[[nodiscard]] TFileRead<TExperimentDocument> ExperimentFromBytes(const QByteArray& bytes);
+// Empty when saved, else the reason (the old file is then untouched).
+[[nodiscard]] QString SaveExperiment(const QString& path, const TExperimentSetup& setup,
+                                     const std::vector<QJsonObject>& rows);
+[[nodiscard]] TFileRead<TExperimentDocument> OpenExperiment(const QString& path);
+
+// Writes the bytes to path atomically. Empty when written, else the reason ("the disk is full...").
+[[nodiscard]] QString WriteFileAtomically(const QString& path, const QByteArray& bytes);
+// Reads at most maxBytes; a larger file is refused by its size alone.
+[[nodiscard]] TFileRead<QByteArray> ReadBoundedFile(const QString& path, qint64 maxBytes);
+// The document's root object, its format name and version checked; Problem otherwise.
+[[nodiscard]] TFileRead<QJsonObject> ParseExperimentDocument(const QByteArray& bytes);

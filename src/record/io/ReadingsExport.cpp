@@ -1,0 +1,118 @@
+#include "ReadingsExport.h"
+
+#include <QStringList>
+
+#include "platform/NumberFormat.h"
+
+namespace {
+
+TExportCell Optional(const std::optional<double>& v) {
+    return v ? TExportCell(*v) : TExportCell();
+}
+
+QString Mm(int station) {
+    return QStringLiteral("%1 mm").arg(station * 10);
+}
+
+QString ZeroText(const TGaugeZero& zero) {
+    return zero.Set ? FormatFixed(zero.Value, 3) + QStringLiteral(" mm") : QStringLiteral("none");
+}
+
+} // namespace
+
+TExportTable ReadingsExportTable(const TReadingsTable& table) {
+    TExportTable out;
+    out.Name = QStringLiteral("Readings");
+    out.Columns = {
+        {QStringLiteral("Elapsed time"), QStringLiteral("s"), 1},
+        {QStringLiteral("No."), QString(), 0},
+        {QStringLiteral("Property varied"), QString(), 0},
+        {QStringLiteral("Value"), QString(), 0},
+        {QStringLiteral("Value (number)"), QString(), 3},
+        {QStringLiteral("Unit"), QString(), 0},
+        {QStringLiteral("Gauge position"), QStringLiteral("mm"), 0},
+        {QStringLiteral("Theory"), QStringLiteral("mm"), 3},
+        {QStringLiteral("Gauge 1"), QStringLiteral("mm"), 3},
+        {QStringLiteral("Gauge 1 samples"), QString(), 0},
+        {QStringLiteral("Gauge 1 std. dev."), QStringLiteral("mm"), 4},
+        {QStringLiteral("Gauge 1 zero"), QStringLiteral("mm"), 3},
+        {QStringLiteral("Gauge 2"), QStringLiteral("mm"), 3},
+        {QStringLiteral("Gauge 2 samples"), QString(), 0},
+        {QStringLiteral("Gauge 2 std. dev."), QStringLiteral("mm"), 4},
+        {QStringLiteral("Gauge 2 zero"), QStringLiteral("mm"), 3},
+        {QStringLiteral("Difference"), QStringLiteral("mm"), 3},
+        {QStringLiteral("Difference"), QStringLiteral("%"), 1},
+        {QStringLiteral("Note"), QString(), 0},
+    };
+    for (const TReading& r : table.Rows()) {
+        std::vector<TExportCell> row;
+        row.emplace_back(r.ElapsedS);
+        row.emplace_back(double(r.Number));
+        row.emplace_back(VariedPropertyName(r.Property));
+        row.emplace_back(r.Varied.Text);
+        row.push_back(r.Varied.Numeric ? TExportCell(r.Varied.Value) : TExportCell());
+        row.emplace_back(r.Varied.Unit);
+        row.emplace_back(double(r.GaugePositionMm()));
+        row.emplace_back(r.TheoryMm);
+        for (const TMeasuredGauge& g : r.Gauges) {
+            if (g.Valid) {
+                row.emplace_back(g.Mean);
+                row.emplace_back(double(g.Count));
+                row.emplace_back(g.StdDev);
+            } else {
+                row.insert(row.end(), 3, TExportCell());
+            }
+            row.push_back(g.Zero.Set ? TExportCell(g.Zero.Value) : TExportCell());
+        }
+        row.push_back(Optional(r.DifferenceMm()));
+        row.push_back(Optional(r.DifferencePercent()));
+        row.emplace_back(r.Note);
+        out.Rows.push_back(std::move(row));
+    }
+    return out;
+}
+
+TExportTable SetupExportTable(const TExperimentSetup& setup) {
+    TExportTable out;
+    out.Name = QStringLiteral("Set-up");
+    out.Columns = {{QStringLiteral("Item"), QString(), 0}, {QStringLiteral("Value"), QString(), 0}};
+    const TSectionChoice& c = setup.Section;
+    const TBeamLayout& l = setup.Layout;
+    auto add = [&out](const QString& item, const QString& value) {
+        out.Rows.push_back({TExportCell(item), TExportCell(value)});
+    };
+    QString section = QString::fromLatin1(SectionNames[std::size_t(c.Section)]);
+    if (c.Section == FlatSectionIndex)
+        section +=
+            QStringLiteral(", %1 x %2 mm").arg(FormatFixed(c.FlatWidth, 2), FormatFixed(c.FlatThickness, 2));
+    add(QStringLiteral("Section"), section);
+    add(QStringLiteral("Second moment of area"),
+        QStringLiteral("%1 mm^4").arg(FormatGeneral(double(ChoiceSecondMomentI(c)) * 1e12)));
+    add(QStringLiteral("Material"), MaterialName(c.Material));
+    add(QStringLiteral("Young's modulus E"),
+        QStringLiteral("%1 GPa").arg(FormatGeneral(double(ChoiceModulusE(c)) / 1e9)));
+    QStringList supports;
+    if (l.LeftClamp) supports << QStringLiteral("clamp at 0 mm");
+    if (l.RightClamp) supports << QStringLiteral("clamp at 600 mm");
+    if (l.KnifeEdge1) supports << QStringLiteral("knife-edge at ") + Mm(l.KnifeEdge1Station);
+    if (l.KnifeEdge2) supports << QStringLiteral("knife-edge at ") + Mm(l.KnifeEdge2Station);
+    add(QStringLiteral("Supports"),
+        supports.isEmpty() ? QStringLiteral("none") : supports.join(QStringLiteral("; ")));
+    QStringList loads;
+    for (int s = 0; s < StationCount; ++s)
+        if (l.HangerSlots[s].Occupied())
+            loads << QStringLiteral("%1 g at %2%3")
+                         .arg(l.HangerSlots[s].Mass)
+                         .arg(Mm(s),
+                              l.HangerSlots[s].Variable ? QStringLiteral(" (variable weight)") : QString());
+    if (l.UDL)
+        loads << QStringLiteral("UDL %1 N/m from %2 to %3")
+                     .arg(l.UDLIntensity)
+                     .arg(Mm(l.UDLStartStation), Mm(l.UDLEndStation));
+    add(QStringLiteral("Loads"), loads.isEmpty() ? QStringLiteral("none") : loads.join(QStringLiteral("; ")));
+    add(QStringLiteral("Dial gauge"), Mm(l.GaugeStation));
+    add(QStringLiteral("Property varied"), VariedPropertyName(VariedPropertyFromIndex(setup.PropertyVaried)));
+    add(QStringLiteral("Zero, gauge 1"), ZeroText(setup.Zero[0]));
+    add(QStringLiteral("Zero, gauge 2"), ZeroText(setup.Zero[1]));
+    return out;
+}

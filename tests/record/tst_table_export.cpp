@@ -1,0 +1,221 @@
+// CSV and XLSX exports read back by independent readers (Python's csv module and openpyxl, run as separate
+// processes), every cell compared with the readings it came from.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cmath>
+
+#include "record/io/ReadingsExport.h"
+#include "record/io/TableExport.h"
+
+namespace {
+
+// Debian's own interpreter, which has python3-openpyxl, ahead of any other on the PATH.
+QString Python() {
+    const QString system =
+        QStandardPaths::findExecutable(QStringLiteral("python3"), {QStringLiteral("/usr/bin")});
+    return system.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("python3")) : system;
+}
+
+QJsonValue RunPython(const QString& script, const QStringList& args) {
+    QProcess p;
+    p.start(Python(), QStringList{QStringLiteral("-c"), script} + args);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) {
+        qWarning().noquote() << p.readAllStandardError();
+        return {};
+    }
+    return QJsonDocument::fromJson(p.readAllStandardOutput()).object().value(QLatin1String("result"));
+}
+
+// Reads the file as a spreadsheet would: strips the byte-order mark (and says whether it was there), then
+// splits fields with the given separator.
+const QString CsvReader = QStringLiteral(R"(
+import csv, io, json, sys
+raw = open(sys.argv[1], 'rb').read()
+bom = raw.startswith(b'\xef\xbb\xbf')
+rows = list(csv.reader(io.StringIO(raw.decode('utf-8-sig'), newline=''), delimiter=sys.argv[2]))
+print(json.dumps({'result': {'bom': bom, 'crlf': b'\r\n' in raw, 'rows': rows}}))
+)");
+
+const QString XlsxReader = QStringLiteral(R"(
+import json, sys, openpyxl
+wb = openpyxl.load_workbook(sys.argv[1])
+out = {'sheets': wb.sheetnames}
+for ws in wb.worksheets:
+    out[ws.title] = [[{'v': c.value, 'fmt': c.number_format, 'bold': bool(c.font.b)} for c in row]
+                     for row in ws.iter_rows()]
+print(json.dumps({'result': out}))
+)");
+
+TReading Row(double theory, std::optional<double> gauge1, const QString& note) {
+    TReading r;
+    r.Property = TVariedProperty::HangerLoad;
+    r.Varied.Numeric = true;
+    r.Varied.Value = 2.941995;
+    r.Varied.Unit = QStringLiteral("N");
+    r.Varied.Text = QStringLiteral("300 g (2.94 N)");
+    r.TheoryMm = theory;
+    if (gauge1) r.Gauges[0] = {true, *gauge1, 12, 0.00123, {true, 0.5}};
+    r.Note = note;
+    return r;
+}
+
+// Three rows: connected with a zero, a virtual one with blank gauges, and notes a spreadsheet would run.
+TReadingsTable Fixture() {
+    TReadingsTable table;
+    table.Add(Row(-0.4567, -0.4321, QStringLiteral("=HYPERLINK(\"http://x\")")), 1000);
+    table.Add(Row(-1.25, std::nullopt, QStringLiteral("-2 mm, \"loose\"; µ check\nsecond line")), 3500);
+    table.Add(Row(-2.5, -2.4, QStringLiteral("@SUM(A1)")), 7250);
+    return table;
+}
+
+// The cell as the CSV must show it: numbers in the column's decimals with the locale's mark, texts that a
+// spreadsheet would run with an apostrophe in front.
+QString ExpectedCsv(const TExportCell& cell, int decimals, QChar mark) {
+    if (const double* d = std::get_if<double>(&cell)) {
+        QString s = QString::number(*d, 'f', decimals);
+        return s.replace(QLatin1Char('.'), mark);
+    }
+    if (const QString* s = std::get_if<QString>(&cell))
+        return QStringLiteral("=+-@").contains(s->left(1)) && !s->isEmpty() ? QLatin1Char('\'') + *s : *s;
+    return {};
+}
+
+} // namespace
+
+class TestTableExport : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void csvReadBack_data();
+    void csvReadBack();
+    void xlsxReadBack();
+    void textsNeverRunNumbersNeverTouched();
+};
+
+void TestTableExport::initTestCase() {
+    QVERIFY2(!Python().isEmpty(), "python3 is needed to read the exports back");
+}
+
+void TestTableExport::csvReadBack_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("mark");
+    QTest::newRow("decimal comma (German)") << QLocale(QLocale::German, QLocale::Germany) << ";"
+                                            << ",";
+    QTest::newRow("decimal point (English, US)") << QLocale(QLocale::English, QLocale::UnitedStates) << ","
+                                                 << ".";
+    QTest::newRow("decimal comma (French)") << QLocale(QLocale::French, QLocale::France) << ";"
+                                            << ",";
+}
+
+void TestTableExport::csvReadBack() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, separator);
+    QFETCH(QString, mark);
+    const TExportTable table = ReadingsExportTable(Fixture());
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("r.csv"));
+    QCOMPARE(WriteCsv(path, table, locale), QString());
+
+    const QJsonObject read = RunPython(CsvReader, {path, separator}).toObject();
+    QVERIFY(read.value(QLatin1String("bom")).toBool());
+    QVERIFY(read.value(QLatin1String("crlf")).toBool());
+    const QJsonArray rows = read.value(QLatin1String("rows")).toArray();
+    QCOMPARE(rows.size(), qsizetype(table.Rows.size() + 1));
+
+    const QJsonArray header = rows[0].toArray();
+    QCOMPARE(header.size(), qsizetype(table.Columns.size()));
+    QCOMPARE(header[0].toString(), QStringLiteral("Elapsed time (s)"));
+    QCOMPARE(header[7].toString(), QStringLiteral("Theory (mm)"));
+    for (std::size_t r = 0; r < table.Rows.size(); ++r) {
+        const QJsonArray cells = rows[qsizetype(r + 1)].toArray();
+        QCOMPARE(cells.size(), qsizetype(table.Columns.size()));
+        for (std::size_t c = 0; c < table.Columns.size(); ++c)
+            QVERIFY2(cells[qsizetype(c)].toString() ==
+                         ExpectedCsv(table.Rows[r][c], table.Columns[c].Decimals, mark.front()),
+                     qPrintable(QStringLiteral("row %1 column %2: %3")
+                                    .arg(r)
+                                    .arg(c)
+                                    .arg(cells[qsizetype(c)].toString())));
+    }
+    // Spot checks against the readings themselves: elapsed time first, 2.5 s after the first row.
+    QCOMPARE(rows[2].toArray()[0].toString(), QStringLiteral("2") + mark + QStringLiteral("5"));
+    QCOMPARE(rows[1].toArray()[8].toString(), QStringLiteral("-0") + mark + QStringLiteral("432"));
+    QCOMPARE(rows[2].toArray()[8].toString(), QString()); // virtual: blank gauge
+}
+
+void TestTableExport::xlsxReadBack() {
+    const TReadingsTable readings = Fixture();
+    const TExportTable table = ReadingsExportTable(readings);
+    TExperimentSetup setupState;
+    setupState.Layout.LeftClamp = true;
+    setupState.Layout.HangerSlots[60] = {300, false};
+    setupState.Section.Material = 1;
+    const TExportTable setup = SetupExportTable(setupState);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("r.xlsx"));
+    QCOMPARE(WriteXlsx(path, table, setup), QString());
+
+    const QJsonObject book = RunPython(XlsxReader, {path}).toObject();
+    QCOMPARE(book.value(QLatin1String("sheets")).toArray(),
+             (QJsonArray{QStringLiteral("Readings"), QStringLiteral("Set-up")}));
+    const QJsonArray sheet = book.value(QLatin1String("Readings")).toArray();
+    QCOMPARE(sheet.size(), qsizetype(table.Rows.size() + 1));
+    for (std::size_t c = 0; c < table.Columns.size(); ++c) {
+        const QJsonObject cell = sheet[0].toArray()[qsizetype(c)].toObject();
+        QCOMPARE(cell.value(QLatin1String("v")).toString(), HeaderText(table.Columns[c]));
+        QVERIFY(cell.value(QLatin1String("bold")).toBool());
+    }
+    for (std::size_t r = 0; r < table.Rows.size(); ++r) {
+        const QJsonArray cells = sheet[qsizetype(r + 1)].toArray();
+        for (std::size_t c = 0; c < table.Columns.size(); ++c) {
+            const QJsonObject cell = cells[qsizetype(c)].toObject();
+            const QJsonValue v = cell.value(QLatin1String("v"));
+            const TExportCell& want = table.Rows[r][c];
+            const QString at = QStringLiteral("row %1 column %2").arg(r).arg(c);
+            if (const double* d = std::get_if<double>(&want)) {
+                QVERIFY2(v.isDouble(), qPrintable(at + QStringLiteral(" is not a number")));
+                QVERIFY2(std::abs(v.toDouble() - *d) <= 1e-15 * std::max(1.0, std::abs(*d)), qPrintable(at));
+                const int decimals = table.Columns[c].Decimals;
+                QCOMPARE(cell.value(QLatin1String("fmt")).toString(),
+                         decimals == 0 ? QStringLiteral("0")
+                                       : QStringLiteral("0.") + QString(decimals, QLatin1Char('0')));
+            } else if (const QString* s = std::get_if<QString>(&want); s && !s->isEmpty()) {
+                QVERIFY2(v.toString() == *s, qPrintable(at)); // a text cell is never a formula in XLSX
+            } else {
+                QVERIFY2(v.isNull(), qPrintable(at + QStringLiteral(" should be blank")));
+            }
+        }
+    }
+    // The set-up sheet: item and value in words.
+    const QJsonArray setupSheet = book.value(QLatin1String("Set-up")).toArray();
+    QStringList lines;
+    for (const QJsonValue row : setupSheet)
+        lines << row.toArray()[0].toObject().value(QLatin1String("v")).toString() + QStringLiteral(": ") +
+                     row.toArray()[1].toObject().value(QLatin1String("v")).toString();
+    QVERIFY(lines.contains(QStringLiteral("Material: Steel")));
+    QVERIFY(lines.contains(QStringLiteral("Young's modulus E: 207 GPa")));
+    QVERIFY(lines.contains(QStringLiteral("Supports: clamp at 0 mm")));
+    QVERIFY(lines.contains(QStringLiteral("Loads: 300 g at 600 mm")));
+    QVERIFY(lines.contains(QStringLiteral("Section: Flat section, 19.05 x 3.18 mm")));
+}
+
+void TestTableExport::textsNeverRunNumbersNeverTouched() {
+    TExportTable table;
+    table.Columns = {{QStringLiteral("x"), QStringLiteral("mm"), 2}, {QStringLiteral("note"), QString(), 0}};
+    for (const char* text : {"=1+2", "+1", "-1", "@A1", "\tx", "plain", "a=b"})
+        table.Rows.push_back({TExportCell(-1.5), TExportCell(QString::fromLatin1(text))});
+    const QString csv = QString::fromUtf8(CsvBytes(table, QLocale::c()).mid(3));
+    const QStringList lines = csv.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.mid(1, 7), (QStringList{QStringLiteral("-1.50,'=1+2"), QStringLiteral("-1.50,'+1"),
+                                           QStringLiteral("-1.50,'-1"), QStringLiteral("-1.50,'@A1"),
+                                           QStringLiteral("-1.50,'\tx"), QStringLiteral("-1.50,plain"),
+                                           QStringLiteral("-1.50,a=b")}));
+}
+
+QTEST_APPLESS_MAIN(TestTableExport)
+#include "tst_table_export.moc"
