@@ -13,7 +13,8 @@ bool ReadLabToolsEnabled(const QString& settingsFile) {
 
 bool WriteLabToolsEnabled(const QString& settingsFile, bool enabled) {
     if (settingsFile.isEmpty()) return false;
-    return WriteSettingsValues(settingsFile, {{LabToolsSection, LabToolsKey,
-                                               enabled ? QStringLiteral("True") : QStringLiteral("False")}}) ==
+    return WriteSettingsValues(settingsFile,
+                               {{LabToolsSection, LabToolsKey,
+                                 enabled ? QStringLiteral("True") : QStringLiteral("False")}}) ==
            TSettingsWrite::Written;
 }

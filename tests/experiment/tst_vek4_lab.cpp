@@ -122,7 +122,8 @@ private slots:
         QCOMPARE(w.CaptureCombo->itemText(8), QString("Circular Bending, variable load"));
         QVERIFY(w.RecordDataMenu->menuAction()->isEnabled());
         QCOMPARE(MenuTexts(w.RecordDataMenu),
-                 (QStringList{"&Record data to table", "&Zero gauges", "C&lear zero", "-", "Show &table"}));
+                 (QStringList{"&Record data to table", "&Zero gauges", "C&lear zero", "-", "Show &table",
+                              "Show &diagrams"}));
         QCOMPARE(w.ZeroGaugesAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_0));
         QCOMPARE(w.ShowTableAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
         // Disabled commands say why.

@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <sys/stat.h>
 #include <QtTest>
+#include <sys/stat.h>
 
 #include "LinkRig.h"
 #include "record/LabToolsSetting.h"
