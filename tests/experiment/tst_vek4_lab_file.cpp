@@ -68,6 +68,10 @@ struct TRig {
         Window = std::make_unique<TVEK4Form>(std::move(environment));
         Window->show();
         if (!QTest::qWaitForWindowExposed(Window.get())) qFatal("window not exposed");
+        // The shortcuts (Ctrl+S...) need the active window; on a real X server without a window manager
+        // nobody else activates it.
+        Window->activateWindow();
+        if (!QTest::qWaitForWindowActive(Window.get())) qFatal("window not active");
         if (labTools) Window->LabToolsAction->trigger();
         return *Window;
     }
