@@ -5,20 +5,22 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLibrary>
 #include <QMenu>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QTimer>
 #include <QToolButton>
 #include <utility>
 
 #include "experiment/PictureControl.h"
 #include "experiment/VEK4LabTools.h"
+#include "lab/LabModuleWriters.h"
+#include "lab/ReadingsView.h"
 #include "lab/report/Report.h"
 #include "platform/MessageLayer.h"
 #include "record/ReadingsFit.h"
@@ -60,6 +62,15 @@ QString WithSuffix(const QString& path, const QString& suffix) {
     return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + suffix : path;
 }
 
+// A function of the laboratory tools' loadable module beside the executable (loaded once, never unloaded).
+QFunctionPointer ResolveInLabModule(const char* symbol, QString* error) {
+    QLibrary library(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                     QString::fromLatin1(ReadingsLibraryName));
+    const QFunctionPointer function = library.resolve(symbol);
+    if (!function && error) *error = library.errorString();
+    return function;
+}
+
 } // namespace
 
 TLabFileDialogs QtLabFileDialogs() {
@@ -79,9 +90,23 @@ TLabFileDialogs QtLabFileDialogs() {
         if (!ok) return std::nullopt;
         return text.trimmed();
     };
-    d.SetUpPrinter = [](QWidget* owner, QPrinter& printer) {
-        QPrintDialog dialog(&printer, owner);
-        return dialog.exec() == QDialog::Accepted;
+    d.WriteXlsx = [](const QString& path, const TExportTable& readings, const TExportTable& setup) {
+        QString error;
+        const auto write =
+            reinterpret_cast<TWriteXlsxFunction>(ResolveInLabModule(WriteXlsxFunctionName, &error));
+        if (!write) return QStringLiteral("the XLSX writer could not be loaded (%1)").arg(error);
+        return write(path, readings, setup);
+    };
+    d.PrintReport = [](QWidget* owner, const TReportContent& content) {
+        QString error;
+        const auto print =
+            reinterpret_cast<TPrintReportFunction>(ResolveInLabModule(PrintReportFunctionName, &error));
+        if (!print) {
+            ShowMessage(ApplicationTitle, QStringLiteral("Printing could not be loaded: %1").arg(error),
+                        TMsgIcon::Error);
+            return false;
+        }
+        return print(owner, content);
     };
     return d;
 }
@@ -443,9 +468,12 @@ bool TVEK4Form::SaveExperimentFile(const QString& path) {
 
 bool TVEK4Form::ExportTable(const QString& path) {
     const TExportTable table = ReadingsExportTable(Lab->Table);
-    const QString why = QFileInfo(path).suffix().compare(QLatin1String("xlsx"), Qt::CaseInsensitive) == 0
-                            ? WriteXlsx(path, table, SetupExportTable(CurrentSetup()))
-                            : WriteCsv(path, table, QLocale());
+    const QString why =
+        QFileInfo(path).suffix().compare(QLatin1String("xlsx"), Qt::CaseInsensitive) == 0
+            ? (Environment.LabFiles.WriteXlsx
+                   ? Environment.LabFiles.WriteXlsx(path, table, SetupExportTable(CurrentSetup()))
+                   : QStringLiteral("no XLSX writer is available"))
+            : WriteCsv(path, table, QLocale());
     if (!why.isEmpty()) {
         ShowMessage(ApplicationTitle, LabFileTexts::ExportFailed.arg(QDir::toNativeSeparators(path), why),
                     TMsgIcon::Error);
@@ -526,14 +554,9 @@ void TVEK4Form::FileExportPdfClick() {
 
 void TVEK4Form::FilePrintReportClick() {
     const TLabFileDialogs& d = Environment.LabFiles;
-    if (!LabToolsOn() || !d.SetUpPrinter || !d.StudentName) return;
+    if (!LabToolsOn() || !d.PrintReport || !d.StudentName) return;
     const std::optional<QString> name = d.StudentName(this, LabFile->StudentName);
     if (!name) return;
     LabFile->StudentName = *name;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(ReportPageSize(QLocale())));
-    printer.setPageMargins(QMarginsF(15, 15, 15, 12), QPageLayout::Millimeter);
-    printer.setDocName(QStringLiteral("Laboratory report"));
-    if (!d.SetUpPrinter(this, printer)) return;
-    PaintReport(printer, ReportContent(*name));
+    (void)d.PrintReport(this, ReportContent(*name));
 }

@@ -15,8 +15,9 @@
 
 #include "record/io/ExperimentJournal.h"
 
-class QPrinter;
 class QWidget;
+struct TExportTable;
+struct TReportContent;
 
 struct TLabFileDialogs {
     // A file name to save to (filter like "CSV (*.csv)"), or empty when cancelled.
@@ -26,8 +27,11 @@ struct TLabFileDialogs {
     std::function<QString(QWidget* owner, const QString& caption, const QString& filter)> OpenFileName;
     // The report dialog: the student's name (the last one offered), or none when cancelled.
     std::function<std::optional<QString>(QWidget* owner, const QString& name)> StudentName;
-    // The print dialog: true to print with the printer as set up.
-    std::function<bool(QWidget* owner, QPrinter& printer)> SetUpPrinter;
+    // The XLSX writer: an empty text on success, otherwise why it failed.
+    std::function<QString(const QString& path, const TExportTable& readings, const TExportTable& setup)>
+        WriteXlsx;
+    // The print dialog, then the report on the printer chosen; false when cancelled.
+    std::function<bool(QWidget* owner, const TReportContent& content)> PrintReport;
     // Where the crash journal lives; empty: the link manager's settings folder (no journal without one).
     QString JournalFolder;
     // An experiment to open once the window is shown (the program was started on it, e.g. by a double
@@ -35,7 +39,9 @@ struct TLabFileDialogs {
     QString OpenAtStart;
 };
 
-// The Qt dialogs: QFileDialog, a small name dialog, QPrintDialog.
+// The Qt dialogs: QFileDialog, a small name dialog; the XLSX writer and the print dialog with the printed
+// report come from the laboratory tools' loadable module (libxlsxwriter and Qt PrintSupport stay out of the
+// program's start-up).
 [[nodiscard]] TLabFileDialogs QtLabFileDialogs();
 
 // The window's file state. Destroying it is an ordinary end of the window (a crash destroys nothing), so

@@ -10,7 +10,11 @@
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include "lab/LabModuleWriters.h"
+#include "record/io/TableExport.h"
 
 #include "lab/ReadingsModel.h"
 #include "lab/ReadingsWindow.h"
@@ -163,6 +167,29 @@ private slots:
         TReadingsView* view = factory(c);
         QVERIFY(view && view->Widget()->parent() == &owner);
         QCOMPARE(view->Widget()->findChild<QTableView*>()->model()->rowCount(), 3);
+    }
+
+    // The XLSX writer and printing live in the module too (the program does not link libxlsxwriter or Qt
+    // PrintSupport, which cost start-up time): both are found by name, and the writer writes a workbook.
+    void TheModuleWritesWorkbooksAndPrints() {
+        QLibrary module(QStringLiteral(FERRANT_LAB_MODULE));
+        auto write = reinterpret_cast<TWriteXlsxFunction>(module.resolve(WriteXlsxFunctionName));
+        QVERIFY2(write, qPrintable(module.errorString()));
+        QVERIFY(module.resolve(PrintReportFunctionName));
+        QTemporaryDir dir;
+        TExportTable readings;
+        readings.Name = QStringLiteral("Readings");
+        readings.Columns = {{QStringLiteral("Load"), QStringLiteral("N"), 2}};
+        readings.Rows = {{TExportCell(2.94)}};
+        TExportTable setup;
+        setup.Name = QStringLiteral("Set-up");
+        const QString path = dir.filePath(QStringLiteral("t.xlsx"));
+        QCOMPARE(write(path, readings, setup), QString());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.read(2), QByteArray("PK")); // a workbook is a zip archive
+        // A folder that does not exist: a reason, not a crash.
+        QVERIFY(!write(dir.filePath(QStringLiteral("none/t.xlsx")), readings, setup).isEmpty());
     }
 };
 
