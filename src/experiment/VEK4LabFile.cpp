@@ -262,7 +262,10 @@ void TVEK4Form::OfferRestore() {
             const TReadingRead read = ReadingFromJson(row, QStringLiteral("row"));
             if (read.Problem.isEmpty()) rows.push_back(read.Reading);
         }
-        const bool something = setup.Problem.isEmpty() || !rows.empty();
+        // A window killed before anything was built or recorded left only the set-up a new window has:
+        // there is nothing to offer back.
+        const bool something =
+            !rows.empty() || (setup.Problem.isEmpty() && SetupKey(setup.Setup) != SetupKey(CurrentSetup()));
         if (something && ShowMessage(ApplicationTitle, LabFileTexts::RestoreOffer.arg(rows.size()),
                                      TMsgIcon::Question, TMsgButtons::YesNo) == TMsgResult::Ok) {
             TExperimentSetup restored = setup.Problem.isEmpty() ? setup.Setup : CurrentSetup();

@@ -109,8 +109,20 @@ void TDiagramsForm::PlaceBeside(const QWidget& window) {
     const QRect frame = window.frameGeometry();
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
-    QPoint at(frame.right() + 8, frame.top());
-    if (at.x() + width() > area.right()) at.setX(std::max(area.left(), frame.left() - width() - 8));
+    // The wider side of the other window, this one narrowed (and shortened) to fit it, down to a usable
+    // 600 x 480; on a screen too small for that it goes to the screen's right edge, over the other window.
+    const int right = area.right() - frame.right() - 8, left = frame.left() - area.left() - 8;
+    const int room = std::max(right, left);
+    constexpr int MinimumWidth = 600, MinimumHeight = 480;
+    resize(width(), std::max(MinimumHeight, std::min(height(), area.height() - 40)));
+    QPoint at;
+    if (room >= MinimumWidth) {
+        resize(std::min(width(), room), height());
+        at = right >= left ? QPoint(frame.right() + 8, frame.top())
+                           : QPoint(frame.left() - 8 - width(), frame.top());
+    } else {
+        at = QPoint(std::max(area.left(), area.right() - width()), frame.top());
+    }
     at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - height())));
     move(at);
 }

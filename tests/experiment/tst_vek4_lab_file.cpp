@@ -331,6 +331,24 @@ private slots:
         w.close();
         QVERIFY(!QFileInfo::exists(rig.Path("experiment-journal.jsonl")));
     }
+
+    // A window killed before anything was built or recorded leaves only a new window's set-up in its
+    // journal: the next window starts without asking (an offer to restore "0 readings" of an empty beam is
+    // noise).
+    void killedEmptyWindowIsNotOfferedBack() {
+        TRig rig;
+        rig.Open();
+        const QString journal = rig.Path("experiment-journal.jsonl");
+        QVERIFY(QFileInfo::exists(journal));
+        QFile::remove(rig.Path("left.jsonl"));
+        QVERIFY(QFile::copy(journal, rig.Path("left.jsonl")));
+        rig.Window.reset(); // an orderly end removes the journal; the copy stands for what a kill leaves
+        QVERIFY(!QFileInfo::exists(journal));
+        QVERIFY(QFile::rename(rig.Path("left.jsonl"), journal));
+        TRecordingMessages messages;
+        rig.Open();
+        QVERIFY2(messages.Shown.empty(), qPrintable(messages.Texts().join(QLatin1Char('\n'))));
+    }
 };
 
 QTEST_MAIN(TVEK4LabFileTest)
