@@ -12,9 +12,9 @@ PACKAGES=(
     fonts-liberation fonts-dejavu-core
     # the install test: a headless X server and the desktop's validators; packaging: dpkg-shlibdeps
     xvfb xdotool desktop-file-utils appstream dpkg-dev
-    # the lab record: XLSX export; the tests read exports and reports back with openpyxl and poppler, and
+    # the lab record: XLSX export (libxlsxwriter's pkg-config asks for -lz, which its -dev package does not pull); the tests read exports and reports back with openpyxl and poppler, and
     # check the experiment file's MIME type
-    libxlsxwriter-dev python3-openpyxl poppler-utils shared-mime-info
+    libxlsxwriter-dev zlib1g-dev python3-openpyxl poppler-utils shared-mime-info
 )
 
 missing=()
