@@ -821,6 +821,12 @@ void TVEK4Form::RunVirtualClick() {
 
 void TVEK4Form::WizardBtnClick() {
     const bool on = WizardBtn->isChecked();
+    // With the laboratory tools, leaving virtual mode keeps the set-up for the real run (LabKeepsSetup):
+    // only what the apparatus cannot have goes, and unsaved work that would lose it is asked about first.
+    if (!on && LabToolsOn() && !LabMayLeaveVirtualMode()) {
+        WizardBtn->setChecked(true);
+        return;
+    }
     View->VirtualExperiments = on;
     ToggleToolBoxTools();
     RecordDataAction->setEnabled(true);
@@ -856,7 +862,10 @@ void TVEK4Form::WizardBtnClick() {
         Sections->SectionsComboBox->hide();
         NewButton->setEnabled(false);
         FileNew->setEnabled(false);
-        NewButtonClick();
+        if (LabToolsOn())
+            LabKeepSetupForTheApparatus();
+        else
+            NewButtonClick();
         SetStatus(IdleStatus);
         Sections->RadioGroup->move(Sections->RadioGroup->x(), RadioGroupDesignTop + 7);
         Sections->ShowFlatSectionProperties();

@@ -278,13 +278,15 @@ public:
     // dialogs of Environment.LabFiles and reports a failure through the message layer.
     QAction* FileSave = nullptr;        // "&Save" (Ctrl+S)
     QAction* FileSaveAs = nullptr;      // "Save &As..."
+    QAction* FileSaveHandout = nullptr; // "Save as &hand-out...": a file that opens as an untitled copy
     QAction* FileExportTable = nullptr; // "&Export table..." (Ctrl+E)
     QAction* FilePrintReport = nullptr; // "&Print report..." (Ctrl+P)
-    QAction* FileExportPdf = nullptr;   // "Export report as &PDF..."
+    QAction* FileExportPdf = nullptr;   // "Export report as PD&F..."
     void LabNewClick();
     void FileOpenClick();
     bool FileSaveClick();
     bool FileSaveAsClick();
+    void FileSaveHandoutClick();
     void FileExportTableClick();
     void FilePrintReportClick();
     void FileExportPdfClick();
@@ -362,6 +364,10 @@ private:
     void StartJournal();
     void Journal(const QJsonObject& record);
     void OfferRestore();
+    void UpdateLabTitle();
+    [[nodiscard]] bool LabMayLeaveVirtualMode();
+    void LabKeepSetupForTheApparatus();
+    [[nodiscard]] QString SuggestedPath(const QString& base, const QString& suffix) const;
     [[nodiscard]] TReportContent ReportContent(const QString& studentName) const;
     std::unique_ptr<TVEK4LabFile> LabFile;
 

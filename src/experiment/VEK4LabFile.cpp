@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QLibrary>
 #include <QMenu>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
 #include <utility>
@@ -75,12 +77,23 @@ QFunctionPointer ResolveInLabModule(const char* symbol, QString* error) {
 
 TLabFileDialogs QtLabFileDialogs() {
     TLabFileDialogs d;
-    d.SaveFileName = [](QWidget* owner, const QString& caption, const QString& filter,
-                        const QString& suggested) {
-        return QFileDialog::getSaveFileName(owner, caption, suggested, filter);
+    // The dialogs open where the student last saved or opened a file (the program's working folder means
+    // nothing to a student), at first in the Documents folder; a suggestion with a folder of its own (the
+    // open experiment's) goes there.
+    static QString lastFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    auto remember = [](const QString& chosen) {
+        if (!chosen.isEmpty()) lastFolder = QFileInfo(chosen).absolutePath();
+        return chosen;
     };
-    d.OpenFileName = [](QWidget* owner, const QString& caption, const QString& filter) {
-        return QFileDialog::getOpenFileName(owner, caption, QString(), filter);
+    d.SaveFileName = [remember](QWidget* owner, const QString& caption, const QString& filter,
+                                const QString& suggested) {
+        const QString start = QFileInfo(suggested).isAbsolute() || lastFolder.isEmpty()
+                                  ? suggested
+                                  : QDir(lastFolder).filePath(suggested);
+        return remember(QFileDialog::getSaveFileName(owner, caption, start, filter));
+    };
+    d.OpenFileName = [remember](QWidget* owner, const QString& caption, const QString& filter) {
+        return remember(QFileDialog::getOpenFileName(owner, caption, lastFolder, filter));
     };
     d.StudentName = [](QWidget* owner, const QString& name) -> std::optional<QString> {
         bool ok = false;
@@ -129,19 +142,22 @@ void TVEK4Form::BuildLabFileMenu(QMenu* file) {
         add("FileSave", QStringLiteral("&Save"), QStringLiteral("Save the experiment: layout and readings"));
     FileSaveAs =
         add("FileSaveAs", QStringLiteral("Save &As..."), QStringLiteral("Save the experiment in a new file"));
+    FileSaveHandout = add("FileSaveHandout", QStringLiteral("Save as &hand-out..."),
+                          QStringLiteral("Save a hand-out: students who open it get an untitled copy"));
     QAction* separator = add("FileLabSeparator", QString(), QString());
     separator->setSeparator(true);
     FileExportTable = add("FileExportTable", QStringLiteral("&Export table..."),
                           QStringLiteral("Export the readings to a CSV file or an Excel workbook"));
     FilePrintReport = add("FilePrintReport", QStringLiteral("&Print report..."),
                           QStringLiteral("Print the laboratory report"));
-    FileExportPdf = add("FileExportPdf", QStringLiteral("Export report as &PDF..."),
+    FileExportPdf = add("FileExportPdf", QStringLiteral("Export report as PD&F..."),
                         QStringLiteral("Write the laboratory report as a PDF document"));
     addAction(FileOpen);
 
     connect(FileOpen, &QAction::triggered, this, &TVEK4Form::FileOpenClick);
     connect(FileSave, &QAction::triggered, this, [this] { (void)FileSaveClick(); });
     connect(FileSaveAs, &QAction::triggered, this, [this] { (void)FileSaveAsClick(); });
+    connect(FileSaveHandout, &QAction::triggered, this, &TVEK4Form::FileSaveHandoutClick);
     connect(FileExportTable, &QAction::triggered, this, &TVEK4Form::FileExportTableClick);
     connect(FilePrintReport, &QAction::triggered, this, &TVEK4Form::FilePrintReportClick);
     connect(FileExportPdf, &QAction::triggered, this, &TVEK4Form::FileExportPdfClick);
@@ -158,6 +174,7 @@ void TVEK4Form::ApplyLabFileMenu() {
     const std::pair<QAction*, QKeySequence> commands[] = {
         {FileSave, QKeySequence(Qt::CTRL | Qt::Key_S)},
         {FileSaveAs, {}},
+        {FileSaveHandout, {}},
         {findChild<QAction*>(QStringLiteral("FileLabSeparator")), {}},
         {FileExportTable, QKeySequence(Qt::CTRL | Qt::Key_E)},
         {FilePrintReport, QKeySequence(Qt::CTRL | Qt::Key_P)},
@@ -183,6 +200,33 @@ void TVEK4Form::ApplyLabFileMenu() {
         else
             StartJournal(); // the journal missed what happened while the tools were off
     }
+    UpdateLabTitle();
+}
+
+void TVEK4Form::UpdateLabTitle() {
+    if (!LabFile) return;
+    if (!LabToolsOn()) {
+        // The designed caption, exactly.
+        if (windowTitle() != Caption) setWindowTitle(Caption);
+        setWindowFilePath(QString());
+        setWindowModified(false);
+        return;
+    }
+    const TVEK4LabFile& f = *LabFile;
+    const QString name = !f.Path.isEmpty() ? QFileInfo(f.Path).fileName()
+                         : !f.HandoutPath.isEmpty()
+                             ? LabFileTexts::HandoutCopy.arg(QFileInfo(f.HandoutPath).fileName())
+                             : LabFileTexts::Untitled;
+    setWindowFilePath(f.Path);
+    setWindowTitle(QStringLiteral("%1[*] - %2").arg(name, Caption));
+    setWindowModified(LabFileModified());
+}
+
+QString TVEK4Form::SuggestedPath(const QString& base, const QString& suffix) const {
+    const QString& from = LabFile->Path.isEmpty() ? LabFile->HandoutPath : LabFile->Path;
+    const QString name =
+        (from.isEmpty() ? base : QFileInfo(from).completeBaseName() + base) + QLatin1Char('.') + suffix;
+    return from.isEmpty() ? name : QFileInfo(from).absoluteDir().filePath(name);
 }
 
 void TVEK4Form::LabFileShown() {
@@ -239,6 +283,8 @@ void TVEK4Form::Journal(const QJsonObject& record) {
         f.JournalWarned = true;
         ShowMessage(ApplicationTitle, LabFileTexts::JournalFailed.arg(why), TMsgIcon::Warning);
     }
+    // Many edits since the journal began: write it anew, as short as the experiment it holds.
+    if (why.isEmpty() && f.Journal->Oversized()) StartJournal();
 }
 
 void TVEK4Form::OfferRestore() {
@@ -258,25 +304,38 @@ void TVEK4Form::OfferRestore() {
         const TJournalState left = TExperimentJournal::ReadBack(f.Journal->Path());
         const TSetupRead setup = SetupFromJson(left.Setup);
         std::vector<TReading> rows;
+        int unreadable = 0;
         for (const QJsonObject& row : left.Rows) {
             const TReadingRead read = ReadingFromJson(row, QStringLiteral("row"));
-            if (read.Problem.isEmpty()) rows.push_back(read.Reading);
+            if (read.Problem.isEmpty())
+                rows.push_back(read.Reading);
+            else
+                ++unreadable;
         }
+        QStringList leftOut = left.LeftOut;
+        if (unreadable > 0) leftOut << QStringLiteral("%1 reading(s) that could not be read").arg(unreadable);
+        const bool setupLost = !left.Setup.isEmpty() && !setup.Problem.isEmpty();
+        if (setupLost) leftOut << LabFileTexts::LayoutNotRebuilt.arg(setup.Problem);
         // A window killed before anything was built or recorded left only the set-up a new window has:
         // there is nothing to offer back.
-        const bool something =
-            !rows.empty() || (setup.Problem.isEmpty() && SetupKey(setup.Setup) != SetupKey(CurrentSetup()));
-        if (something && ShowMessage(ApplicationTitle, LabFileTexts::RestoreOffer.arg(rows.size()),
-                                     TMsgIcon::Question, TMsgButtons::YesNo) == TMsgResult::Ok) {
-            TExperimentSetup restored = setup.Problem.isEmpty() ? setup.Setup : CurrentSetup();
+        const bool something = !rows.empty() || setupLost || !leftOut.isEmpty() ||
+                               (setup.Problem.isEmpty() && SetupKey(setup.Setup) != SetupKey(CurrentSetup()));
+        QString offer = LabFileTexts::RestoreOffer.arg(rows.size());
+        if (!leftOut.isEmpty()) offer += LabFileTexts::RestoreLeftOut.arg(leftOut.join(QStringLiteral("; ")));
+        if (something &&
+            ShowMessage(ApplicationTitle, offer, TMsgIcon::Question, TMsgButtons::YesNo) == TMsgResult::Ok) {
+            const TExperimentSetup restored = setup.Problem.isEmpty() ? setup.Setup : CurrentSetup();
             ApplyExperiment(restored, rows);
-            f.Path = left.FilePath;
+            // A set-up that could not be rebuilt is not the file's: a save must ask for a name rather than
+            // put less over the file than it had.
+            f.Path = setupLost ? QString() : left.FilePath;
             // What came back is not in any file yet: it counts as unsaved.
             f.SavedTableVersion = f.TableVersion - 1;
         }
     }
     f.JournalReady = true;
     StartJournal();
+    UpdateLabTitle();
 }
 
 void TVEK4Form::ApplyExperiment(const TExperimentSetup& setup, const std::vector<TReading>& rows) {
@@ -320,7 +379,9 @@ void TVEK4Form::ApplyExperiment(const TExperimentSetup& setup, const std::vector
 }
 
 void TVEK4Form::LabFileLayoutChanged() {
-    if (!LabFile || !LabFile->JournalReady || !LabToolsOn() || !LabFile->Journal) return;
+    if (!LabFile || !LabToolsOn()) return;
+    UpdateLabTitle();
+    if (!LabFile->JournalReady || !LabFile->Journal) return;
     const TExperimentSetup setup = CurrentSetup();
     QJsonObject key = SetupKey(setup);
     if (key == LabFile->JournalSetup) return;
@@ -331,6 +392,7 @@ void TVEK4Form::LabFileLayoutChanged() {
 void TVEK4Form::LabFileRowAdded(int index) {
     if (!LabFile) return;
     ++LabFile->TableVersion;
+    UpdateLabTitle();
     if (!LabFile->Journal) return;
     LabFileLayoutChanged(); // a gauge moved since the last drop
     const TReading& row = Lab->Table.Row(index);
@@ -341,6 +403,7 @@ void TVEK4Form::LabFileRowAdded(int index) {
 void TVEK4Form::LabFileTableChanged() {
     if (!LabFile) return;
     ++LabFile->TableVersion;
+    UpdateLabTitle();
     TVEK4LabFile& f = *LabFile;
     if (!f.Journal || !f.JournalReady) return;
     const std::vector<QString> notes = Notes(Lab->Table);
@@ -383,6 +446,26 @@ void TVEK4Form::LabFileClosed() {
     LabFile->Journal.reset();
 }
 
+bool TVEK4Form::LabMayLeaveVirtualMode() {
+    // The apparatus has the flat bar and no distributed load: a set-up with either loses it. Only then, and
+    // only with unsaved work, is there anything to ask.
+    const bool loses = Layout.UDL || Sections->SectionsComboBox->currentIndex() != FlatSectionIndex;
+    return !loses || !LabFileModified() || AskToSaveChanges();
+}
+
+void TVEK4Form::LabKeepSetupForTheApparatus() {
+    // Supports, weights and the gauge stay as the student built them: every set-up the mouse allows is one
+    // the rig can have. The UDL leaves the beam, with a word, since the rig has none.
+    const bool hadUDL = Layout.UDL;
+    Layout.UDL = false;
+    PositionPopup->hide();
+    LoadPositionPopup->hide();
+    ShowLayout();
+    View->ClearDeflectionView();
+    Recalculate();
+    if (hadUDL) StatusBar1->showMessage(LabFileTexts::UDLTakenOff, 10000);
+}
+
 void TVEK4Form::LabNewClick() {
     if (LabFileModified() && !AskToSaveChanges()) return;
     NewButtonClick();
@@ -390,10 +473,12 @@ void TVEK4Form::LabNewClick() {
     if (ReadingsView()) Lab->View->RowsChanged();
     TVEK4LabFile& f = *LabFile;
     f.Path.clear();
+    f.HandoutPath.clear();
     ++f.TableVersion;
     f.SavedTableVersion = f.TableVersion;
     f.SavedSetup = SetupKey(CurrentSetup());
     StartJournal();
+    UpdateLabTitle();
 }
 
 void TVEK4Form::FileOpenClick() {
@@ -430,10 +515,14 @@ bool TVEK4Form::OpenExperimentFile(const QString& path) {
     }
     ApplyExperiment(read.Value.Setup, rows);
     TVEK4LabFile& f = *LabFile;
-    f.Path = path;
+    // A hand-out opens as an untitled copy: the student's first save asks for a name of their own, and
+    // the teacher's file is never written over.
+    f.Path = read.Value.Handout ? QString() : path;
+    f.HandoutPath = read.Value.Handout ? path : QString();
     f.SavedSetup = SetupKey(CurrentSetup());
     f.SavedTableVersion = f.TableVersion;
     StartJournal();
+    UpdateLabTitle();
     return true;
 }
 
@@ -445,8 +534,10 @@ bool TVEK4Form::FileSaveClick() {
 
 bool TVEK4Form::FileSaveAsClick() {
     if (!LabToolsOn() || !Environment.LabFiles.SaveFileName) return false;
-    const QString suggested =
-        LabFile->Path.isEmpty() ? QStringLiteral("experiment.") + ExperimentFileExtension : LabFile->Path;
+    const QString suggested = !LabFile->Path.isEmpty() ? LabFile->Path
+                              : !LabFile->HandoutPath.isEmpty()
+                                  ? SuggestedPath(QStringLiteral("-results"), ExperimentFileExtension)
+                                  : SuggestedPath(QStringLiteral("experiment"), ExperimentFileExtension);
     const QString path = Environment.LabFiles.SaveFileName(this, QStringLiteral("Save experiment as"),
                                                            LabFileTexts::ExperimentFilter, suggested);
     if (path.isEmpty()) return false;
@@ -463,10 +554,26 @@ bool TVEK4Form::SaveExperimentFile(const QString& path) {
     }
     TVEK4LabFile& f = *LabFile;
     f.Path = path;
+    f.HandoutPath.clear();
     f.SavedSetup = SetupKey(setup);
     f.SavedTableVersion = f.TableVersion;
     Journal(TExperimentJournal::FileRecord(path));
+    UpdateLabTitle();
     return true;
+}
+
+void TVEK4Form::FileSaveHandoutClick() {
+    if (!LabToolsOn() || !Environment.LabFiles.SaveFileName) return;
+    const QString chosen = Environment.LabFiles.SaveFileName(
+        this, QStringLiteral("Save as hand-out"), LabFileTexts::ExperimentFilter,
+        SuggestedPath(QStringLiteral("-handout"), ExperimentFileExtension));
+    if (chosen.isEmpty()) return;
+    const QString path = WithSuffix(chosen, ExperimentFileExtension);
+    const QString why = SaveExperiment(path, CurrentSetup(), RowsJson(Lab->Table), true);
+    if (!why.isEmpty())
+        ShowMessage(ApplicationTitle, LabFileTexts::SaveFailed.arg(QDir::toNativeSeparators(path), why),
+                    TMsgIcon::Error);
+    // The experiment in the window stays what it was: the hand-out is a copy for the class.
 }
 
 bool TVEK4Form::ExportTable(const QString& path) {
@@ -487,10 +594,11 @@ bool TVEK4Form::ExportTable(const QString& path) {
 
 void TVEK4Form::FileExportTableClick() {
     if (!LabToolsOn() || !Environment.LabFiles.SaveFileName) return;
-    const QString base =
-        LabFile->Path.isEmpty() ? QStringLiteral("readings") : QFileInfo(LabFile->Path).completeBaseName();
     const QString path = Environment.LabFiles.SaveFileName(
-        this, QStringLiteral("Export table"), LabFileTexts::TableFilter, base + QStringLiteral(".csv"));
+        this, QStringLiteral("Export table"), LabFileTexts::TableFilter,
+        LabFile->Path.isEmpty() && LabFile->HandoutPath.isEmpty()
+            ? SuggestedPath(QStringLiteral("readings"), QStringLiteral("csv"))
+            : SuggestedPath(QString(), QStringLiteral("csv")));
     if (!path.isEmpty()) (void)ExportTable(WithSuffix(path, QStringLiteral("csv")));
 }
 
@@ -548,10 +656,10 @@ void TVEK4Form::FileExportPdfClick() {
     const std::optional<QString> name = d.StudentName(this, LabFile->StudentName);
     if (!name) return;
     LabFile->StudentName = *name;
-    const QString base =
-        LabFile->Path.isEmpty() ? QStringLiteral("report") : QFileInfo(LabFile->Path).completeBaseName();
     const QString path = d.SaveFileName(this, QStringLiteral("Export report as PDF"), LabFileTexts::PdfFilter,
-                                        base + QStringLiteral(".pdf"));
+                                        LabFile->Path.isEmpty() && LabFile->HandoutPath.isEmpty()
+                                            ? SuggestedPath(QStringLiteral("report"), QStringLiteral("pdf"))
+                                            : SuggestedPath(QString(), QStringLiteral("pdf")));
     if (!path.isEmpty()) (void)ExportReportPdf(WithSuffix(path, QStringLiteral("pdf")), *name);
 }
 

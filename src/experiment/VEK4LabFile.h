@@ -55,6 +55,7 @@ struct TVEK4LabFile {
     }
 
     QString Path;              // the experiment's file; empty while never saved or opened
+    QString HandoutPath;       // the hand-out this untitled experiment was opened from
     QJsonObject SavedSetup;    // the set-up as last saved, opened or started anew
     int TableVersion = 0;      // changes to the table of readings
     int SavedTableVersion = 0; // ... at the last save, open or new
@@ -85,6 +86,15 @@ inline const QString ReportFailed = QStringLiteral("The report could not be writ
 inline const QString JournalFailed = QStringLiteral(
     "The crash journal could not be written (%1). Readings are still recorded, but save the experiment "
     "often: a crash could lose them.");
+inline const QString RestoreLeftOut = QStringLiteral("\n\nThese cannot be restored: %1.");
+inline const QString LayoutNotRebuilt = QStringLiteral(
+    "the layout, which could not be rebuilt (%1); the readings come back on an empty beam, and the next "
+    "save asks for a file name");
+inline const QString UDLTakenOff = QStringLiteral(
+    "The UDL was taken off the beam: the apparatus has no distributed load. Supports, weights and the gauge "
+    "are kept.");
+inline const QString Untitled = QStringLiteral("Untitled");
+inline const QString HandoutCopy = QStringLiteral("Copy of hand-out %1");
 inline const QString ExperimentFilter = QStringLiteral("Beam experiments (*.ferx)");
 inline const QString TableFilter =
     QStringLiteral("CSV, comma or semicolon separated (*.csv);;Excel workbook (*.xlsx)");

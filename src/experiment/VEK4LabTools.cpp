@@ -270,6 +270,7 @@ bool TVEK4Form::RecordReading() {
         return false;
     };
     if (!connected && !VirtualExperimentsOn()) return refuse(LabTexts::NotRecordedIdle);
+    if (Lab->Table.Full()) return refuse(LabTexts::NotRecordedFull);
     const qint64 now = Lab->Clock();
     if (connected) {
         const TLinkState state = Environment.Comms ? Environment.Comms->LinkState() : TLinkState::LinkOff;

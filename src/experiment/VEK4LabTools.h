@@ -26,6 +26,10 @@ struct TVEK4LabTools {
 
 // Texts of the laboratory tools (the tests read them).
 namespace LabTexts {
+inline const QString NotRecordedFull =
+    QStringLiteral(
+        "The table is full (%1 readings). Save the experiment, then start a new one with \"&New\".")
+        .arg(MaxReadings);
 inline const QString NotRecordedIdle =
     QStringLiteral("No reading recorded: switch on Virtual Experiments or connect to the VEK2000 first.");
 inline const QString NotRecordedUnstable = QStringLiteral(

@@ -15,14 +15,14 @@
 #ifdef Q_OS_WIN
 
 // Windows has no pipes or devices under ordinary file names; the kind and the size are still checked first.
-TRegularFile ReadRegularFile(const QString& path, qint64 largest) {
+static TRegularFile ReadBounded(const QString& path, qint64 largest, bool prefix) {
     TRegularFile result;
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
         result.Status = TRegularFileStatus::NotRegular;
         return result;
     }
-    if (info.exists() && info.size() > largest) {
+    if (!prefix && info.exists() && info.size() > largest) {
         result.Status = TRegularFileStatus::TooLarge;
         return result;
     }
@@ -32,7 +32,10 @@ TRegularFile ReadRegularFile(const QString& path, qint64 largest) {
         return result;
     }
     result.Bytes = file.read(largest + 1);
-    if (result.Bytes.size() > largest) {
+    if (prefix && result.Bytes.size() > largest) {
+        result.Bytes.truncate(largest);
+        result.Cut = true;
+    } else if (result.Bytes.size() > largest) {
         result.Bytes.clear();
         result.Status = TRegularFileStatus::TooLarge;
         return result;
@@ -58,20 +61,20 @@ TRegularFile SystemRefused(int error) {
 }
 
 // The kind and size of what stat() or fstat() found, judged the same way both times.
-TRegularFileStatus Judge(const struct stat& status, qint64 largest) {
+TRegularFileStatus Judge(const struct stat& status, qint64 largest, bool prefix) {
     if (!S_ISREG(status.st_mode)) return TRegularFileStatus::NotRegular;
-    if (status.st_size > largest) return TRegularFileStatus::TooLarge;
+    if (!prefix && status.st_size > largest) return TRegularFileStatus::TooLarge;
     return TRegularFileStatus::Ok;
 }
 
 } // namespace
 
-TRegularFile ReadRegularFile(const QString& path, qint64 largest) {
+static TRegularFile ReadBounded(const QString& path, qint64 largest, bool prefix) {
     const QByteArray name = QFile::encodeName(path);
     // Before opening: opening a device can have effects of its own (a serial line's control lines move).
     struct stat before {};
     if (::stat(name.constData(), &before) != 0) return SystemRefused(errno);
-    if (const TRegularFileStatus judged = Judge(before, largest); judged != TRegularFileStatus::Ok)
+    if (const TRegularFileStatus judged = Judge(before, largest, prefix); judged != TRegularFileStatus::Ok)
         return Refused(judged);
 
     // O_NONBLOCK: should a pipe have taken the file's place since, the open returns at once.
@@ -83,7 +86,7 @@ TRegularFile ReadRegularFile(const QString& path, qint64 largest) {
     } closer{fd};
     struct stat opened {};
     if (::fstat(fd, &opened) != 0) return SystemRefused(errno);
-    if (const TRegularFileStatus judged = Judge(opened, largest); judged != TRegularFileStatus::Ok)
+    if (const TRegularFileStatus judged = Judge(opened, largest, prefix); judged != TRegularFileStatus::Ok)
         return Refused(judged);
 
     // Reading one byte beyond the bound tells a file that grew past it since fstat() from one that did not.
@@ -93,6 +96,11 @@ TRegularFile ReadRegularFile(const QString& path, qint64 largest) {
     qsizetype filled = 0;
     for (;;) {
         if (filled == result.Bytes.size()) {
+            if (filled == cap && prefix) {
+                result.Cut = true;
+                filled = cap - 1;
+                break;
+            }
             if (filled == cap) return Refused(TRegularFileStatus::TooLarge);
             result.Bytes.resize(std::min<qsizetype>(cap, filled + 65536));
         }
@@ -110,3 +118,11 @@ TRegularFile ReadRegularFile(const QString& path, qint64 largest) {
 }
 
 #endif
+
+TRegularFile ReadRegularFile(const QString& path, qint64 largest) {
+    return ReadBounded(path, largest, false);
+}
+
+TRegularFile ReadRegularFilePrefix(const QString& path, qint64 largest) {
+    return ReadBounded(path, largest, true);
+}

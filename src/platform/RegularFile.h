@@ -20,8 +20,12 @@ struct TRegularFile {
     TRegularFileStatus Status = TRegularFileStatus::CannotOpen;
     QByteArray Bytes;   // the whole file when Ok
     QString SystemText; // the system's own words for CannotOpen, e.g. "No such file or directory"
+    bool Cut = false;   // ReadRegularFilePrefix: the file went on past the bound
     [[nodiscard]] bool Ok() const { return Status == TRegularFileStatus::Ok; }
 };
 
 // Reads the whole of `path` when it is a regular file of at most `largest` bytes.
 [[nodiscard]] TRegularFile ReadRegularFile(const QString& path, qint64 largest);
+// Reads the first `largest` bytes of a regular file of any size (Cut says whether there was more): for a
+// file whose beginning is worth having on its own, such as a journal of records.
+[[nodiscard]] TRegularFile ReadRegularFilePrefix(const QString& path, qint64 largest);

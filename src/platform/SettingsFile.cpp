@@ -1,10 +1,11 @@
 #include "SettingsFile.h"
 
+#include "FileWriter.h"
+
 #include "RegularFile.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #ifndef Q_OS_WIN
@@ -186,10 +187,6 @@ TSettingsWrite WriteSettingsValues(const QString& path, const QList<TSettingsVal
     for (const TSettingsValue& value : values)
         text.SetValue(value.Section, value.Key, value.Value);
 
-    // Written beside the target and renamed over it: a failed write leaves the old file whole.
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly)) return TSettingsWrite::Failed;
-    const QByteArray bytes = text.Text();
-    if (file.write(bytes) != bytes.size() || !file.commit()) return TSettingsWrite::Failed;
-    return TSettingsWrite::Written;
+    // Written beside the target, synced and renamed over it: a failed write leaves the old file whole.
+    return WriteFileSafely(target, text.Text()).isEmpty() ? TSettingsWrite::Written : TSettingsWrite::Failed;
 }

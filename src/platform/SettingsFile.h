@@ -12,7 +12,7 @@
 //
 // Where a write goes (the file is the user's, and a link in its place may point anywhere):
 // - nothing there yet: a new regular file is made (and the folder, if need be);
-// - a regular file the user owns with the owner's write bit set: replaced atomically (QSaveFile);
+// - a regular file the user owns with the owner's write bit set: replaced atomically (WriteFileSafely);
 // - a symbolic link to such a file: the link is followed and its target replaced the same way, in the
 //   target's folder (people keep configuration under version control so); the link stays;
 // - anything else (a folder, a pipe, a device, a file of another user or one made read-only, a dangling

@@ -58,8 +58,17 @@ void TReadingsTable::Clear() {
     Last = 0;
 }
 
+QString CleanNote(const QString& note) {
+    QString clean = note.left(MaxNoteLength);
+    // A surrogate pair cut in half at the end would not be text.
+    if (!clean.isEmpty() && clean.back().isHighSurrogate()) clean.chop(1);
+    for (QChar& c : clean)
+        if (c.category() == QChar::Other_Control) c = QLatin1Char(' ');
+    return clean;
+}
+
 void TReadingsTable::SetNote(int index, const QString& note) {
-    if (index >= 0 && index < Count()) Items[static_cast<std::size_t>(index)].Note = note;
+    if (index >= 0 && index < Count()) Items[static_cast<std::size_t>(index)].Note = CleanNote(note);
 }
 
 TVariedProperty TReadingsTable::SeriesProperty() const {

@@ -53,6 +53,15 @@ struct TReading {
 [[nodiscard]] std::array<TMeasuredGauge, GaugeCount> GaugeReadings(const TGaugeHistory& history, qint64 nowMs,
                                                                    const TZero& zero, bool connected);
 
+// The largest table the window records, and the longest note a row keeps: together they bound the
+// experiment file (ExperimentFile.h). Ten thousand load steps is far beyond any lab session.
+inline constexpr int MaxReadings = 10000;
+inline constexpr int MaxNoteLength = 500;
+
+// A note as a row keeps it: control characters (a pasted tab or line break) become spaces, and the text is
+// cut at MaxNoteLength characters.
+[[nodiscard]] QString CleanNote(const QString& note);
+
 class TReadingsTable {
 public:
     // Numbers the reading (one more than the last row's) and times it from the first row, then appends it.
@@ -63,7 +72,9 @@ public:
     void Remove(std::vector<int> indices);
     // Empties the table; the next row is number 1 at 0 s.
     void Clear();
+    // The note through CleanNote.
     void SetNote(int index, const QString& note);
+    [[nodiscard]] bool Full() const { return Count() >= MaxReadings; }
 
     [[nodiscard]] const std::vector<TReading>& Rows() const { return Items; }
     [[nodiscard]] int Count() const { return static_cast<int>(Items.size()); }

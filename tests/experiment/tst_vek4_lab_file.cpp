@@ -117,8 +117,9 @@ private slots:
         QCOMPARE(MenuTexts(file), designed);
         w.LabToolsAction->trigger();
         QCOMPARE(MenuTexts(file),
-                 (QStringList{"&New", "&Open...", "&Save", "Save &As...", "-", "&Export table...",
-                              "&Print report...", "Export report as &PDF...", "-", "E&xit"}));
+                 (QStringList{"&New", "&Open...", "&Save", "Save &As...", "Save as &hand-out...", "-",
+                              "&Export table...", "&Print report...", "Export report as PD&F...", "-",
+                              "E&xit"}));
         QCOMPARE(w.FileOpen, w.findChild<QAction*>(QStringLiteral("FileOpen")));
         QCOMPARE(w.FileOpen->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
         QCOMPARE(w.FileSave->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));

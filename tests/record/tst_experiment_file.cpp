@@ -6,9 +6,10 @@
 #include <QtTest>
 #include <csignal>
 #include <cstring>
-#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "RecordingPresenter.h"
+#include "SmallDisk.h"
 #include "model/PlacementRules.h"
 #include "record/io/ExperimentFile.h"
 #include "record/io/LayoutReplay.h"
@@ -105,6 +106,10 @@ private slots:
     void refusals();
     void refusesOversizedFileUnread();
     void failedWriteLeavesOldFileWhole();
+    void hostilePaths();
+    void savedFileKeepsItsMode();
+    void largestTableSavesAndOpens();
+    void modulusStoredAsStated();
     void replayFollowsTheMouseRules();
 };
 
@@ -257,7 +262,8 @@ void TestExperimentFile::refusesOversizedFileUnread() {
     QVERIFY(big.resize(ExperimentFileMaxBytes + 1));
     big.close();
     const TFileRead<TExperimentDocument> read = OpenExperiment(path);
-    QVERIFY2(read.Problem.contains(QStringLiteral("larger than any experiment can be (at most 16 MB)")),
+    QVERIFY2(read.Problem.contains(QStringLiteral("larger than any experiment can be (at most %1 MB)")
+                                       .arg(ExperimentFileMaxBytes / (1024 * 1024))),
              qPrintable(read.Problem));
 
     // At the bound exactly, the file is read and judged by its content.
@@ -267,28 +273,116 @@ void TestExperimentFile::refusesOversizedFileUnread() {
 }
 
 void TestExperimentFile::failedWriteLeavesOldFileWhole() {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("kept.ferx"));
-    const QByteArray old = ValidBytes();
-    QCOMPARE(WriteFileAtomically(path, old), QString());
-
-    // A full disk, as the process sees it: a file size limit makes the write of the big document fail
-    // half-way (EFBIG; the signal that would kill the process is ignored).
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
-    rlimit tiny = saved;
-    tiny.rlim_cur = rlim_t(old.size() + 100);
-    QVERIFY(setrlimit(RLIMIT_FSIZE, &tiny) == 0);
-    const QString why = WriteFileAtomically(path, QByteArray(200000, 'x'));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, SIG_DFL);
-
-    QVERIFY2(!why.isEmpty(), "the failed write must say why");
+    // A saved experiment of a real size (five readings, a few KB) on a disk that then fills: the next save
+    // (one note longer) must fail, say why, and leave the old file byte for byte. A write this small fits
+    // in a file buffer, so a writer that only flushes at its close never sees the failure.
+    TSmallDisk disk;
+    QVERIFY(disk.Valid());
+    const QString path = disk.Path(QStringLiteral("kept.ferx"));
+    TExperimentSetup setup;
+    setup.Layout = Hang(Cantilever(), 40, 300);
+    std::vector<QJsonObject> rows;
+    for (int n = 1; n <= 5; ++n)
+        rows.push_back(ReadingToJson(SampleReading(n, QStringLiteral("step %1").arg(n))));
+    QCOMPARE(SaveExperiment(path, setup, rows), QString());
     QFile kept(path);
     QVERIFY(kept.open(QIODevice::ReadOnly));
+    const QByteArray old = kept.readAll();
+    kept.close();
+    QVERIFY2(old.size() > 4000 && old.size() < 16384, QByteArray::number(old.size()).constData());
+
+    disk.Fill();
+    rows[2] = ReadingToJson(SampleReading(3, QStringLiteral("step 3, the hanger swung")));
+    const QString why = SaveExperiment(path, setup, rows);
+    disk.Unfill();
+
+    QVERIFY2(why.contains(QStringLiteral("the disk is full")) || why.contains(QStringLiteral("larger than")),
+             qPrintable(QStringLiteral("%1: \"%2\"").arg(QLatin1String(disk.Kind()), why)));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), old);
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.ferx")});
+    kept.close();
+    QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("kept.ferx")});
+}
+
+void TestExperimentFile::hostilePaths() {
+    // What may stand where a student saves or opens: each ends at once in a clear answer, and nothing is
+    // written through a link into a file that is not a regular one. A pipe would hold a plain open() until
+    // something writes into it; the test would then hang (and fail on the time limit).
+    QTemporaryDir folder;
+    const QString fifo = folder.filePath(QStringLiteral("pipe.ferx"));
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    QVERIFY2(OpenExperiment(fifo).Problem.contains(QStringLiteral("not an ordinary file")),
+             qPrintable(OpenExperiment(fifo).Problem));
+    TExperimentSetup setup;
+    setup.Layout = Hang(Cantilever(), 40, 300);
+    QVERIFY(SaveExperiment(fifo, setup, {}).contains(QStringLiteral("not an ordinary file")));
+    QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+
+    const QString sub = folder.filePath(QStringLiteral("folder.ferx"));
+    QVERIFY(QDir().mkdir(sub));
+    QVERIFY(OpenExperiment(sub).Problem.contains(QStringLiteral("not an ordinary file")));
+    QVERIFY(SaveExperiment(sub, setup, {}).contains(QStringLiteral("not an ordinary file")));
+
+    const QString dangling = folder.filePath(QStringLiteral("dangling.ferx"));
+    QVERIFY(QFile::link(folder.filePath(QStringLiteral("nowhere")), dangling));
+    QVERIFY(!SaveExperiment(dangling, setup, {}).isEmpty());
+    QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("nowhere"))));
+
+    // A link to a regular file (a shared folder arranged with links) is followed; the link stays a link.
+    const QString real = folder.filePath(QStringLiteral("real.ferx"));
+    const QString link = folder.filePath(QStringLiteral("link.ferx"));
+    QCOMPARE(SaveExperiment(real, {}, {}), QString());
+    QVERIFY(QFile::link(real, link));
+    QCOMPARE(SaveExperiment(link, setup, {}), QString());
+    QVERIFY(QFileInfo(link).isSymLink());
+    QVERIFY(SameItems(OpenExperiment(real).Value.Setup.Layout, setup.Layout));
+}
+
+void TestExperimentFile::savedFileKeepsItsMode() {
+    // A file a teacher made readable to the class keeps its mode when a save replaces it.
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("shared.ferx"));
+    QCOMPARE(SaveExperiment(path, {}, {}), QString());
+    const QByteArray name = QFile::encodeName(path);
+    QVERIFY(::chmod(name.constData(), 0644) == 0);
+    QCOMPARE(SaveExperiment(path, {}, {}), QString());
+    struct stat status {};
+    QVERIFY(::stat(name.constData(), &status) == 0);
+    QCOMPARE(status.st_mode & 0777, mode_t(0644));
+}
+
+void TestExperimentFile::largestTableSavesAndOpens() {
+    // One bound for saving and opening, with room for the largest table the window lets a student record:
+    // MaxReadings rows, each with the longest note of three-byte characters.
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("largest.ferx"));
+    std::vector<QJsonObject> rows;
+    const QString note(MaxNoteLength, QChar(0x20AC)); // the euro sign: three bytes in UTF-8
+    for (int n = 1; n <= MaxReadings; ++n)
+        rows.push_back(ReadingToJson(SampleReading(n, note)));
+    QCOMPARE(SaveExperiment(path, {}, rows), QString());
+    QVERIFY(QFileInfo(path).size() <= ExperimentFileMaxBytes);
+    const TFileRead<TExperimentDocument> read = OpenExperiment(path);
+    QVERIFY2(read.Ok(), qPrintable(read.Problem));
+    QCOMPARE(int(read.Value.Rows.size()), MaxReadings);
+
+    // Past the bound nothing is written, and the old file stays.
+    const QString big(200000, QLatin1Char('x'));
+    for (int i = 0; i < 200; ++i)
+        rows[std::size_t(i)][QStringLiteral("note")] = big;
+    const QString why = SaveExperiment(path, {}, rows);
+    QVERIFY2(why.contains(QStringLiteral("more than an experiment file may hold")), qPrintable(why));
+    QCOMPARE(int(OpenExperiment(path).Value.Rows.size()), MaxReadings);
+}
+
+void TestExperimentFile::modulusStoredAsStated() {
+    // The material list says 69 GPa; the file says 69000000000 Pa, not the float's 69000003584.
+    TExperimentSetup setup;
+    const QJsonObject json = SetupToJson(setup);
+    QCOMPARE(json[QStringLiteral("material")][QStringLiteral("modulusPa")].toDouble(), 69e9);
+    setup.Section.Material = 1;
+    QCOMPARE(SetupToJson(setup)[QStringLiteral("material")][QStringLiteral("modulusPa")].toDouble(), 207e9);
 }
 
 void TestExperimentFile::replayFollowsTheMouseRules() {

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/FileWriter.h"
 #include "record/io/ExperimentFile.h"
 
 namespace {
@@ -431,5 +432,5 @@ QString WriteReportPdf(const QString& path, const TReportContent& content, const
         writer.setPageMargins(QMarginsF(15, 15, 15, 12), QPageLayout::Millimeter);
         PaintReport(writer, content, locale);
     }
-    return WriteFileAtomically(path, buffer.data());
+    return WriteFileSafely(path, buffer.data());
 }

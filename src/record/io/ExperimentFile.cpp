@@ -5,9 +5,10 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <cmath>
 
+#include "platform/FileWriter.h"
+#include "platform/RegularFile.h"
 #include "record/io/LayoutReplay.h"
 #include "record/io/ReadingJson.h"
 
@@ -178,6 +179,12 @@ float ChoiceSecondMomentI(const TSectionChoice& choice) {
                : SecondMomentToM4(SectionCatalogue[std::size_t(choice.Section)].SecondMoment);
 }
 
+double ChoiceModulusGPa(const TSectionChoice& choice) {
+    if (choice.Material == OtherMaterial) return choice.OtherModulusGPa;
+    // The table holds 32-bit floats (69 GPa is 69000003584 Pa there); the nominal value is a whole MPa.
+    return std::round(double(DefaultMaterialModuli[std::size_t(choice.Material)]) / 1e6) / 1e3;
+}
+
 QString MaterialName(int material) {
     return MaterialNames.value(material);
 }
@@ -195,7 +202,7 @@ QJsonObject SetupToJson(const TExperimentSetup& setup) {
         {QStringLiteral("material"), QJsonObject{{QStringLiteral("index"), c.Material},
                                                  {QStringLiteral("name"), MaterialName(c.Material)},
                                                  {QStringLiteral("otherModulusGPa"), c.OtherModulusGPa},
-                                                 {QStringLiteral("modulusPa"), double(ChoiceModulusE(c))}}},
+                                                 {QStringLiteral("modulusPa"), ChoiceModulusGPa(c) * 1e9}}},
         {QStringLiteral("propertyVaried"), setup.PropertyVaried},
         {QStringLiteral("zeros"), QJsonObject{{QStringLiteral("gauge1"), ZeroToJson(setup.Zero[0])},
                                               {QStringLiteral("gauge2"), ZeroToJson(setup.Zero[1])}}},
@@ -236,38 +243,27 @@ TSetupRead SetupFromJson(const QJsonObject& json) {
     return read;
 }
 
-QString WriteFileAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return why;
-    }
-    if (!file.commit()) return file.errorString();
-    return {};
-}
-
 TFileRead<QByteArray> ReadBoundedFile(const QString& path, qint64 maxBytes) {
     TFileRead<QByteArray> read;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        read.Problem = file.errorString();
-        return read;
-    }
-    // The size is checked before anything is read; a file that grows meanwhile stops at the bound plus one.
-    if (file.size() > maxBytes) {
+    // Only a regular file, opened without blocking and never read past the bound: a pipe in the file's
+    // place would otherwise hold the window until something writes into it.
+    TRegularFile file = ReadRegularFile(path, maxBytes);
+    switch (file.Status) {
+    case TRegularFileStatus::Ok:
+        read.Value = std::move(file.Bytes);
+        break;
+    case TRegularFileStatus::CannotOpen:
+        read.Problem = file.SystemText;
+        break;
+    case TRegularFileStatus::NotRegular:
+        read.Problem = QStringLiteral("it is not an ordinary file (a folder, a pipe or a device)");
+        break;
+    case TRegularFileStatus::TooLarge:
         read.Problem = QStringLiteral("it is %1 MB, larger than any experiment can be (at most %2 MB)")
-                           .arg(double(file.size()) / (1024 * 1024), 0, 'f', 1)
+                           .arg(double(QFileInfo(path).size()) / (1024 * 1024), 0, 'f', 1)
                            .arg(maxBytes / (1024 * 1024));
-        return read;
+        break;
     }
-    read.Value = file.read(maxBytes + 1);
-    if (read.Value.size() > maxBytes)
-        read.Problem = QStringLiteral("it is larger than any experiment can be (at most %1 MB)")
-                           .arg(maxBytes / (1024 * 1024));
-    else if (file.error() != QFileDevice::NoError)
-        read.Problem = file.errorString();
     return read;
 }
 
@@ -314,8 +310,10 @@ TFileRead<QJsonObject> ParseExperimentDocument(const QByteArray& bytes) {
     return read;
 }
 
-QByteArray ExperimentBytes(const TExperimentSetup& setup, const std::vector<QJsonObject>& rows) {
+QByteArray ExperimentBytes(const TExperimentSetup& setup, const std::vector<QJsonObject>& rows,
+                           bool handout) {
     QJsonObject root = SetupToJson(setup);
+    if (handout) root.insert(QStringLiteral("handout"), true);
     root.insert(QStringLiteral("format"), ExperimentFileFormat);
     root.insert(QStringLiteral("version"), ExperimentFileVersion);
     root.insert(QStringLiteral("saved"), QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
@@ -356,12 +354,20 @@ TFileRead<TExperimentDocument> ExperimentFromBytes(const QByteArray& bytes) {
         return read;
     }
     read.Value.Setup = setup.Setup;
+    read.Value.Handout = document.Value.value(QLatin1String("handout")).toBool(false);
     return read;
 }
 
 QString SaveExperiment(const QString& path, const TExperimentSetup& setup,
-                       const std::vector<QJsonObject>& rows) {
-    return WriteFileAtomically(path, ExperimentBytes(setup, rows));
+                       const std::vector<QJsonObject>& rows, bool handout) {
+    const QByteArray bytes = ExperimentBytes(setup, rows, handout);
+    // The bound of opening holds for saving too: a file the program writes is one it reads.
+    if (bytes.size() > ExperimentFileMaxBytes)
+        return QStringLiteral(
+                   "the experiment would take %1 MB, more than an experiment file may hold (%2 MB)")
+            .arg(double(bytes.size()) / (1024 * 1024), 0, 'f', 1)
+            .arg(ExperimentFileMaxBytes / (1024 * 1024));
+    return WriteFileSafely(path, bytes);
 }
 
 TFileRead<TExperimentDocument> OpenExperiment(const QString& path) {

@@ -3,8 +3,9 @@
 // material, the property varied, the zeros) and every reading with its note. docs/EXPERIMENT_FILE.md
 // describes the format field by field.
 //
-// Writing goes through QSaveFile: the document is written to a temporary file beside the target and renamed
-// over it only when complete, so a failed write leaves the old file whole. Reading refuses a file larger
+// Writing goes through WriteFileSafely (platform/FileWriter.h): the document is written beside the target,
+// synced and renamed over it only when complete, so a failed write (a full disk) leaves the old file whole
+// and says why. Reading refuses a file larger
 // than ExperimentFileMaxBytes before reading it, a document that is not JSON or is cut short, a format
 // version newer than this program's, and a layout the placement rules would not let the mouse build; the
 // answer then names the problem and the caller changes nothing.
@@ -23,9 +24,11 @@ inline const QString ExperimentFileExtension = QStringLiteral("ferx");
 inline const QString ExperimentFileFilter = QStringLiteral("Beam experiments (*.ferx)");
 inline const QString ExperimentFileFormat = QStringLiteral("ferrant-experiment");
 inline constexpr int ExperimentFileVersion = 1;
-// A reading takes well under 1 KB of JSON, so 16 MiB holds more than 16,000 readings: far beyond a lab
-// session. Anything larger is not an experiment and is refused before it is read whole.
-inline constexpr qint64 ExperimentFileMaxBytes = 16 * 1024 * 1024;
+// A reading takes about 1,300 bytes of JSON with an empty note and at most 1,500 more with the longest note
+// (MaxNoteLength characters of 3 UTF-8 bytes), so the largest table the window records (MaxReadings) fits
+// in 28 MB. One bound for opening and saving: anything larger is not an experiment, is refused before it
+// is read whole, and is never written.
+inline constexpr qint64 ExperimentFileMaxBytes = 32 * 1024 * 1024;
 
 // The section and material chosen in the tool box.
 struct TSectionChoice {
@@ -40,6 +43,8 @@ struct TSectionChoice {
 // Young's modulus in Pa and the second moment in m^4 the theory uses for a choice.
 [[nodiscard]] float ChoiceModulusE(const TSectionChoice& choice);
 [[nodiscard]] float ChoiceSecondMomentI(const TSectionChoice& choice);
+// The modulus as the material list states it, GPa (69 for aluminium, not the float's 69.0000036).
+[[nodiscard]] double ChoiceModulusGPa(const TSectionChoice& choice);
 // "Aluminium", "Steel", "Brass", "Other material".
 [[nodiscard]] QString MaterialName(int material);
 
@@ -69,20 +74,23 @@ template <typename T> struct TFileRead {
 // The whole file: the set-up and the rows (each row an object of the readings' own JSON, see
 // ReadingJson.h), with the format's name and version and the time it was saved. Opening checks every row
 // as a reading.
+// A hand-out ("handout": true, written by "Save as hand-out") is a teacher's file that opens as an untitled
+// copy, so that a student's save never writes over it.
 struct TExperimentDocument {
     TExperimentSetup Setup;
     std::vector<QJsonObject> Rows;
+    bool Handout = false;
 };
-[[nodiscard]] QByteArray ExperimentBytes(const TExperimentSetup& setup, const std::vector<QJsonObject>& rows);
+[[nodiscard]] QByteArray ExperimentBytes(const TExperimentSetup& setup, const std::vector<QJsonObject>& rows,
+                                         bool handout = false);
 [[nodiscard]] TFileRead<TExperimentDocument> ExperimentFromBytes(const QByteArray& bytes);
 // Empty when saved, else the reason (the old file is then untouched).
 [[nodiscard]] QString SaveExperiment(const QString& path, const TExperimentSetup& setup,
-                                     const std::vector<QJsonObject>& rows);
+                                     const std::vector<QJsonObject>& rows, bool handout = false);
 [[nodiscard]] TFileRead<TExperimentDocument> OpenExperiment(const QString& path);
 
-// Writes the bytes to path atomically. Empty when written, else the reason ("the disk is full...").
-[[nodiscard]] QString WriteFileAtomically(const QString& path, const QByteArray& bytes);
-// Reads at most maxBytes; a larger file is refused by its size alone.
+// Reads a regular file of at most maxBytes without blocking (RegularFile.h); a larger file is refused by its
+// size alone, a pipe or a folder by its kind.
 [[nodiscard]] TFileRead<QByteArray> ReadBoundedFile(const QString& path, qint64 maxBytes);
 // The document's root object, its format name and version checked; Problem otherwise.
 [[nodiscard]] TFileRead<QJsonObject> ParseExperimentDocument(const QByteArray& bytes);

@@ -3,39 +3,36 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QStandardPaths>
 #include <algorithm>
 
-#ifdef Q_OS_UNIX
+#ifndef Q_OS_WIN
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
-#ifdef Q_OS_WIN
-#include <io.h>
-#endif
 
-#include "record/io/ExperimentFile.h"
+#include "platform/FileWriter.h"
+#include "platform/RegularFile.h"
 
 namespace {
 
+const QString JournalFormat = QStringLiteral("ferrant-journal");
+
+QByteArray Line(const QJsonObject& record) {
+    return QJsonDocument(record).toJson(QJsonDocument::Compact) + '\n';
+}
+
 // Pushes what the process wrote past the operating system's cache onto the disk, so a pulled plug keeps it.
 bool WriteThrough(QFile& file) {
-    if (!file.flush()) return false;
-#ifdef Q_OS_UNIX
-    return ::fsync(file.handle()) == 0;
-#elif defined(Q_OS_WIN)
-    return ::_commit(file.handle()) == 0;
-#else
-    return true;
-#endif
+    return file.flush() && SyncToDisk(file.handle());
+}
+
+QString Counted(int n, const char* one, const char* many) {
+    return n == 1 ? QString::fromLatin1(one) : QString::fromLatin1(many).arg(n);
 }
 
 } // namespace
-
-QString TExperimentJournal::DefaultPath() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (folder.isEmpty()) folder = QDir::homePath();
-    return QDir(folder).filePath(QStringLiteral("experiment-journal.jsonl"));
-}
 
 TExperimentJournal::TExperimentJournal(QString path) : FilePath(std::move(path)) {}
 
@@ -45,61 +42,132 @@ TExperimentJournal::~TExperimentJournal() {
 }
 
 bool TExperimentJournal::Exists() const {
-    return QFileInfo(FilePath).isFile() && QFileInfo(FilePath).size() > 0;
+    const QFileInfo info(FilePath);
+    return !info.isSymLink() && info.isFile() && info.size() > 0;
 }
 
 QString TExperimentJournal::Start(const QJsonObject& setup, const std::vector<QJsonObject>& rows) {
     File.close();
     QDir().mkpath(QFileInfo(FilePath).absolutePath());
-    File.setFileName(FilePath);
-    if (!File.open(QIODevice::WriteOnly | QIODevice::Truncate)) return File.errorString();
-    QByteArray bytes = QJsonDocument(SetupRecord(setup)).toJson(QJsonDocument::Compact) + '\n';
+    QByteArray bytes = Line(HeaderRecord()) + Line(SetupRecord(setup));
     for (const QJsonObject& row : rows)
-        bytes += QJsonDocument(RowRecord(row)).toJson(QJsonDocument::Compact) + '\n';
-    if (File.write(bytes) != bytes.size() || !WriteThrough(File)) return File.errorString();
+        bytes += Line(RowRecord(row));
+    // A new file renamed into place: the old journal stays whole until the new one is on the disk.
+    if (const QString why = WriteFileSafely(FilePath, bytes, TLinkPolicy::Replace); !why.isEmpty())
+        return why;
+    StartedBytes = Bytes = bytes.size();
+    return OpenForAppend();
+}
+
+QString TExperimentJournal::OpenForAppend() {
+#ifdef Q_OS_WIN
+    File.setFileName(FilePath);
+    if (!File.open(QIODevice::WriteOnly | QIODevice::Append)) return File.errorString();
+#else
+    // Never through a link, never waiting on a pipe; only a regular file is written into.
+    const int fd = ::open(QFile::encodeName(FilePath).constData(),
+                          O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0) return WriteErrorText(errno);
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return QStringLiteral("its place is taken by something that is not an ordinary file");
+    }
+    if (!File.open(fd, QIODevice::WriteOnly | QIODevice::Append, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return File.errorString();
+    }
+    Bytes = status.st_size;
+#endif
     return {};
 }
 
 QString TExperimentJournal::Append(const QJsonObject& record) {
     QByteArray line;
     if (!File.isOpen()) {
-        // A journal left by a crash may end inside a line; the next record starts on a line of its own.
-        QFile old(FilePath);
-        if (old.size() > 0 && old.open(QIODevice::ReadOnly) && old.seek(old.size() - 1) &&
-            old.read(1) != "\n")
-            line = "\n";
-        File.setFileName(FilePath);
-        if (!File.open(QIODevice::WriteOnly | QIODevice::Append)) return File.errorString();
+        // No Start succeeded: append to what is there. A journal left by a crash may end inside a line; the
+        // next record starts on a line of its own.
+        if (const QString why = OpenForAppend(); !why.isEmpty()) return why;
+        if (Bytes > 0) {
+            const TRegularFile old = ReadRegularFile(FilePath, JournalMaxBytes);
+            if (!old.Ok() || !old.Bytes.endsWith('\n')) line = "\n";
+        }
+        StartedBytes = Bytes;
     }
-    line += QJsonDocument(record).toJson(QJsonDocument::Compact) + '\n';
-    if (File.write(line) != line.size() || !WriteThrough(File)) return File.errorString();
+    line += Line(record);
+    if (File.write(line) != line.size() || !WriteThrough(File)) {
+        const QString why = File.errorString();
+        return why.isEmpty() ? QStringLiteral("the disk refused the write") : why;
+    }
+    Bytes += line.size();
     return {};
+}
+
+bool TExperimentJournal::Oversized() const {
+    return Bytes > 2 * StartedBytes + (1 << 20);
 }
 
 void TExperimentJournal::Remove() {
     File.close();
-    QFile::remove(FilePath);
+    if (Exists() || QFileInfo(FilePath).isSymLink()) QFile::remove(FilePath);
 }
 
 TJournalState TExperimentJournal::ReadBack(const QString& path) {
     TJournalState state;
-    const TFileRead<QByteArray> read = ReadBoundedFile(path, 4 * ExperimentFileMaxBytes);
-    if (!read.Ok()) return state;
-    for (const QByteArray& line : read.Value.split('\n')) {
+    if (QFileInfo(path).isSymLink()) {
+        state.LeftOut << QStringLiteral("the journal's place holds a link, which was not followed");
+        return state;
+    }
+    const TRegularFile file = ReadRegularFilePrefix(path, JournalMaxBytes);
+    if (!file.Ok()) return state;
+    const QByteArray& bytes = file.Bytes;
+
+    int damaged = 0, newer = 0, beyond = 0;
+    int version = 1;
+    // The rows are checked as readings by the caller; here only their number is bounded.
+    auto addRow = [&](const QJsonObject& json) {
+        if (int(state.Rows.size()) >= MaxReadings)
+            ++beyond;
+        else
+            state.Rows.push_back(json);
+    };
+
+    // Line by line over the bytes read, without splitting them into copies: a journal of millions of short
+    // lines costs no more memory than its bytes.
+    qsizetype at = 0;
+    while (at < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', at);
+        const bool last = end < 0;
+        if (last) end = bytes.size();
+        const QByteArray line = QByteArray::fromRawData(bytes.constData() + at, end - at);
+        at = end + 1;
+        if (line.trimmed().isEmpty()) continue;
         const QJsonDocument document = QJsonDocument::fromJson(line);
-        if (!document.isObject()) continue; // the last line, cut short by the crash
+        if (!document.isObject()) {
+            if (!last) ++damaged; // the last line is the one the crash cut short
+            continue;
+        }
         const QJsonObject record = document.object();
         const QString kind = record.value(QLatin1String("kind")).toString();
+        if (kind == QLatin1String("journal")) {
+            if (record.value(QLatin1String("format")).toString() == JournalFormat)
+                version = record.value(QLatin1String("version")).toInt(JournalVersion + 1);
+            continue;
+        }
+        if (version > JournalVersion) {
+            ++newer;
+            continue;
+        }
         ++state.Records;
         if (kind == QLatin1String("setup")) {
             state.Setup = record.value(QLatin1String("setup")).toObject();
         } else if (kind == QLatin1String("row")) {
-            state.Rows.push_back(record.value(QLatin1String("row")).toObject());
+            addRow(record.value(QLatin1String("row")).toObject());
         } else if (kind == QLatin1String("note")) {
             const int index = record.value(QLatin1String("index")).toInt(-1);
             if (index >= 0 && index < int(state.Rows.size()))
-                state.Rows[std::size_t(index)].insert(QStringLiteral("note"),
-                                                      record.value(QLatin1String("note")));
+                state.Rows[std::size_t(index)].insert(
+                    QStringLiteral("note"), CleanNote(record.value(QLatin1String("note")).toString()));
         } else if (kind == QLatin1String("delete")) {
             std::vector<int> indices;
             for (const QJsonValue v : record.value(QLatin1String("indices")).toArray())
@@ -113,16 +181,31 @@ TJournalState TExperimentJournal::ReadBack(const QString& path) {
         } else if (kind == QLatin1String("rows")) {
             state.Rows.clear();
             for (const QJsonValue row : record.value(QLatin1String("rows")).toArray())
-                state.Rows.push_back(row.toObject());
+                addRow(row.toObject());
         } else if (kind == QLatin1String("file")) {
             state.FilePath = record.value(QLatin1String("path")).toString();
         } else {
             --state.Records;
+            ++newer; // a kind this version does not know
         }
     }
+    if (newer > 0)
+        state.LeftOut << Counted(newer, "1 record written by a newer version of the program",
+                                 "%1 records written by a newer version of the program");
+    if (damaged > 0) state.LeftOut << Counted(damaged, "1 damaged line", "%1 damaged lines");
+    if (beyond > 0)
+        state.LeftOut << QStringLiteral("%1 reading(s) beyond the table's %2").arg(beyond).arg(MaxReadings);
+    if (file.Cut)
+        state.LeftOut << QStringLiteral("everything after the first %1 MB of the journal")
+                             .arg(JournalMaxBytes / (1024 * 1024));
     return state;
 }
 
+QJsonObject TExperimentJournal::HeaderRecord() {
+    return {{QStringLiteral("kind"), QStringLiteral("journal")},
+            {QStringLiteral("format"), JournalFormat},
+            {QStringLiteral("version"), JournalVersion}};
+}
 QJsonObject TExperimentJournal::SetupRecord(const QJsonObject& setup) {
     return {{QStringLiteral("kind"), QStringLiteral("setup")}, {QStringLiteral("setup"), setup}};
 }

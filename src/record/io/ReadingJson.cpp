@@ -9,6 +9,13 @@ QJsonValue ZeroToJson(const TGaugeZero& zero) {
 
 namespace {
 
+// The ranges a reading's numbers can have. The unit sends at most 9999.99 mm; a session of a year is
+// 3.2e7 s; the theory of the lightest section under the largest load stays far below a kilometre.
+constexpr double LargestGaugeMm = 1e5;
+constexpr double LongestSessionS = 1e8;
+constexpr double LargestTheoryMm = 1e6;
+constexpr double LargestVariedValue = 1e9;
+
 QJsonObject GaugeToJson(const TMeasuredGauge& g) {
     return {{QStringLiteral("valid"), g.Valid},
             {QStringLiteral("mean"), g.Mean},
@@ -32,6 +39,14 @@ struct TCheck {
         if (!v.isDouble() || !std::isfinite(v.toDouble()))
             return Fail(key, QStringLiteral("must be a number"));
         out = v.toDouble();
+        return true;
+    }
+    // A number within what the program can have written: a value far outside it is damage, and would
+    // overflow the clock or the plot's axes further on.
+    bool Number(const char* key, double& out, double min, double max) {
+        if (!Number(key, out)) return false;
+        if (out < min || out > max)
+            return Fail(key, QStringLiteral("must lie from %1 to %2").arg(min).arg(max));
         return true;
     }
     bool Integer(const char* key, int& out, int min, int max) {
@@ -62,6 +77,9 @@ struct TCheck {
         }
         if (!v.isDouble() || !std::isfinite(v.toDouble()))
             return Fail(key, QStringLiteral("must be a number or null"));
+        if (std::abs(v.toDouble()) > LargestGaugeMm)
+            return Fail(key,
+                        QStringLiteral("must lie from %1 to %2").arg(-LargestGaugeMm).arg(LargestGaugeMm));
         out = {true, v.toDouble()};
         return true;
     }
@@ -111,9 +129,10 @@ TReadingRead ReadingFromJson(const QJsonObject& json, const QString& where) {
     TCheck c{json, where, read.Problem};
     int property = 0, gaugeMm = 0;
     QJsonObject varied, stiffness;
-    if (!c.Integer("number", r.Number, 1, 1 << 30) || !c.Number("elapsedS", r.ElapsedS) ||
+    if (!c.Integer("number", r.Number, 1, 1 << 30) || !c.Number("elapsedS", r.ElapsedS, 0, LongestSessionS) ||
         !c.Integer("property", property, 0, VariedPropertyCount - 1) || !c.Child("varied", varied) ||
-        !c.Integer("gaugeMm", gaugeMm, 0, LastStation * 10) || !c.Number("theoryMm", r.TheoryMm) ||
+        !c.Integer("gaugeMm", gaugeMm, 0, LastStation * 10) ||
+        !c.Number("theoryMm", r.TheoryMm, -LargestTheoryMm, LargestTheoryMm) ||
         !c.Integer("selectedGauge", r.SelectedGauge, 0, GaugeCount - 1) || !c.Child("stiffness", stiffness) ||
         !c.Text("note", r.Note))
         return read;
@@ -121,20 +140,22 @@ TReadingRead ReadingFromJson(const QJsonObject& json, const QString& where) {
         c.Fail("gaugeMm", QStringLiteral("must be a multiple of 10 mm"));
         return read;
     }
+    r.Note = CleanNote(r.Note);
     r.Property = VariedPropertyFromIndex(property);
     r.GaugeStation = gaugeMm / 10;
 
     TCheck v{varied, where + QStringLiteral(".varied"), read.Problem};
     TVariedValue& value = r.Varied;
-    if (!v.Bool("numeric", value.Numeric) || !v.Number("value", value.Value) ||
+    if (!v.Bool("numeric", value.Numeric) ||
+        !v.Number("value", value.Value, -LargestVariedValue, LargestVariedValue) ||
         !v.Text("quantity", value.Quantity) || !v.Text("unit", value.Unit) || !v.Text("text", value.Text) ||
         !v.Bool("undefined", value.Undefined) || !v.Integer("grams", value.Grams, 0, 1 << 20))
         return read;
 
     TCheck s{stiffness, where + QStringLiteral(".stiffness"), read.Problem};
     if (!s.Text("section", r.Stiffness.SectionName) || !s.Text("material", r.Stiffness.MaterialName) ||
-        !s.Number("modulusGPa", r.Stiffness.ModulusGPa) ||
-        !s.Number("secondMomentM4", r.Stiffness.SecondMomentM4))
+        !s.Number("modulusGPa", r.Stiffness.ModulusGPa, 0, 1e4) ||
+        !s.Number("secondMomentM4", r.Stiffness.SecondMomentM4, 0, 1.0))
         return read;
 
     const QJsonArray gauges = json.value(QLatin1String("gauges")).toArray();
@@ -146,9 +167,9 @@ TReadingRead ReadingFromJson(const QJsonObject& json, const QString& where) {
         const QJsonObject object = gauges[i].toObject();
         TCheck g{object, where + QStringLiteral(".gauges[%1]").arg(i), read.Problem};
         TMeasuredGauge& gauge = r.Gauges[std::size_t(i)];
-        if (!g.Bool("valid", gauge.Valid) || !g.Number("mean", gauge.Mean) ||
-            !g.Integer("count", gauge.Count, 0, 1 << 20) || !g.Number("stdDev", gauge.StdDev) ||
-            !g.Zero("zero", gauge.Zero))
+        if (!g.Bool("valid", gauge.Valid) || !g.Number("mean", gauge.Mean, -LargestGaugeMm, LargestGaugeMm) ||
+            !g.Integer("count", gauge.Count, 0, 1 << 20) ||
+            !g.Number("stdDev", gauge.StdDev, 0, LargestGaugeMm) || !g.Zero("zero", gauge.Zero))
             return read;
     }
     return read;

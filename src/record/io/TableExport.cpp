@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "platform/FileWriter.h"
 #include "record/io/ExperimentFile.h"
 
 namespace {
@@ -66,5 +67,5 @@ QByteArray CsvBytes(const TExportTable& table, const QLocale& locale) {
 }
 
 QString WriteCsv(const QString& path, const TExportTable& table, const QLocale& locale) {
-    return WriteFileAtomically(path, CsvBytes(table, locale));
+    return WriteFileSafely(path, CsvBytes(table, locale));
 }

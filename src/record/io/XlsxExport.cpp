@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <xlsxwriter.h>
 
+#include "platform/FileWriter.h"
 #include "record/io/ExperimentFile.h"
 
 namespace {
@@ -64,5 +65,5 @@ QString WriteXlsx(const QString& path, const TExportTable& readings, const TExpo
 
     QFile written(folder.filePath(QStringLiteral("export.xlsx")));
     if (!written.open(QIODevice::ReadOnly)) return written.errorString();
-    return WriteFileAtomically(path, written.readAll());
+    return WriteFileSafely(path, written.readAll());
 }
