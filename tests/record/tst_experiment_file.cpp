@@ -221,17 +221,13 @@ void TestExperimentFile::refusals_data() {
         SetLayoutMember(r, QStringLiteral("rightClamp"), true);
         SetLayoutMember(r, QStringLiteral("knifeEdges"), QJsonArray{300});
     }) << "its layout cannot be built: " + QString::fromStdString(BothClampsKnifeEdgeWarning).chopped(1);
-    QTest::newRow("prop inside the clamp") << Edited(valid, [](QJsonObject& r) {
-        SetLayoutMember(r, QStringLiteral("knifeEdges"), QJsonArray{0});
-    }) << "a knife-edge cannot stand at 0 mm inside the clamp";
-    QTest::newRow("two weights on one overhang") << Edited(valid, [](QJsonObject& r) {
-        SetLayoutMember(r, QStringLiteral("leftClamp"), false);
-        SetLayoutMember(r, QStringLiteral("knifeEdges"), QJsonArray{100, 500});
-        QJsonArray weights;
-        for (int at : {20, 50, 300})
-            weights.append(QJsonObject{{"at", at}, {"grams", 100}, {"variable", false}});
-        SetLayoutMember(r, QStringLiteral("weights"), weights);
-    }) << QString::fromStdString(OverhangWeightWarning).chopped(1);
+    QTest::newRow("two knife-edges beside a clamp") << Edited(valid, [](QJsonObject& r) {
+        SetLayoutMember(r, QStringLiteral("knifeEdges"), QJsonArray{200, 400});
+    }) << "its layout cannot be built: a clamped beam holds at most one knife-edge";
+    QTest::newRow("a hanger heavier than 500 g") << Edited(valid, [](QJsonObject& r) {
+        SetLayoutMember(r, QStringLiteral("weights"),
+                        QJsonArray{QJsonObject{{"at", 300}, {"grams", 510}, {"variable", true}}});
+    }) << "layout.weights[0].grams must lie from 0 to 500";
     QTest::newRow("a mass the tool box does not have") << Edited(valid, [](QJsonObject& r) {
         SetLayoutMember(r, QStringLiteral("weights"),
                         QJsonArray{QJsonObject{{"at", 300}, {"grams", 150}, {"variable", false}}});

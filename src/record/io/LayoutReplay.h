@@ -1,8 +1,9 @@
 #pragma once
 // Rebuilds a beam set-up from a description (an opened experiment file, a journal) by the same gestures a
-// student makes with the mouse: every item is dropped through the placement rules, in an order the tool box
-// allows (clamps, knife-edges, the UDL and its length, the weights, the gauge). A description the rules
-// would not let the mouse build is refused with the rule's own words, or with what could not be placed.
+// student makes with the mouse: every item is dropped through the placement rules, in the one order that
+// lets the rules accept every set-up a student can build in any order (LayoutReplay.cpp says why). A
+// description the mouse could not build is refused with the rule's own words, or with what could not be
+// placed.
 //
 // Knife-edges are physical items: the description lists their stations, and the first listed becomes
 // knife-edge 1. A set-up whose knife-edge 1 was taken away and whose knife-edge 2 stayed comes back with
