@@ -15,6 +15,8 @@ PACKAGES=(
     # the lab record: XLSX export (libxlsxwriter's pkg-config asks for -lz, which its -dev package does not pull); the tests read exports and reports back with openpyxl and poppler, and
     # check the experiment file's MIME type
     libxlsxwriter-dev zlib1g-dev python3-openpyxl poppler-utils shared-mime-info
+    # the tests run the exports under German, French and US C locales, compiled with localedef
+    locales
 )
 
 missing=()

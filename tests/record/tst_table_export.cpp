@@ -7,7 +7,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
+#include <cstdlib>
 
+#include "ProcessLocale.h"
 #include "record/io/ReadingsExport.h"
 #include "record/io/TableExport.h"
 
@@ -48,6 +50,19 @@ for ws in wb.worksheets:
     out[ws.title] = [[{'v': c.value, 'fmt': c.number_format, 'bold': bool(c.font.b)} for c in row]
                      for row in ws.iter_rows()]
 print(json.dumps({'result': out}))
+)");
+
+// Every number-like text in the workbook's XML parts that uses a decimal comma: attribute values such as
+// width="18,28" and element texts such as <v>0,98</v>.
+const QString XmlDecimalCommas = QStringLiteral(R"(
+import json, re, sys, zipfile
+found = []
+with zipfile.ZipFile(sys.argv[1]) as z:
+    for name in z.namelist():
+        if name.endswith('.xml'):
+            text = z.read(name).decode('utf-8')
+            found += [name + ': ' + m for m in re.findall(r'"-?\d+,\d+"|>-?\d+,\d+<', text)]
+print(json.dumps({'result': found}))
 )");
 
 TReading Row(double theory, std::optional<double> gauge1, const QString& note) {
@@ -92,6 +107,7 @@ private slots:
     void initTestCase();
     void csvReadBack_data();
     void csvReadBack();
+    void xlsxReadBack_data();
     void xlsxReadBack();
     void textsNeverRunNumbersNeverTouched();
 };
@@ -148,7 +164,20 @@ void TestTableExport::csvReadBack() {
     QCOMPARE(rows[2].toArray()[8].toString(), QString()); // virtual: blank gauge
 }
 
+void TestTableExport::xlsxReadBack_data() {
+    // The process's numeric locale as the program has it on each desktop (Qt sets it from LANG at start-up).
+    QTest::addColumn<QByteArray>("processLocale");
+    QTest::newRow("C") << QByteArray("C");
+    QTest::newRow("German desktop") << QByteArray("de_DE.UTF-8");
+    QTest::newRow("French desktop") << QByteArray("fr_FR.UTF-8");
+    QTest::newRow("US desktop") << QByteArray("en_US.UTF-8");
+}
+
 void TestTableExport::xlsxReadBack() {
+    QFETCH(QByteArray, processLocale);
+    const TProcessLocale desktop(processLocale);
+    QVERIFY2(desktop.IsActive(), processLocale.constData());
+    QVERIFY(std::strtod("0.5", nullptr) == 0.5 || processLocale != "C");
     const TReadingsTable readings = Fixture();
     const TExportTable table = ReadingsExportTable(readings);
     TExperimentSetup setupState;
@@ -160,6 +189,10 @@ void TestTableExport::xlsxReadBack() {
     const QString path = folder.filePath(QStringLiteral("r.xlsx"));
     QCOMPARE(WriteXlsx(path, table, setup), QString());
 
+    // No number in the workbook's XML is written with a decimal comma (cell values, column widths, margins).
+    const QJsonValue commas = RunPython(XmlDecimalCommas, {path});
+    QVERIFY2(commas.isArray() && commas.toArray().isEmpty(),
+             QJsonDocument(commas.toArray()).toJson(QJsonDocument::Compact).constData());
     const QJsonObject book = RunPython(XlsxReader, {path}).toObject();
     QCOMPARE(book.value(QLatin1String("sheets")).toArray(),
              (QJsonArray{QStringLiteral("Readings"), QStringLiteral("Set-up")}));

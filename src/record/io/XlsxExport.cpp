@@ -8,10 +8,61 @@
 #include <QTemporaryDir>
 #include <xlsxwriter.h>
 
+#ifdef Q_OS_WIN
+#include <clocale>
+#else
+#include <clocale>
+#include <locale.h>
+#endif
+
 #include "platform/FileWriter.h"
 #include "record/io/ExperimentFile.h"
 
 namespace {
+
+// libxlsxwriter writes numbers (cell values, column widths, margins) with the C library's printf, which
+// follows the process's LC_NUMERIC: on a German or French desktop it would write "0,98", and no spreadsheet
+// reads that workbook. The C numeric locale is put in force for this thread alone while the workbook is
+// written (another thread's numbers, the window's included, are untouched).
+class TCNumericLocale {
+public:
+    TCNumericLocale() {
+#ifdef Q_OS_WIN
+        Previous = ::_configthreadlocale(_ENABLE_PER_THREAD_LOCALE);
+        if (const char* now = std::setlocale(LC_NUMERIC, nullptr)) Saved = now;
+        std::setlocale(LC_NUMERIC, "C");
+#else
+        const locale_t base = ::duplocale(LC_GLOBAL_LOCALE);
+        if (base) C = ::newlocale(LC_NUMERIC_MASK, "C", base);
+        if (C)
+            Previous = ::uselocale(C);
+        else if (base)
+            ::freelocale(base);
+#endif
+    }
+    ~TCNumericLocale() {
+#ifdef Q_OS_WIN
+        std::setlocale(LC_NUMERIC, Saved.c_str());
+        ::_configthreadlocale(Previous);
+#else
+        if (C) {
+            ::uselocale(Previous);
+            ::freelocale(C);
+        }
+#endif
+    }
+    TCNumericLocale(const TCNumericLocale&) = delete;
+    TCNumericLocale& operator=(const TCNumericLocale&) = delete;
+
+private:
+#ifdef Q_OS_WIN
+    int Previous = 0;
+    std::string Saved = "C";
+#else
+    locale_t C = nullptr;
+    locale_t Previous = nullptr;
+#endif
+};
 
 // Excel's number format for d decimals: "0", "0.0", "0.000"...
 std::string NumberFormat(int decimals) {
@@ -27,6 +78,7 @@ QString WriteXlsx(const QString& path, const TExportTable& readings, const TExpo
     if (!folder.isValid())
         return QStringLiteral("no temporary folder could be made (%1)").arg(folder.errorString());
     const QByteArray temporary = QFile::encodeName(folder.filePath(QStringLiteral("export.xlsx")));
+    const TCNumericLocale numbers;
     lxw_workbook* workbook = workbook_new(temporary.constData());
     if (!workbook) return QStringLiteral("the workbook could not be created");
     lxw_format* bold = workbook_add_format(workbook);
