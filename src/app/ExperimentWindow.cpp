@@ -5,6 +5,8 @@
 #include "experiment/VEK4.h"
 #include "link/CommsModuleDM.h"
 
+#include <QTimer>
+
 void RunExperimentWindow() {
     RunExperimentWindowOn(QString());
 }
@@ -19,4 +21,13 @@ void RunExperimentWindowOn(const QString& experimentFile) {
     environment.LabFiles = QtLabFileDialogs();
     environment.LabFiles.OpenAtStart = experimentFile;
     RunVEK4Form(std::move(environment));
+}
+
+void OpenHandedOverExperiment(const QString& experimentFile) {
+    if (TVEK4Form* window = TVEK4Form::OpenWindow()) {
+        window->OpenHandedOverFile(experimentFile);
+        return;
+    }
+    // From the event loop: the window is modal and runs a loop of its own.
+    QTimer::singleShot(0, [experimentFile] { RunExperimentWindowOn(experimentFile); });
 }

@@ -8,3 +8,7 @@
 // (the laboratory tools switched on) once it is shown.
 void RunExperimentWindow();
 void RunExperimentWindowOn(const QString& experimentFile);
+
+// A file handed over by a second start of the program: the experiment window open now opens it as File >
+// Open would (asking first about unsaved work); with none open, the window opens on it.
+void OpenHandedOverExperiment(const QString& experimentFile);

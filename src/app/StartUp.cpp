@@ -12,6 +12,7 @@
 #include "platform/Cursors.h"
 #include "platform/DebugTrace.h"
 #include "platform/DesignFonts.h"
+#include "platform/FileHandOver.h"
 #include "platform/MessageLayer.h"
 #include "platform/QtMessageLayer.h"
 #include "platform/SingleInstance.h"
@@ -31,9 +32,17 @@ int RunFerrantDemo(const TStartupOptions& options) {
     InstallDesignFontSubstitutes();
     RegisterProgramCursors();
 
+    // "ferrant-demo --open FILE" (the desktop's double click on an experiment).
+    const QStringList arguments = QCoreApplication::arguments();
+    const qsizetype open = arguments.indexOf(QStringLiteral("--open"));
+    const QString file = open > 0 && open + 1 < arguments.size() ? arguments[open + 1] : QString();
+    const QString handOver = HandOverSocketPath(SingleInstanceName, options.GuardDirectory);
+
     // Released when this function ends, whichever way.
     TSingleInstanceGuard guard(SingleInstanceName, options.GuardDirectory);
     if (guard.Outcome() == TSingleInstanceGuard::TOutcome::AlreadyRunning) {
+        // A file to open goes to the copy that runs, which opens it as File > Open would.
+        if (!file.isEmpty() && HandFileToRunningCopy(handOver, file)) return 0;
         ShowMessage(QStringLiteral("Application already running"),
                     QStringLiteral("An Instance of this application is already running."), TMsgIcon::Error,
                     TMsgButtons::Ok);
@@ -70,17 +79,19 @@ int RunFerrantDemo(const TStartupOptions& options) {
         ~TForgetViewer() { ImageViewer = nullptr; }
     } forgetViewer;
 
+    // The copy that holds the guard takes the files later starts hand over.
+    std::unique_ptr<TFileHandOverListener> listener;
+    if (guard.Outcome() == TSingleInstanceGuard::TOutcome::Owned) {
+        listener = std::make_unique<TFileHandOverListener>(handOver);
+        QObject::connect(listener.get(), &TFileHandOverListener::FileHandedOver, &launcher,
+                         [](const QString& path) { OpenHandedOverExperiment(path); });
+    }
+
     launcher.show();
     if (launcher.TerminationRequested)
         return 0; // the browser prerequisite failed: the loop would end as soon as it started
     if (options.Started) options.Started(launcher);
-    // "ferrant-demo --open FILE" (the desktop's double click on an experiment): the experiment window opens
-    // on it, over the launcher, as if module 4 had been chosen.
-    const QStringList arguments = QCoreApplication::arguments();
-    const qsizetype open = arguments.indexOf(QStringLiteral("--open"));
-    if (open > 0 && open + 1 < arguments.size()) {
-        const QString file = arguments[open + 1];
-        QTimer::singleShot(0, &launcher, [file] { RunExperimentWindowOn(file); });
-    }
+    // A file to open: the experiment window opens on it, over the launcher, as if module 4 had been chosen.
+    if (!file.isEmpty()) QTimer::singleShot(0, &launcher, [file] { RunExperimentWindowOn(file); });
     return QApplication::exec();
 }

@@ -84,7 +84,14 @@ int HalfRounded(int width) {
     return int(RoundHalfEven(width / 2.0));
 }
 
+// The experiment window on screen, for a file handed over from a second start of the program.
+TVEK4Form* TheOpenWindow = nullptr;
+
 } // namespace
+
+TVEK4Form* TVEK4Form::OpenWindow() {
+    return TheOpenWindow;
+}
 
 TVEK4Form::TVEK4Form(TVEK4Environment environment)
     : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -111,9 +118,11 @@ TVEK4Form::TVEK4Form(TVEK4Environment environment)
     BuildPopups();
     WireEditing();
     CreateLabTools();
+    TheOpenWindow = this;
 }
 
 TVEK4Form::~TVEK4Form() {
+    if (TheOpenWindow == this) TheOpenWindow = nullptr;
     qApp->removeEventFilter(this);
     FormDestroy();
 }

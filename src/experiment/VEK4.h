@@ -299,6 +299,11 @@ public:
     [[nodiscard]] TExperimentSetup CurrentSetup() const;
     // Readings or layout changed since the last save, open or new.
     [[nodiscard]] bool LabFileModified() const;
+    // The experiment window on screen now, if any (there is at most one: it is modal).
+    [[nodiscard]] static TVEK4Form* OpenWindow();
+    // A file given from outside (a second start of the program): the window comes forward, the laboratory
+    // tools go on, unsaved work is asked about, and the file opens as File > Open would.
+    void OpenHandedOverFile(const QString& path);
     [[nodiscard]] TVEK4LabFile& LabFileState() const { return *LabFile; }
 
 protected:

@@ -235,10 +235,16 @@ void TVEK4Form::LabFileShown() {
         if (!LabFile) return;
         if (LabToolsOn() && !LabFile->JournalReady) OfferRestore();
         const QString path = std::exchange(Environment.LabFiles.OpenAtStart, QString());
-        if (path.isEmpty()) return;
-        if (!LabToolsOn()) LabToolsActionClick(true);
-        if (!LabFileModified() || AskToSaveChanges()) (void)OpenExperimentFile(path);
+        if (!path.isEmpty()) OpenHandedOverFile(path);
     });
+}
+
+void TVEK4Form::OpenHandedOverFile(const QString& path) {
+    if (!LabFile) return;
+    raise();
+    activateWindow();
+    if (!LabToolsOn()) LabToolsActionClick(true);
+    if (!LabFileModified() || AskToSaveChanges()) (void)OpenExperimentFile(path);
 }
 
 TExperimentSetup TVEK4Form::CurrentSetup() const {

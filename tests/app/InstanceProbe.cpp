@@ -1,7 +1,7 @@
-// ferrant-instance-probe <guard directory> <quit file>: runs the program's start-up in a real process, with
-// the single-instance lock in the given directory and message boxes written to stderr. Prints "started" once
-// its launcher is up, and closes the launcher (ending the program the ordinary way) when the quit file
-// exists.
+// ferrant-instance-probe <guard directory> <quit file> [--open FILE]: runs the program's start-up in a real
+// process, with the single-instance lock in the given directory and message boxes written to stderr. Prints
+// "started" once its launcher is up, and closes the launcher (ending the program the ordinary way) when the
+// quit file exists.
 #include <QFile>
 #include <QTimer>
 #include <cstdio>
@@ -12,8 +12,8 @@
 
 int main(int argc, char** argv) {
     TFerrantApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: ferrant-instance-probe <guard directory> <quit file>\n");
+    if (argc != 3 && argc != 5) {
+        std::fprintf(stderr, "usage: ferrant-instance-probe <guard directory> <quit file> [--open FILE]\n");
         return 2;
     }
     const QString quitFile = QString::fromLocal8Bit(argv[2]);
