@@ -321,13 +321,20 @@ void TVEK4Form::OfferRestore() {
         QStringList leftOut = left.LeftOut;
         if (unreadable > 0) leftOut << QStringLiteral("%1 reading(s) that could not be read").arg(unreadable);
         const bool setupLost = !left.Setup.isEmpty() && !setup.Problem.isEmpty();
-        if (setupLost) leftOut << LabFileTexts::LayoutNotRebuilt.arg(setup.Problem);
+        if (setupLost) {
+            QString why = setup.Problem;
+            why.remove(QStringLiteral("its layout cannot be built: "));
+            leftOut << LabFileTexts::LayoutNotRebuilt.arg(why);
+        }
         // A window killed before anything was built or recorded left only the set-up a new window has:
         // there is nothing to offer back.
         const bool something = !rows.empty() || setupLost || !leftOut.isEmpty() ||
                                (setup.Problem.isEmpty() && SetupKey(setup.Setup) != SetupKey(CurrentSetup()));
         QString offer = LabFileTexts::RestoreOffer.arg(rows.size());
-        if (!leftOut.isEmpty()) offer += LabFileTexts::RestoreLeftOut.arg(leftOut.join(QStringLiteral("; ")));
+        // What will not come back is said before the answer that discards the rest.
+        if (!leftOut.isEmpty())
+            offer.insert(offer.lastIndexOf(QStringLiteral("\n\n")),
+                         LabFileTexts::RestoreLeftOut.arg(leftOut.join(QStringLiteral("; "))));
         if (something &&
             ShowMessage(ApplicationTitle, offer, TMsgIcon::Question, TMsgButtons::YesNo) == TMsgResult::Ok) {
             const TExperimentSetup restored = setup.Problem.isEmpty() ? setup.Setup : CurrentSetup();

@@ -22,6 +22,10 @@
 #include "record/io/ReadingJson.h"
 #include "widgets/IntegerSpinEdit.h"
 
+#include "SmallDisk.h"
+#include <QStatusBar>
+#include <sys/stat.h>
+
 namespace {
 
 QStringList MenuTexts(QMenu* menu) {
@@ -331,6 +335,228 @@ private slots:
         messages.Answers = {TMsgResult::Discard};
         w.close();
         QVERIFY(!QFileInfo::exists(rig.Path("experiment-journal.jsonl")));
+    }
+
+
+    // A full disk at the next Ctrl+S: the message says why, the old file stays byte for byte, the work stays
+    // unsaved (the title keeps its mark, closing asks) and the journal stays.
+    void fullDiskKeepsTheWorkUnsaved() {
+        TRecordingMessages messages;
+        TSmallDisk disk;
+        TRig rig;
+        TVEK4Form& w = rig.Open();
+        BuildExperiment(rig);
+        for (int i = 0; i < 3; ++i) {
+            rig.Now += 1500;
+            QVERIFY(w.RecordReading());
+        }
+        const QString path = disk.Path(QStringLiteral("kept.ferx"));
+        rig.SaveNames = {path};
+        QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY2(messages.Shown.empty(), qPrintable(messages.Texts().join(QLatin1Char('\n'))));
+        QFile kept(path);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        const QByteArray old = kept.readAll();
+        kept.close();
+        QVERIFY(old.size() > 4000 && old.size() < 16384);
+        QVERIFY(!w.isWindowModified());
+
+        disk.Fill();
+        rig.Now += 1500;
+        QVERIFY(w.RecordReading());
+        QVERIFY(w.isWindowModified());
+        QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+        disk.Unfill();
+        QCOMPARE(messages.Shown.size(), std::size_t(1));
+        QVERIFY2(messages.Shown[0].Text.contains(QStringLiteral("could not be saved")) &&
+                     (messages.Shown[0].Text.contains(QStringLiteral("the disk is full")) ||
+                      messages.Shown[0].Text.contains(QStringLiteral("larger than"))),
+                 qPrintable(messages.Shown[0].Text));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), old);
+        kept.close();
+        QVERIFY(w.LabFileModified());
+        QVERIFY(w.isWindowModified());
+        QVERIFY(QFileInfo::exists(rig.Path("experiment-journal.jsonl")));
+        messages.Answers = {TMsgResult::Cancel};
+        w.close();
+        QVERIFY(w.isVisible()); // asked, and stayed
+        QCOMPARE(messages.Shown.back().Text, LabFileTexts::Unsaved);
+        messages.Answers = {TMsgResult::Discard};
+    }
+
+    // A pipe where the file should be: File > Open answers at once; a pipe or a link at the journal's path
+    // neither freezes the window nor gets written through.
+    void pipesAndLinksNeverHoldOrLeak() {
+        TRecordingMessages messages;
+        {
+            TRig rig;
+            const QString fifo = rig.Path("pipe.ferx");
+            QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+            TVEK4Form& w = rig.Open();
+            rig.OpenName = fifo;
+            QElapsedTimer clock;
+            clock.start();
+            w.FileOpen->trigger();
+            QVERIFY(clock.elapsed() < 5000);
+            QCOMPARE(messages.Shown.size(), std::size_t(1));
+            QVERIFY2(messages.Shown[0].Text.contains(QStringLiteral("not an ordinary file")),
+                     qPrintable(messages.Shown[0].Text));
+        }
+        messages.Shown.clear();
+        {
+            TRig rig;
+            const QString journal = rig.Path("experiment-journal.jsonl");
+            QVERIFY(::mkfifo(QFile::encodeName(journal).constData(), 0600) == 0);
+            TVEK4Form& w = rig.Open(); // would wait in the kernel before it painted
+            BuildExperiment(rig);
+            QVERIFY(QFileInfo(journal).isFile()); // the pipe was replaced by the journal
+            QCOMPARE(int(TExperimentJournal::ReadBack(journal).Rows.size()), 2);
+            messages.Answers = {TMsgResult::Discard};
+            w.close();
+        }
+        {
+            TRig rig;
+            const QString own = rig.Path("own-notes.txt");
+            QFile notes(own);
+            QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("my notes\n") == 9);
+            notes.close();
+            const QString journal = rig.Path("experiment-journal.jsonl");
+            QVERIFY(QFile::link(own, journal));
+            TVEK4Form& w = rig.Open();
+            BuildExperiment(rig);
+            QVERIFY(notes.open(QIODevice::ReadOnly));
+            QCOMPARE(notes.readAll(), QByteArray("my notes\n"));
+            notes.close();
+            QVERIFY(!QFileInfo(journal).isSymLink());
+            messages.Answers = {TMsgResult::Discard};
+            w.close();
+        }
+        QVERIFY2(messages.Shown.size() <= 2, qPrintable(messages.Texts().join(QLatin1Char('\n'))));
+    }
+
+    // A teacher's hand-out opens as an untitled copy: the student's Ctrl+S asks for a name, and the hand-out
+    // stays as the teacher wrote it. The title names the file and marks unsaved changes.
+    void handOutSurvivesTheStudentsSave() {
+        TRecordingMessages messages;
+        TRig teacher;
+        TVEK4Form& t = teacher.Open();
+        BuildExperiment(teacher);
+        teacher.SaveNames = {teacher.Path("beam-lab")};
+        t.FileSaveHandout->trigger();
+        const QString handout = teacher.Path("beam-lab.ferx");
+        QFile file(handout);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray written = file.readAll();
+        file.close();
+        QVERIFY(OpenExperiment(handout).Value.Handout);
+
+        TRig student;
+        TVEK4Form& s = student.Open();
+        QCOMPARE(s.windowTitle(), QStringLiteral("Untitled[*] - ") + TVEK4Form::Caption);
+        student.OpenName = handout;
+        QTest::keyClick(&s, Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(SameItems(s.Layout, t.Layout));
+        QCOMPARE(s.windowTitle(),
+                 LabFileTexts::HandoutCopy.arg(QStringLiteral("beam-lab.ferx")) + QStringLiteral("[*] - ") +
+                     TVEK4Form::Caption);
+        QVERIFY(!s.isWindowModified());
+        student.Now += 2000;
+        QVERIFY(s.RecordReading());
+        QVERIFY(s.isWindowModified());
+        student.SaveNames = {student.Path("mine")};
+        QTest::keyClick(&s, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(student.SaveAsked, 1);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), written);
+        QCOMPARE(s.LabFileState().Path, student.Path("mine.ferx"));
+        QCOMPARE(s.windowTitle(), QStringLiteral("mine.ferx[*] - ") + TVEK4Form::Caption);
+        QVERIFY(!s.isWindowModified());
+        QVERIFY(!OpenExperiment(student.Path("mine.ferx")).Value.Handout);
+        messages.Answers = {TMsgResult::Discard};
+        t.LabToolsAction->trigger(); // off: the designed caption again
+        QCOMPARE(t.windowTitle(), TVEK4Form::Caption);
+        QVERIFY2(messages.Shown.empty(), qPrintable(messages.Texts().join(QLatin1Char('\n'))));
+    }
+
+    // Leaving virtual mode to connect keeps what the student built: supports, weights and gauge stay, the
+    // UDL goes with a word; with unsaved work that would lose the UDL, the question comes first.
+    void leavingVirtualModeKeepsTheSetUp() {
+        TRecordingMessages messages;
+        TRig rig;
+        TVEK4Form& w = rig.Open();
+        BuildExperiment(rig); // propped cantilever, UDL, two weights, two readings
+        const TBeamLayout built = w.Layout;
+        messages.Answers = {TMsgResult::Cancel};
+        w.WizardBtn->click();
+        QCOMPARE(messages.Shown.size(), std::size_t(1));
+        QCOMPARE(messages.Shown[0].Buttons, TMsgButtons::SaveDiscardCancel);
+        QVERIFY(w.WizardBtn->isChecked());
+        QVERIFY(SameItems(w.Layout, built));
+
+        messages.Answers = {TMsgResult::Discard};
+        w.WizardBtn->click();
+        QVERIFY(!w.WizardBtn->isChecked());
+        QVERIFY(!w.Layout.UDL);
+        QVERIFY(w.Layout.LeftClamp && w.Layout.KnifeEdge1);
+        QCOMPARE(w.Layout.HangerSlots[20].Mass, 300);
+        QCOMPARE(w.Layout.HangerSlots[55].Mass, 70);
+        QCOMPARE(w.Layout.GaugeStation, built.GaugeStation);
+        QCOMPARE(w.LabTools().Table.Count(), 2);
+        QCOMPARE(w.StatusBar1->currentMessage(), LabFileTexts::UDLTakenOff);
+
+        // Without a UDL or another section nothing is lost, so nothing is asked.
+        w.WizardBtn->click();
+        const std::size_t asked = messages.Shown.size();
+        w.WizardBtn->click();
+        QCOMPARE(messages.Shown.size(), asked);
+        QVERIFY(w.Layout.LeftClamp && w.Layout.HangerSlots[20].Occupied());
+        messages.Answers = {TMsgResult::Discard};
+    }
+
+    // A journal whose set-up cannot be rebuilt: the offer says so, the readings come back on an empty beam,
+    // and the next save asks for a name instead of writing less over the file.
+    void restoreSaysWhatItCannotRebuild() {
+        TRig rig;
+        const QString journal = rig.Path("experiment-journal.jsonl");
+        {
+            TExperimentJournal left(journal);
+            TExperimentSetup setup;
+            QJsonObject json = SetupToJson(setup);
+            QJsonObject layout = json[QStringLiteral("layout")].toObject();
+            layout[QStringLiteral("rightClamp")] = true; // a right clamp alone: no gesture builds it
+            json[QStringLiteral("layout")] = layout;
+            TReading r;
+            r.Number = 1;
+            QVERIFY(left.Start(json, {ReadingToJson(r)}).isEmpty());
+            QVERIFY(left.Append(TExperimentJournal::FileRecord(rig.Path("good.ferx"))).isEmpty());
+            // A line of a newer program's kind, and one damaged line in the middle.
+            QVERIFY(left.Append(QJsonObject{{QStringLiteral("kind"), QStringLiteral("photo")}}).isEmpty());
+        }
+        QFile file(journal);
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("{\"kind\":\"row\",\"row\":{\"number\":2,\"elapsedS\":1e308}}\n{broken\n");
+        file.close();
+        TRecordingMessages messages;
+        messages.Answers = {TMsgResult::Ok};
+        TVEK4Form& w = rig.Open();
+        QCOMPARE(messages.Shown.size(), std::size_t(1));
+        const QString offer = messages.Shown[0].Text;
+        const QString question = LabFileTexts::RestoreOffer.arg(1);
+        QVERIFY2(offer.startsWith(question.left(question.lastIndexOf(QStringLiteral("\n\n")))) &&
+                     offer.endsWith(QStringLiteral("\n\nNo discards them.")),
+                 qPrintable(offer));
+        for (const char* part : {"the layout, which could not be rebuilt (a right-hand clamp needs the left-hand",
+                                 "1 record written by a newer version", "1 damaged line",
+                                 "1 reading(s) that could not be read"})
+            QVERIFY2(offer.contains(QString::fromLatin1(part)), qPrintable(offer));
+        QCOMPARE(w.LabTools().Table.Count(), 1);
+        QVERIFY(w.LabFileState().Path.isEmpty());
+        rig.SaveNames = {};
+        QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(rig.SaveAsked, 1); // asked for a name, and cancelled
+        QVERIFY(!QFileInfo::exists(rig.Path("good.ferx")));
+        messages.Answers = {TMsgResult::Discard};
     }
 
     // A window killed before anything was built or recorded leaves only a new window's set-up in its
