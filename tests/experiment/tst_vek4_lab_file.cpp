@@ -120,10 +120,10 @@ private slots:
         const QStringList designed = {"&New", "-", "E&xit"};
         QCOMPARE(MenuTexts(file), designed);
         w.LabToolsAction->trigger();
-        QCOMPARE(MenuTexts(file),
-                 (QStringList{"&New", "&Open...", "&Save", "Save &As...", "Save as &hand-out...", "-",
-                              "&Export table...", "&Print report...", "Export report as PD&F...", "-",
-                              "E&xit"}));
+        QCOMPARE(
+            MenuTexts(file),
+            (QStringList{"&New", "&Open...", "&Save", "Save &As...", "Save as &hand-out...", "-",
+                         "&Export table...", "&Print report...", "Export report as PD&F...", "-", "E&xit"}));
         QCOMPARE(w.FileOpen, w.findChild<QAction*>(QStringLiteral("FileOpen")));
         QCOMPARE(w.FileOpen->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
         QCOMPARE(w.FileSave->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
@@ -337,7 +337,6 @@ private slots:
         QVERIFY(!QFileInfo::exists(rig.Path("experiment-journal.jsonl")));
     }
 
-
     // A full disk at the next Ctrl+S: the message says why, the old file stays byte for byte, the work stays
     // unsaved (the title keeps its mark, closing asks) and the journal stays.
     void fullDiskKeepsTheWorkUnsaved() {
@@ -457,9 +456,8 @@ private slots:
         student.OpenName = handout;
         QTest::keyClick(&s, Qt::Key_O, Qt::ControlModifier);
         QVERIFY(SameItems(s.Layout, t.Layout));
-        QCOMPARE(s.windowTitle(),
-                 LabFileTexts::HandoutCopy.arg(QStringLiteral("beam-lab.ferx")) + QStringLiteral("[*] - ") +
-                     TVEK4Form::Caption);
+        QCOMPARE(s.windowTitle(), LabFileTexts::HandoutCopy.arg(QStringLiteral("beam-lab.ferx")) +
+                                      QStringLiteral("[*] - ") + TVEK4Form::Caption);
         QVERIFY(!s.isWindowModified());
         student.Now += 2000;
         QVERIFY(s.RecordReading());
@@ -546,9 +544,10 @@ private slots:
         QVERIFY2(offer.startsWith(question.left(question.lastIndexOf(QStringLiteral("\n\n")))) &&
                      offer.endsWith(QStringLiteral("\n\nNo discards them.")),
                  qPrintable(offer));
-        for (const char* part : {"the layout, which could not be rebuilt (a right-hand clamp needs the left-hand",
-                                 "1 record written by a newer version", "1 damaged line",
-                                 "1 reading(s) that could not be read"})
+        for (const char* part :
+             {"the layout, which could not be rebuilt (a right-hand clamp needs the left-hand",
+              "1 record this version of the program does not know", "1 damaged line",
+              "1 reading(s) that could not be read"})
             QVERIFY2(offer.contains(QString::fromLatin1(part)), qPrintable(offer));
         QCOMPARE(w.LabTools().Table.Count(), 1);
         QVERIFY(w.LabFileState().Path.isEmpty());

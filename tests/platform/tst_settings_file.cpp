@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "OrdinaryUser.h"
+#include "SmallDisk.h"
 #include "platform/SettingsFile.h"
 
 namespace {
@@ -79,6 +80,29 @@ void Link(const QString& target, const QString& path) {
 class TSettingsFileTest : public QObject {
     Q_OBJECT
 private slots:
+    // A settings file of its real size on a disk that fills: the write says it failed and the file is
+    // unchanged (a writer that only flushes at its close would empty it and report success).
+    void FullDiskKeepsTheFile() {
+        TSmallDisk disk;
+        QVERIFY(disk.Valid());
+        const QString path = disk.Path(QStringLiteral("FerrantSettings.ini"));
+        QCOMPARE(WriteSettingsValues(
+                     path, {{QStringLiteral("Communiations"), QStringLiteral("ComPort"), QStringLiteral("3")},
+                            {QStringLiteral("LabTools"), QStringLiteral("Enabled"), QStringLiteral("True")}}),
+                 TSettingsWrite::Written);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        disk.Fill();
+        const TSettingsWrite result = WriteSettingsValues(
+            path, {{QStringLiteral("LabTools"), QStringLiteral("Window"), QString(300, QLatin1Char('w'))}});
+        disk.Unfill();
+        QCOMPARE(result, TSettingsWrite::Failed);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+    }
+
     // The link manager's choice written into files of various contents.
     void Update_data() {
         QTest::addColumn<QByteArray>("before");

@@ -7,9 +7,35 @@
 #include <QtTest>
 #include <csignal>
 
+#include "platform/FileWriter.h"
 #include "record/io/ExperimentFile.h"
 #include "record/io/ExperimentJournal.h"
 #include "record/io/ReadingJson.h"
+
+namespace {
+
+// Counts the program's syncs while it lives, and can make them fail.
+struct TSyncCounter {
+    int Calls = 0;
+    bool Fail = false;
+    TSyncFunction Previous;
+    TSyncCounter() {
+        Previous = SetSyncFunction([this](int) {
+            ++Calls;
+            return !Fail;
+        });
+    }
+    ~TSyncCounter() { SetSyncFunction(Previous); }
+};
+
+QJsonObject Row(int number, const QString& note = {}) {
+    TReading r;
+    r.Number = number;
+    r.Note = note;
+    return ReadingToJson(r);
+}
+
+} // namespace
 
 class TestExperimentJournal : public QObject {
     Q_OBJECT
@@ -17,6 +43,9 @@ private slots:
     void killedProcessLosesNoRow();
     void editsReplayInOrder();
     void ordinaryCloseRemovesIt();
+    void everyRecordIsSyncedBeforeItCounts();
+    void restartNeverLeavesItEmpty();
+    void hugeOrForeignJournalsAreBoundedAndNamed();
 };
 
 void TestExperimentJournal::killedProcessLosesNoRow() {
@@ -106,6 +135,95 @@ void TestExperimentJournal::ordinaryCloseRemovesIt() {
     journal.Remove();
     QVERIFY(!QFile::exists(path));
     QVERIFY(!TExperimentJournal(path).Exists());
+}
+
+void TestExperimentJournal::everyRecordIsSyncedBeforeItCounts() {
+    // A kill cannot show a skipped sync (the page cache survives it; a pulled plug does not), so the syncs
+    // are counted: each record is pushed to the disk before Append answers, and a sync that fails is a
+    // failed append.
+    QTemporaryDir folder;
+    TExperimentJournal journal(folder.filePath(QStringLiteral("j.jsonl")));
+    TSyncCounter syncs;
+    QCOMPARE(journal.Start(QJsonObject{}), QString());
+    QVERIFY(syncs.Calls >= 1);
+    for (int n = 1; n <= 3; ++n) {
+        const int before = syncs.Calls;
+        QCOMPARE(journal.Append(TExperimentJournal::RowRecord(Row(n))), QString());
+        QCOMPARE(syncs.Calls, before + 1);
+    }
+    syncs.Fail = true;
+    QVERIFY(!journal.Append(TExperimentJournal::RowRecord(Row(4))).isEmpty());
+}
+
+void TestExperimentJournal::restartNeverLeavesItEmpty() {
+    // Starting the journal anew (after a restore, or to compact it) writes a new file and renames it into
+    // place: at every moment the path holds the old journal or the whole new one. The moment checked is the
+    // new file's sync, just before the rename: a kill there must still find every row.
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("j.jsonl"));
+    TExperimentJournal journal(path);
+    std::vector<QJsonObject> rows;
+    for (int n = 1; n <= 2000; ++n)
+        rows.push_back(Row(n, QStringLiteral("step %1").arg(n)));
+    QCOMPARE(journal.Start(QJsonObject{}, rows), QString());
+    int seen = -1;
+    const TSyncFunction previous = SetSyncFunction([&](int) {
+        if (seen < 0) seen = int(TExperimentJournal::ReadBack(path).Rows.size());
+        return true;
+    });
+    rows.push_back(Row(2001));
+    const QString why = journal.Start(QJsonObject{}, rows);
+    SetSyncFunction(previous);
+    QCOMPARE(why, QString());
+    QCOMPARE(seen, 2000);
+    QCOMPARE(int(TExperimentJournal::ReadBack(path).Rows.size()), 2001);
+}
+
+void TestExperimentJournal::hugeOrForeignJournalsAreBoundedAndNamed() {
+    QTemporaryDir folder;
+    // Beyond the bound: the first part is read, and the rest is named as left out.
+    const QString big = folder.filePath(QStringLiteral("big.jsonl"));
+    {
+        QFile file(big);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray row =
+            QJsonDocument(TExperimentJournal::RowRecord(Row(1))).toJson(QJsonDocument::Compact) + '\n';
+        file.write(row);
+        const QByteArray empty(1 << 20, '\n'); // a journal of empty lines
+        for (qint64 written = 0; written <= JournalMaxBytes; written += empty.size())
+            file.write(empty);
+        file.write(row);
+    }
+    TJournalState state = TExperimentJournal::ReadBack(big);
+    QCOMPARE(int(state.Rows.size()), 1);
+    QVERIFY2(
+        state.LeftOut.join(QLatin1Char('|')).contains(QStringLiteral("everything after the first 72 MB")),
+        qPrintable(state.LeftOut.join(QLatin1Char('|'))));
+
+    // A newer program's journal: its records are counted, not silently dropped; damage in the middle is
+    // counted, a cut last line is not (the crash made it).
+    const QString newer = folder.filePath(QStringLiteral("newer.jsonl"));
+    {
+        QFile file(newer);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("{\"kind\":\"setup\",\"setup\":{\"a\":1}}\n{garbage\n");
+        file.write(QJsonDocument(TExperimentJournal::RowRecord(Row(1))).toJson(QJsonDocument::Compact) +
+                   '\n');
+        file.write("{\"kind\":\"journal\",\"format\":\"ferrant-journal\",\"version\":7}\n");
+        file.write(QJsonDocument(TExperimentJournal::RowRecord(Row(2))).toJson(QJsonDocument::Compact) +
+                   '\n');
+        file.write("{\"kind\":\"ro");
+    }
+    state = TExperimentJournal::ReadBack(newer);
+    QCOMPARE(int(state.Rows.size()), 1);
+    QCOMPARE(state.LeftOut, (QStringList{QStringLiteral("1 record this version of the program does not know"),
+                                         QStringLiteral("1 damaged line")}));
+
+    // A link in the journal's place is not followed.
+    const QString link = folder.filePath(QStringLiteral("link.jsonl"));
+    QVERIFY(QFile::link(newer, link));
+    QVERIFY(!TExperimentJournal(link).Exists());
+    QVERIFY(TExperimentJournal::ReadBack(link).Rows.empty());
 }
 
 QTEST_GUILESS_MAIN(TestExperimentJournal)

@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "ProcessLocale.h"
+#include "SmallDisk.h"
 #include "record/io/ReadingsExport.h"
 #include "record/io/TableExport.h"
 
@@ -110,6 +111,7 @@ private slots:
     void xlsxReadBack_data();
     void xlsxReadBack();
     void textsNeverRunNumbersNeverTouched();
+    void fullDiskLeavesTheOldExport();
 };
 
 void TestTableExport::initTestCase() {
@@ -248,6 +250,43 @@ void TestTableExport::textsNeverRunNumbersNeverTouched() {
                                            QStringLiteral("-1.50,'-1"), QStringLiteral("-1.50,'@A1"),
                                            QStringLiteral("-1.50,'\tx"), QStringLiteral("-1.50,plain"),
                                            QStringLiteral("-1.50,a=b")}));
+}
+
+void TestTableExport::fullDiskLeavesTheOldExport() {
+    // Exports of a real size (a few KB) on a disk that fills between two exports: the second fails with its
+    // reason, and the first file is still there, byte for byte, rather than a file of 0 bytes.
+    TSmallDisk disk;
+    QVERIFY(disk.Valid());
+    TReadingsTable readings = Fixture();
+    const TExportTable setup = SetupExportTable(TExperimentSetup{});
+    for (const QString& name : {QStringLiteral("r.csv"), QStringLiteral("r.xlsx")}) {
+        const QString path = disk.Path(name);
+        auto write = [&](const TReadingsTable& table) {
+            return name.endsWith(QLatin1String("csv"))
+                       ? WriteCsv(path, ReadingsExportTable(table), QLocale::c())
+                       : WriteXlsx(path, ReadingsExportTable(table), setup);
+        };
+        QCOMPARE(write(readings), QString());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray first = file.readAll();
+        file.close();
+        QVERIFY(first.size() > 500);
+
+        TReadingsTable more = readings;
+        for (int i = 0; i < 20; ++i)
+            more.Add(Row(-0.1 * i, -0.1 * i, QStringLiteral("row %1").arg(i)), 9000 + 1000 * i);
+        disk.Fill();
+        const QString why = write(more);
+        disk.Unfill();
+        QVERIFY2(why.contains(QStringLiteral("the disk is full")) ||
+                     why.contains(QStringLiteral("larger than")),
+                 qPrintable(QStringLiteral("%1, %2: \"%3\"").arg(name, QLatin1String(disk.Kind()), why)));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), first);
+        file.close();
+        QFile::remove(path);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestTableExport)

@@ -190,8 +190,8 @@ TJournalState TExperimentJournal::ReadBack(const QString& path) {
         }
     }
     if (newer > 0)
-        state.LeftOut << Counted(newer, "1 record written by a newer version of the program",
-                                 "%1 records written by a newer version of the program");
+        state.LeftOut << Counted(newer, "1 record this version of the program does not know",
+                                 "%1 records this version of the program does not know");
     if (damaged > 0) state.LeftOut << Counted(damaged, "1 damaged line", "%1 damaged lines");
     if (beyond > 0)
         state.LeftOut << QStringLiteral("%1 reading(s) beyond the table's %2").arg(beyond).arg(MaxReadings);
