@@ -374,8 +374,9 @@ void TVEK4Form::ApplyExperiment(const TExperimentSetup& setup, const std::vector
     // The layout, rebuilt through the placement rules when it was read.
     Layout = setup.Layout;
     if (Layout.UDL) UDLSpinEdit->SetValue(Layout.UDLIntensity);
-    PositionPopup->hide();
-    LoadPositionPopup->hide();
+    // Each popup is a title and a value: both go, or the value stays on the picture reading "600 mm".
+    for (QLabel* popup : {PositionPopup, PositionValue, LoadPositionPopup, LoadPositionValue})
+        popup->hide();
     if (VirtualExperimentsOn()) SetUDLToolsEnabled(!Layout.UDL);
     Recalculate();
     ShowGaugeReadout();
@@ -471,8 +472,9 @@ void TVEK4Form::LabKeepSetupForTheApparatus() {
     // the rig can have. The UDL leaves the beam, with a word, since the rig has none.
     const bool hadUDL = Layout.UDL;
     Layout.UDL = false;
-    PositionPopup->hide();
-    LoadPositionPopup->hide();
+    // Each popup is a title and a value: both go, or the value stays on the picture reading "600 mm".
+    for (QLabel* popup : {PositionPopup, PositionValue, LoadPositionPopup, LoadPositionValue})
+        popup->hide();
     ShowLayout();
     View->ClearDeflectionView();
     Recalculate();

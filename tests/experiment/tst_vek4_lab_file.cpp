@@ -3,6 +3,7 @@
 // lost, and a killed window's readings offered back by the next one.
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QMenu>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -157,10 +158,19 @@ private slots:
 
         TRig opening;
         TVEK4Form& b = opening.Open();
+        // Something placed before: its position popups are up, reading "600 mm".
+        Drop(b, TDragSource::Of(TDragKind::NewClamp), TDropTarget::Screen(86, 150));
+        Drop(b, TDragSource::Of(TDragKind::NewKnifeEdge), TDropTarget::Screen(StationX[60], 154));
+        Drop(b, TDragSource::FixedWeight(100), TDropTarget::Screen(StationX[60], 190));
+        messages.Answers = {TMsgResult::Discard}; // that set-up is not kept
         opening.OpenName = saving.Path("run.ferx");
         QTest::keyClick(&b, Qt::Key_O, Qt::ControlModifier);
-        QVERIFY2(messages.Shown.empty(), qPrintable(messages.Texts().join(QLatin1Char('\n'))));
+        QVERIFY2(messages.Texts() == QStringList{LabFileTexts::Unsaved},
+                 qPrintable(messages.Texts().join(QLatin1Char('\n'))));
         QVERIFY(SameItems(b.Layout, a.Layout));
+        // No position popup of the gestures the replay made is left on the picture.
+        for (QLabel* popup : {b.PositionPopup, b.PositionValue, b.LoadPositionPopup, b.LoadPositionValue})
+            QVERIFY2(!popup->isVisible(), qPrintable(popup->text()));
         QVERIFY(std::memcmp(b.BeamTheory.StationDeflection.data(), a.BeamTheory.StationDeflection.data(),
                             sizeof a.BeamTheory.StationDeflection) == 0);
         QCOMPARE(b.BeamTheory.ModulusE, a.BeamTheory.ModulusE);
