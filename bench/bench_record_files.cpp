@@ -1,13 +1,16 @@
 // The lab record's files with 1,000 readings: saving and opening the experiment file, exporting CSV and
 // XLSX, and writing the PDF report. Each iteration writes a real file in a temporary folder.
 #include <QGuiApplication>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include "lab/report/Report.h"
 #include "record/io/ExperimentFile.h"
+#include "record/io/ExperimentJournal.h"
 #include "record/io/ReadingJson.h"
 #include "record/io/ReadingsExport.h"
 
@@ -64,6 +67,49 @@ void BM_SaveExperiment(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SaveExperiment)->Unit(benchmark::kMillisecond);
+
+// The largest experiment the window records (10,000 readings) saved and opened: one bound for both.
+void BM_SaveAndOpenLargest(benchmark::State& state) {
+    const std::vector<QJsonObject> rows = Rows(Readings(MaxReadings));
+    const TExperimentSetup setup = Setup();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("largest.ferx"));
+    for (auto _ : state) {
+        const QString error = SaveExperiment(path, setup, rows);
+        const TFileRead<TExperimentDocument> read = OpenExperiment(path);
+        benchmark::DoNotOptimize(error);
+        benchmark::DoNotOptimize(read);
+    }
+    state.counters["file_MB"] = double(QFileInfo(path).size()) / (1024 * 1024);
+}
+BENCHMARK(BM_SaveAndOpenLargest)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+long MaxResidentKB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// A journal of 60 MB of empty lines (found left at the journal's path): read line by line within its bound,
+// its memory is the bytes read, not a copy per line. The counter is the growth of the process's peak.
+void BM_ReadBackJournalOfEmptyLines(benchmark::State& state) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("j.jsonl"));
+    {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        const QByteArray lines(1 << 20, '\n');
+        for (int i = 0; i < 60; ++i)
+            file.write(lines);
+    }
+    const long before = MaxResidentKB();
+    for (auto _ : state) {
+        const TJournalState left = TExperimentJournal::ReadBack(path);
+        benchmark::DoNotOptimize(left);
+    }
+    state.counters["peak_growth_MB"] = double(MaxResidentKB() - before) / 1024;
+}
+BENCHMARK(BM_ReadBackJournalOfEmptyLines)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_OpenExperiment(benchmark::State& state) {
     QTemporaryDir folder;

@@ -134,14 +134,19 @@ TJournalState TExperimentJournal::ReadBack(const QString& path) {
 
     // Line by line over the bytes read, without splitting them into copies: a journal of millions of short
     // lines costs no more memory than its bytes.
+    const char* data = bytes.constData();
+    const qsizetype size = bytes.size();
     qsizetype at = 0;
-    while (at < bytes.size()) {
+    while (at < size) {
+        // Blank lines between records are passed over a byte at a time, without a line each.
+        while (at < size && (data[at] == '\n' || data[at] == '\r' || data[at] == ' ' || data[at] == '\t'))
+            ++at;
+        if (at >= size) break;
         qsizetype end = bytes.indexOf('\n', at);
         const bool last = end < 0;
-        if (last) end = bytes.size();
-        const QByteArray line = QByteArray::fromRawData(bytes.constData() + at, end - at);
+        if (last) end = size;
+        const QByteArray line = QByteArray::fromRawData(data + at, end - at);
         at = end + 1;
-        if (line.trimmed().isEmpty()) continue;
         const QJsonDocument document = QJsonDocument::fromJson(line);
         if (!document.isObject()) {
             if (!last) ++damaged; // the last line is the one the crash cut short
