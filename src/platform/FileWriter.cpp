@@ -133,6 +133,12 @@ QString ResolveTarget(const QString& path, TLinkPolicy links, QByteArray& target
     } else if (!S_ISREG(status.st_mode)) {
         return {}; // Replace: a pipe or a socket where our own file belongs is replaced, never opened
     }
+    // A file its owner made read-only (a teacher's hand-out) is not replaced behind their back: the rename
+    // below needs only the folder's permission, so the file's own is checked here.
+    if (links == TLinkPolicy::Follow &&
+        (status.st_uid == ::geteuid() ? (status.st_mode & S_IWUSR) == 0
+                                      : ::access(target.constData(), W_OK) != 0))
+        return QStringLiteral("the file is read-only");
     mode = status.st_mode & 07777;
     existed = true;
     return {};

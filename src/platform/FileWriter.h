@@ -11,7 +11,8 @@
 //
 // What stands at the path decides where the bytes go:
 // - TLinkPolicy::Follow (files the user names): a link to a regular file is followed and the target
-//   replaced (the link stays); a folder, pipe, device, socket or dangling link is refused untouched.
+//   replaced (the link stays); a folder, pipe, device, socket or dangling link is refused untouched, and
+//   so is a file made read-only.
 // - TLinkPolicy::Replace (our own files, such as the journal): whatever entry is there, a link or a pipe
 //   included, is replaced by the new file; nothing is ever written through a link. A folder is refused.
 

@@ -207,6 +207,29 @@ void TestExperimentFile::refusals_data() {
         row.remove(QStringLiteral("gauges"));
         r[QStringLiteral("readings")] = QJsonArray{row};
     }) << "readings[0].gauges must list 2 gauges";
+    // Values no program run can have written: a time that would overflow the next row's clock, a negative
+    // spread that would put "inf" on the plot's axis.
+    auto editReading = [&valid](const char* key, const QJsonValue& value, const char* gauge = nullptr) {
+        return Edited(valid, [=](QJsonObject& r) {
+            QJsonObject row = r[QStringLiteral("readings")].toArray()[0].toObject();
+            if (gauge) {
+                QJsonArray gauges = row[QStringLiteral("gauges")].toArray();
+                QJsonObject g = gauges[0].toObject();
+                g[QLatin1String(key)] = value;
+                gauges[0] = g;
+                row[QStringLiteral("gauges")] = gauges;
+            } else {
+                row[QLatin1String(key)] = value;
+            }
+            r[QStringLiteral("readings")] = QJsonArray{row};
+        });
+    };
+    QTest::newRow("elapsed time beyond any session")
+        << editReading("elapsedS", 1e308) << "readings[0].elapsedS must lie from 0 to";
+    QTest::newRow("negative elapsed time")
+        << editReading("elapsedS", -1.0) << "readings[0].elapsedS must lie";
+    QTest::newRow("negative spread") << editReading("stdDev", -0.01, "gauge")
+                                     << "readings[0].gauges[0].stdDev must lie from 0 to";
     QTest::newRow("flat bar too thick") << Edited(valid, [](QJsonObject& r) {
         QJsonObject s = r[QStringLiteral("section")].toObject();
         s[QStringLiteral("flatThickness")] = 9.0;
@@ -324,6 +347,13 @@ void TestExperimentFile::hostilePaths() {
     QVERIFY(QFile::link(folder.filePath(QStringLiteral("nowhere")), dangling));
     QVERIFY(!SaveExperiment(dangling, setup, {}).isEmpty());
     QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("nowhere"))));
+
+    // A file made read-only (a teacher's hand-out) is refused, not replaced through its folder.
+    const QString locked = folder.filePath(QStringLiteral("locked.ferx"));
+    QCOMPARE(SaveExperiment(locked, {}, {}), QString());
+    QVERIFY(::chmod(QFile::encodeName(locked).constData(), 0444) == 0);
+    QVERIFY(SaveExperiment(locked, setup, {}).contains(QStringLiteral("read-only")));
+    QVERIFY(!OpenExperiment(locked).Value.Setup.Layout.LeftClamp);
 
     // A link to a regular file (a shared folder arranged with links) is followed; the link stays a link.
     const QString real = folder.filePath(QStringLiteral("real.ferx"));
