@@ -17,6 +17,10 @@ PACKAGES=(
     libxlsxwriter-dev zlib1g-dev python3-openpyxl poppler-utils shared-mime-info
     # the tests run the exports under German, French and US C locales, compiled with localedef
     locales
+    # the lab windows' placement tests: a real window manager on the private Xvfb, frames read back
+    openbox x11-utils
+    # the accessibility tests read the running program's tree over AT-SPI on a session bus
+    at-spi2-core python3-pyatspi dbus-bin
 )
 
 missing=()
