@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolButton>
 #include <cmath>
 
@@ -539,7 +540,13 @@ bool TVEK4Form::event(QEvent* event) {
 
 void TVEK4Form::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) FormShow();
+    if (!event->spontaneous()) {
+        // The designed place where the screen has room for it; the nearest whole place where it has not. Once
+        // more when the window system has framed the window (its title bar adds to the height).
+        KeepWholeOnScreen();
+        QTimer::singleShot(150, this, [this] { KeepWholeOnScreen(); });
+        FormShow();
+    }
     LabFileShown();
 }
 
@@ -597,6 +604,9 @@ bool TVEK4Form::eventFilter(QObject* watched, QEvent* event) {
     // Tooltips follow the same rule as the status-bar hint: none from a disabled control, none from the
     // picture while its hints are off.
     if (watched == DisplayMeter1 && event->type() == QEvent::MouseMove) DisplayMeter1MouseMove();
+    if (event->type() == QEvent::Move && watched->isWidgetType() &&
+        LabWindowOrder.contains(static_cast<QWidget*>(watched)))
+        LabWindowMoved(static_cast<QWidget*>(watched));
     if (event->type() == QEvent::MouseMove && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->parentWidget() == Panel1) {
         if (const int slot = SlotOf(static_cast<QWidget*>(watched));

@@ -12,6 +12,9 @@
 // created once with the window and afterwards only shown, hidden, moved and redrawn.
 
 #include <QDialog>
+#include <QHash>
+#include <QPointer>
+#include <QSet>
 #include <QImage>
 #include <array>
 #include <functional>
@@ -370,6 +373,14 @@ private:
     void Journal(const QJsonObject& record);
     void OfferRestore();
     void UpdateLabTitle();
+    // The lab windows beside the experiment window (VEK4LabWindows.cpp).
+    void KeepWholeOnScreen();
+    void ShowLabWindow(QWidget* window);
+    void ArrangeLabWindows();
+    void LabWindowMoved(QWidget* window);
+    QList<QPointer<QWidget>> LabWindowOrder;
+    QHash<QWidget*, QPoint> LabWindowsPlaced; // where each was last put
+    QSet<QWidget*> LabWindowsMoved;           // moved by the student since: left where they are
     [[nodiscard]] bool LabMayLeaveVirtualMode();
     void LabKeepSetupForTheApparatus();
     [[nodiscard]] QString SuggestedPath(const QString& base, const QString& suffix) const;

@@ -41,12 +41,9 @@ void TVEK4Form::ShowDiagramsClick() {
     if (!Diagrams) {
         Diagrams = new TDiagramsForm(this);
         Diagrams->setObjectName(QStringLiteral("Diagrams"));
-        Diagrams->PlaceBeside(*this);
     }
     Diagrams->ShowLayout(Layout, BeamTheory);
-    Diagrams->show();
-    Diagrams->raise();
-    Diagrams->activateWindow();
+    ShowLabWindow(Diagrams);
 }
 
 void TVEK4Form::UpdateDiagrams() {

@@ -260,7 +260,7 @@ void TVEK4Form::ShowTableClick() {
         Lab->View = view;
         Lab->ViewWidget = view->Widget();
     }
-    Lab->View->ShowBeside();
+    ShowLabWindow(Lab->ViewWidget);
 }
 
 bool TVEK4Form::RecordReading() {

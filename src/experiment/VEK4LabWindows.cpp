@@ -1,0 +1,82 @@
+// Where the experiment window and the laboratory tools' windows ("Readings", "Diagrams") go on the screen:
+// the window's side of LabWindowPlacement.h. The experiment window stays whole on the screen it opens on; a lab
+// window goes beside it, never over the apparatus picture or the tool box where the screen has room; a lab
+// window the student moved stays where they put it.
+#include "VEK4.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+#include "experiment/VEK4LabTools.h"
+#include "lab/DiagramsForm.h"
+#include "lab/LabWindowPlacement.h"
+
+namespace {
+
+QRect AvailableArea(const QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
+}
+
+// The decoration the window system puts around a window, read from the experiment window once it has one.
+QMargins Decoration(const QWidget& window) {
+    const QRect frame = window.frameGeometry(), client = window.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+            frame.bottom() - client.bottom()};
+}
+
+QSize Grown(QSize size, const QMargins& m) {
+    return size + QSize(m.left() + m.right(), m.top() + m.bottom());
+}
+
+} // namespace
+
+void TVEK4Form::KeepWholeOnScreen() {
+    const QRect frame = frameGeometry();
+    const QRect placed = NearestOnScreen(frame, AvailableArea(*this));
+    if (placed != frame) move(placed.topLeft());
+}
+
+void TVEK4Form::ArrangeLabWindows() {
+    // The lab windows on screen that the student has not moved, in the order they were opened.
+    std::vector<QWidget*> windows;
+    for (const QPointer<QWidget>& w : LabWindowOrder)
+        if (w && w->isVisible() && !LabWindowsMoved.contains(w.data())) windows.push_back(w.data());
+    const QMargins decoration = Decoration(*this);
+    std::vector<TLabWindowSize> sizes;
+    for (QWidget* w : windows) {
+        const QSize minimum = w->minimumSizeHint().expandedTo(w->minimumSize());
+        const QSize preferred = LabWindowsPlaced.contains(w) ? w->size() : w->size().expandedTo(minimum);
+        sizes.push_back({Grown(minimum, decoration), Grown(preferred, decoration)});
+    }
+    const TLabArrangement arranged = ::ArrangeLabWindows(AvailableArea(*this), frameGeometry(), sizes);
+    if (arranged.Experiment != frameGeometry()) move(arranged.Experiment.topLeft());
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        QWidget* w = windows[i];
+        const QRect frame = arranged.Lab[i];
+        w->resize(frame.size().shrunkBy(decoration));
+        w->move(frame.topLeft());
+        LabWindowsPlaced.insert(w, frame.topLeft());
+    }
+}
+
+void TVEK4Form::ShowLabWindow(QWidget* window) {
+    // Its moves reach LabWindowMoved through the window's application-wide event filter.
+    if (!LabWindowOrder.contains(window)) LabWindowOrder.push_back(window);
+    const bool first = !window->isVisible();
+    window->show();
+    if (first) ArrangeLabWindows();
+    window->raise();
+    window->activateWindow();
+    // Once the window system has framed the new window, the frames are known exactly: place them again.
+    if (first) QTimer::singleShot(150, this, [this] { ArrangeLabWindows(); });
+}
+
+void TVEK4Form::LabWindowMoved(QWidget* window) {
+    // A move we did not make is the student's: that window stays where they put it from now on.
+    const auto placed = LabWindowsPlaced.constFind(window);
+    if (placed != LabWindowsPlaced.constEnd() && window->isVisible() && window->pos() != *placed &&
+        window->frameGeometry().topLeft() != *placed)
+        LabWindowsMoved.insert(window);
+}
