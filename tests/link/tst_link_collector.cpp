@@ -140,9 +140,10 @@ void TPacketCollectorTest::APacketAfterASlowOneHasItsOwnTimeOut() {
     Bind(rx.Collector, e);
     for (const char fill : {'a', 'b', 'c'}) {
         port.Arrive(Frame(fill).left(30));
-        for (int i = 0; i < 5; ++i)
+        for (int i = 0; i < 5; ++i) {
             QVERIFY(tick.Fire());
-        QCOMPARE(e.Timeouts, 0);
+            QCOMPARE(e.Timeouts, 0);
+        }
         port.Arrive(Frame(fill).mid(30));
         QCOMPARE(e.Packets.size(), qsizetype(fill - 'a' + 1));
         QCOMPARE(e.Packets.back(), Frame(fill));
@@ -153,9 +154,10 @@ void TPacketCollectorTest::APacketAfterASlowOneHasItsOwnTimeOut() {
     for (int i = 0; i < 5; ++i)
         QVERIFY(tick.Fire());
     port.Arrive(Frame('d').mid(10) + Frame('e').left(10));
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) {
         QVERIFY(tick.Fire());
-    QCOMPARE(e.Timeouts, 0);
+        QCOMPARE(e.Timeouts, 0);
+    }
     QVERIFY(tick.Fire());
     QCOMPARE(e.Timeouts, 1);
     QCOMPARE(e.Packets.size(), qsizetype(4));
