@@ -73,6 +73,7 @@ SECURITY="$(awk -v s="$SUITE-security" '$2 == s { print $1; exit }' <<<"$SOURCES
 MIRROR="${MIRROR%/}"
 
 # --- clean-up: processes started in the root, then the mounts, then the root itself ---
+exec 3>&1 # the terminal, whatever a step has redirected when the clean-up runs
 MOUNTS=()
 cleanup() {
     local pid link m left
@@ -88,11 +89,11 @@ cleanup() {
     done
     left="$(awk -v r="$ROOTFS/" 'index($2, r) == 1 { print $2 }' /proc/mounts)"
     if [ -n "$left" ]; then
-        echo "check-fresh-debian: still mounted, root kept: $left" >&2
+        echo "check-fresh-debian: still mounted, root kept: $left" >&3
     elif [ "${FERRANT_FRESH_KEEP:-0}" != 1 ]; then
         rm -rf --one-file-system "$ROOTFS"
     fi
-    echo "logs: $LOGS"
+    echo "logs: $LOGS" >&3
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
