@@ -201,7 +201,9 @@ program_alive() {
 }
 
 echo "Debian $SUITE minbase from $MIRROR in $ROOTFS"
-step "root (debootstrap minbase)" root make_root || exit 1
+ROOT_STEP="root (debootstrap minbase)"
+[ ! -f "$CACHE" ] || ROOT_STEP="root (cached minbase tarball)"
+step "$ROOT_STEP" root make_root || exit 1
 step "mounts (proc, dev/pts, dev/shm)" mounts mount_all || exit 1
 step "clone ${COMMIT:0:12}" clone clone || exit 1
 # the README's test command
