@@ -10,8 +10,9 @@ PACKAGES=(
     libhidapi-dev libjpeg62-turbo-dev libxcb1-dev
     libbenchmark-dev
     fonts-liberation fonts-dejavu-core
-    # the install test: a headless X server and the desktop's validators; packaging: dpkg-shlibdeps
-    xvfb xdotool desktop-file-utils appstream dpkg-dev
+    # the install test: a headless X server and the desktop's validators; packaging: dpkg-shlibdeps. xvfb-run,
+    # which runs the *_x11 tests, needs xauth, which xvfb only recommends
+    xvfb xauth xdotool desktop-file-utils appstream dpkg-dev
     # the lab record: XLSX export (libxlsxwriter's pkg-config asks for -lz, which its -dev package does not pull); the tests read exports and reports back with openpyxl and poppler, and
     # check the experiment file's MIME type
     libxlsxwriter-dev zlib1g-dev python3-openpyxl poppler-utils shared-mime-info

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "OrdinaryUser.h"
+#include "app/EquipmentSelection.h"
 #include "app/StartUp.h"
 #include "platform/MessageLayer.h"
 #include "platform/SingleInstance.h"
@@ -129,7 +130,11 @@ private slots:
         options.GuardDirectory = dir.path();
         options.ScreenMessages = false;
         bool started = false;
-        options.Started = [&](TEquipmentSelectionForm&) { started = true; };
+        // A guard that let this copy through must fail here, not leave the launcher's loop running.
+        options.Started = [&](TEquipmentSelectionForm& launcher) {
+            started = true;
+            QTimer::singleShot(0, &launcher, &QWidget::close);
+        };
         QCOMPARE(RunFerrantDemo(options), 0);
         QVERIFY(!started);
         QVERIFY(QApplication::topLevelWidgets().isEmpty()); // no window was created
@@ -162,7 +167,8 @@ private slots:
         // A second copy shows the message and ends without starting.
         QProcess second;
         probe(second);
-        QVERIFY(second.waitForFinished(60000));
+        QVERIFY2(!WaitStarted(second), "a second copy started beside the first");
+        QCOMPARE(second.state(), QProcess::NotRunning); // (WaitStarted waits for its end)
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);
         QVERIFY(!second.readAllStandardOutput().contains("started"));

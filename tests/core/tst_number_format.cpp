@@ -43,6 +43,16 @@ private slots:
         QTest::newRow("trailing zeros dropped") << 1.50 << "1.5";
         QTest::newRow("small") << 0.001234 << "0.001234";
         QTest::newRow("large goes scientific") << 123456.0 << "1.235E5";
+        // The edge between the two forms: four integer digits stay plain, five go scientific.
+        QTest::newRow("9999.4: four digits, plain") << 9999.4 << "9999";
+        QTest::newRow("-9999.4: four digits, plain") << -9999.4 << "-9999";
+        QTest::newRow("9999.5 rounds to 10000: scientific") << 9999.5 << "1E4";
+        QTest::newRow("10000: scientific") << 10000.0 << "1E4";
+        QTest::newRow("12345: scientific") << 12345.0 << "1.235E4";
+        QTest::newRow("-54321: scientific") << -54321.0 << "-5.432E4";
+        QTest::newRow("99990: scientific") << 99990.0 << "9.999E4";
+        QTest::newRow("99999 rounds to 1E5") << 99999.0 << "1E5";
+        QTest::newRow("100000: scientific") << 100000.0 << "1E5";
         QTest::newRow("zero") << 0.0 << "0";
     }
     void General() {

@@ -32,6 +32,7 @@ private slots:
     void TimeOutCountsTicksFromTheStartByte();
     void FlushInsideThePacketHandlerDropsTheRestOfTheChunk();
     void RxDataFollowsThePortAndRunsItsTickOnlyWhileCollecting();
+    void APacketAfterASlowOneHasItsOwnTimeOut();
 };
 
 void TPacketCollectorTest::Streams_data() {
@@ -124,6 +125,42 @@ void TPacketCollectorTest::RxDataFollowsThePortAndRunsItsTickOnlyWhileCollecting
         QVERIFY(tick.Fire());
     QCOMPARE(e.Timeouts, 1);
     QVERIFY(!tick.Enabled());
+}
+
+// A packet that took all but one of its ticks leaves none of them to the next: each packet's time-out
+// counts from its own start byte.
+void TPacketCollectorTest::APacketAfterASlowOneHasItsOwnTimeOut() {
+    TScriptedSerialPort port;
+    auto timer = std::make_unique<TManualTimer>();
+    TManualTimer& tick = *timer;
+    TRxData rx(port, std::move(timer));
+    rx.Collector.SetPacketSize(57);
+    rx.Collector.SetTimeOut(6);
+    TEvents e;
+    Bind(rx.Collector, e);
+    for (const char fill : {'a', 'b', 'c'}) {
+        port.Arrive(Frame(fill).left(30));
+        for (int i = 0; i < 5; ++i) {
+            QVERIFY(tick.Fire());
+            QCOMPARE(e.Timeouts, 0);
+        }
+        port.Arrive(Frame(fill).mid(30));
+        QCOMPARE(e.Packets.size(), qsizetype(fill - 'a' + 1));
+        QCOMPARE(e.Packets.back(), Frame(fill));
+        QVERIFY(!tick.Enabled());
+    }
+    // A packet begun in the same chunk as the end of the last one gets its whole time-out as well.
+    port.Arrive(Frame('d').left(10));
+    for (int i = 0; i < 5; ++i)
+        QVERIFY(tick.Fire());
+    port.Arrive(Frame('d').mid(10) + Frame('e').left(10));
+    for (int i = 0; i < 5; ++i) {
+        QVERIFY(tick.Fire());
+        QCOMPARE(e.Timeouts, 0);
+    }
+    QVERIFY(tick.Fire());
+    QCOMPARE(e.Timeouts, 1);
+    QCOMPARE(e.Packets.size(), qsizetype(4));
 }
 
 QTEST_APPLESS_MAIN(TPacketCollectorTest)

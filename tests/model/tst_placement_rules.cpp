@@ -235,6 +235,17 @@ private slots:
         QTest::newRow("weight moved onto another hanger replaces its weight")
             << Layout(true, false, -1, -1, {{20, 100}, {40, 300}}) << TDragSource::Weight(20)
             << TDropTarget::Weight(40) << Describe(Layout(true, false, -1, -1, {{40, 100}})) << true;
+        QTest::newRow("weight dropped back on its own hanger stays")
+            << Layout(true, false, -1, -1, {{20, 100}, {40, 300}}) << TDragSource::Weight(20)
+            << TDropTarget::Weight(20) << Describe(Layout(true, false, -1, -1, {{20, 100}, {40, 300}}))
+            << true;
+        QTest::newRow("weight dropped back on its own station stays")
+            << Layout(true, false, -1, -1, {{20, 100}}) << TDragSource::Weight(20, true)
+            << AtStation(20, BelowSupportsY) << Describe(Layout(true, false, -1, -1, {{20, 100}})) << true;
+        QTest::newRow("overhang weight dropped back on its own hanger stays")
+            << Layout(false, false, 10, 50, {{5, 100}, {55, 200}}) << TDragSource::Weight(55)
+            << TDropTarget::Weight(55) << Describe(Layout(false, false, 10, 50, {{5, 100}, {55, 200}}))
+            << true;
         QTest::newRow("weight dropped on a hanger below the load zone lands on its station")
             << Layout(true, false, -1, -1, {{20, 100}}) << TDragSource::FixedWeight(500)
             << TDropTarget::Weight(20) << Describe(Layout(true, false, -1, -1, {{20, 500}})) << true;
@@ -275,6 +286,10 @@ private slots:
         QVERIFY(l.Loaded()); // an empty hanger counts as a load
         l = DragAndDrop(l, TDragSource::Weight(12, true), AtStation(33)).Layout;
         QVERIFY(!l.HangerSlots[12].Occupied());
+        QCOMPARE(l.HangerSlots[33].Mass, 0);
+        QVERIFY(l.HangerSlots[33].Variable);
+        l = DragAndDrop(l, TDragSource::Weight(33, true), TDropTarget::Weight(33))
+                .Layout; // back where it was
         QCOMPARE(l.HangerSlots[33].Mass, 0);
         QVERIFY(l.HangerSlots[33].Variable);
         l = DragAndDrop(l, TDragSource::FixedWeight(100), AtStation(33)).Layout;

@@ -169,6 +169,15 @@ private slots:
         QTest::newRow("an empty value") << QByteArray("[S]\nK=\n") << "S"
                                         << "K"
                                         << "";
+        QTest::newRow("an empty value in quotes") << QByteArray("[S]\nK=\"\"\n") << "S"
+                                                  << "K"
+                                                  << "";
+        QTest::newRow("a lone quote is the value") << QByteArray("[S]\nK=\"\n") << "S"
+                                                   << "K"
+                                                   << "\"";
+        QTest::newRow("quotes inside stay") << QByteArray("[S]\nK=\"a\"b\"\n") << "S"
+                                            << "K"
+                                            << "a\"b";
     }
     void Values() {
         QFETCH(QByteArray, text);

@@ -11,8 +11,10 @@
 
 #include "ProcessLocale.h"
 #include "SmallDisk.h"
+#include "RecordingPresenter.h"
 #include "record/io/ReadingsExport.h"
 #include "record/io/TableExport.h"
+#include "theory/BeamTheory.h"
 
 namespace {
 
@@ -100,7 +102,36 @@ QString ExpectedCsv(const TExportCell& cell, int decimals, QChar mark) {
     return {};
 }
 
+// The CSV read back by the csv module: the rows of cells, or an empty list when it could not be read.
+QList<QStringList> CsvRows(const TExportTable& table, const QLocale& locale, const QString& separator) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("r.csv"));
+    if (!WriteCsv(path, table, locale).isEmpty()) return {};
+    QList<QStringList> rows;
+    for (const QJsonValue row :
+         RunPython(CsvReader, {path, separator}).toObject().value(QLatin1String("rows")).toArray()) {
+        QStringList cells;
+        for (const QJsonValue cell : row.toArray())
+            cells << cell.toString();
+        rows << cells;
+    }
+    return rows;
+}
+
+// A reading taken as the experiment window takes it: the theory at the gauge from the layout.
+TReading TheoryReading(TBeamLayout layout) {
+    TBeamTheory theory; // aluminium, the flat bar 19.05 x 3.18 mm
+    TRecordingPresenter view;
+    theory.Recalculate(layout, view);
+    TReading r;
+    r.GaugeStation = layout.GaugeStation;
+    r.TheoryMm = theory.DisplayedDeflectionMm(layout.GaugeStation);
+    return r;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(TReading)
 
 class TestTableExport : public QObject {
     Q_OBJECT
@@ -112,6 +143,10 @@ private slots:
     void xlsxReadBack();
     void textsNeverRunNumbersNeverTouched();
     void fullDiskLeavesTheOldExport();
+    void theoryColumnAgainstHandFormulas_data();
+    void theoryColumnAgainstHandFormulas();
+    void textsWithSeparatorsKeepTheirCell_data();
+    void textsWithSeparatorsKeepTheirCell();
 };
 
 void TestTableExport::initTestCase() {
@@ -287,6 +322,111 @@ void TestTableExport::fullDiskLeavesTheOldExport() {
         file.close();
         QFile::remove(path);
     }
+}
+
+// The theory column against textbook formulas worked out here, for a point load P on the aluminium flat bar
+// (E 69 GPa, I = b h^3 / 12 with b 19.05 mm, h 3.18 mm); deflection downward is negative in the table.
+void TestTableExport::theoryColumnAgainstHandFormulas_data() {
+    QTest::addColumn<TReading>("reading");
+    QTest::addColumn<double>("expectedMm");
+    const double EI = 69e9 * (19.05e-3 * std::pow(3.18e-3, 3) / 12.0);
+    const double g = 9.80665e-3; // N per gram
+    auto layout = [](bool left, bool right, int gauge) {
+        TBeamLayout l;
+        l.LeftClamp = left;
+        l.RightClamp = right;
+        l.GaugeStation = gauge;
+        return l;
+    };
+    {
+        // Knife-edges at 50 and 550 mm, 500 g at mid-span: P L^3 / 48 EI, L = 0.5 m.
+        TBeamLayout l = layout(false, false, 30);
+        l.KnifeEdge1 = l.KnifeEdge2 = true;
+        l.KnifeEdge1Station = 5;
+        l.KnifeEdge2Station = 55;
+        l.UpdateKnifeEdgeOrder();
+        l.HangerSlots[30].Mass = 500;
+        QTest::newRow("simply supported, 500 g at mid-span")
+            << TheoryReading(l) << -(500 * g) * std::pow(0.5, 3) / (48 * EI) * 1000;
+    }
+    {
+        // Clamped at 0 mm, 300 g at 600 mm, gauge at the load: P L^3 / 3 EI, L = 0.6 m.
+        TBeamLayout l = layout(true, false, 60);
+        l.HangerSlots[60].Mass = 300;
+        QTest::newRow("cantilever, 300 g at the free end")
+            << TheoryReading(l) << -(300 * g) * std::pow(0.6, 3) / (3 * EI) * 1000;
+        // The same beam read at 400 mm: P x^2 (3L - x) / 6 EI.
+        l.GaugeStation = 40;
+        QTest::newRow("cantilever, gauge at 400 mm")
+            << TheoryReading(l) << -(300 * g) * 0.4 * 0.4 * (3 * 0.6 - 0.4) / (6 * EI) * 1000;
+    }
+    {
+        // Clamped at both ends, 400 g at the middle: P L^3 / 192 EI, L = 0.6 m.
+        TBeamLayout l = layout(true, true, 30);
+        l.HangerSlots[30].Mass = 400;
+        QTest::newRow("clamped at both ends, 400 g at the middle")
+            << TheoryReading(l) << -(400 * g) * std::pow(0.6, 3) / (192 * EI) * 1000;
+    }
+}
+
+void TestTableExport::theoryColumnAgainstHandFormulas() {
+    QFETCH(TReading, reading);
+    QFETCH(double, expectedMm);
+    TReadingsTable readings;
+    readings.Add(reading, 0);
+    const TExportTable table = ReadingsExportTable(readings);
+    for (const auto& [locale, separator] :
+         {std::pair{QLocale(QLocale::English, QLocale::UnitedStates), QStringLiteral(",")},
+          std::pair{QLocale(QLocale::German, QLocale::Germany), QStringLiteral(";")}}) {
+        const QList<QStringList> rows = CsvRows(table, locale, separator);
+        QCOMPARE(rows.size(), 2);
+        const qsizetype column = rows[0].indexOf(QStringLiteral("Theory (mm)"));
+        QVERIFY(column >= 0);
+        QString text = rows[1].value(column);
+        bool ok = false;
+        const double exported = text.replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+        QVERIFY2(ok, qPrintable(text));
+        // Three decimals in the file, single precision in the theory.
+        QVERIFY2(std::abs(exported - expectedMm) < 0.0006 + 1e-5 * std::abs(expectedMm),
+                 qPrintable(QStringLiteral("%1: exported %2, expected %3")
+                                .arg(locale.name(), text)
+                                .arg(expectedMm, 0, 'f', 5)));
+    }
+}
+
+// A text holding the separator, a quote, a line break or a carriage return stays one cell, read back as it
+// was; the cells after it stay in their columns.
+void TestTableExport::textsWithSeparatorsKeepTheirCell_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("separator");
+    QTest::newRow("decimal point: comma separated")
+        << QLocale(QLocale::English, QLocale::UnitedStates) << ",";
+    QTest::newRow("decimal comma: semicolon separated") << QLocale(QLocale::German, QLocale::Germany) << ";";
+}
+
+void TestTableExport::textsWithSeparatorsKeepTheirCell() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, separator);
+    const QStringList notes = {
+        QStringLiteral("loose; retightened"),
+        QStringLiteral("loose, retightened"),
+        QStringLiteral("the \"new\" hanger"),
+        QStringLiteral("first line\nsecond line"),
+        QStringLiteral("cr\rin it"),
+        QStringLiteral("all; of, \"them\"\nat once"),
+        QStringLiteral("plain"),
+    };
+    TExportTable table;
+    table.Columns = {{QStringLiteral("Note"), QString(), 0},
+                     {QStringLiteral("Theory"), QStringLiteral("mm"), 3},
+                     {QStringLiteral("Unit"), QString(), 0}};
+    for (const QString& note : notes)
+        table.Rows.push_back({TExportCell(note), TExportCell(-1.25), TExportCell(note)});
+    const QList<QStringList> rows = CsvRows(table, locale, separator);
+    QCOMPARE(rows.size(), notes.size() + 1);
+    const QString number = QStringLiteral("-1") + locale.decimalPoint() + QStringLiteral("250");
+    for (qsizetype r = 0; r < notes.size(); ++r)
+        QCOMPARE(rows[r + 1], (QStringList{notes[r], number, notes[r]}));
 }
 
 QTEST_APPLESS_MAIN(TestTableExport)
