@@ -13,9 +13,9 @@
 
 #include <QDialog>
 #include <QHash>
+#include <QImage>
 #include <QPointer>
 #include <QSet>
-#include <QImage>
 #include <array>
 #include <functional>
 #include <memory>

@@ -1,7 +1,7 @@
 // Where the experiment window and the laboratory tools' windows ("Readings", "Diagrams") go on the screen:
-// the window's side of LabWindowPlacement.h. The experiment window stays whole on the screen it opens on; a lab
-// window goes beside it, never over the apparatus picture or the tool box where the screen has room; a lab
-// window the student moved stays where they put it.
+// the window's side of LabWindowPlacement.h. The experiment window stays whole on the screen it opens on; a
+// lab window goes beside it, never over the apparatus picture or the tool box where the screen has room; a
+// lab window the student moved stays where they put it.
 #include "VEK4.h"
 
 #include <QGuiApplication>
@@ -46,7 +46,9 @@ void TVEK4Form::ArrangeLabWindows() {
     const QMargins decoration = Decoration(*this);
     std::vector<TLabWindowSize> sizes;
     for (QWidget* w : windows) {
-        const QSize minimum = w->minimumSizeHint().expandedTo(w->minimumSize());
+        // The window's own minimum where it sets one (a layout that changes with the width), else its
+        // layout's.
+        const QSize minimum = w->minimumSize().isEmpty() ? w->minimumSizeHint() : w->minimumSize();
         const QSize preferred = LabWindowsPlaced.contains(w) ? w->size() : w->size().expandedTo(minimum);
         sizes.push_back({Grown(minimum, decoration), Grown(preferred, decoration)});
     }

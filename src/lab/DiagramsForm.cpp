@@ -11,7 +11,7 @@
 TDiagramsCanvas::TDiagramsCanvas(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("DiagramsCanvas"));
     setMouseTracking(true);
-    setMinimumSize(560, 640);
+    setMinimumSize(560, 600);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -49,6 +49,7 @@ TDiagramsForm::TDiagramsForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("DiagramsForm"));
     setWindowTitle(QStringLiteral("Diagrams"));
     auto* splitter = new QSplitter(Qt::Horizontal, this);
+    Splitter = splitter;
     Canvas = new TDiagramsCanvas(splitter);
 
     auto* pane = new QWidget(splitter);
@@ -64,7 +65,7 @@ TDiagramsForm::TDiagramsForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     caption->setBuddy(Solution);
     paneLayout->addWidget(caption);
     paneLayout->addWidget(Solution);
-    pane->setMinimumWidth(320);
+    Pane = pane;
 
     splitter->addWidget(Canvas);
     splitter->addWidget(pane);
@@ -73,7 +74,11 @@ TDiagramsForm::TDiagramsForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter);
+    // Narrower than the picture and the solution side by side (a lab window beside the experiment window on a
+    // 1366 x 768 screen), the solution goes under the picture; the window's own minimum is the picture's.
+    setMinimumSize(MinimumWindowSize);
     resize(1240, 860);
+    FollowWidth();
     SolutionTimer.setSingleShot(true);
     SolutionTimer.setInterval(0);
     connect(&SolutionTimer, &QTimer::timeout, this, &TDiagramsForm::UpdateWorkedSolution);
@@ -98,6 +103,17 @@ void TDiagramsForm::UpdateWorkedSolution() {
     Solution->setHtml(diagrams.Drawable ? diagrams.WorkedSolution
                                         : QStringLiteral("<p>%1</p>").arg(diagrams.Reason.toHtmlEscaped()));
     Solution->verticalScrollBar()->setValue(scroll);
+}
+
+void TDiagramsForm::FollowWidth() {
+    const bool wide = width() >= SideBySideWidth;
+    Splitter->setOrientation(wide ? Qt::Horizontal : Qt::Vertical);
+    Pane->setMinimumSize(wide ? QSize(320, 0) : QSize(0, 80));
+}
+
+void TDiagramsForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FollowWidth();
 }
 
 void TDiagramsForm::showEvent(QShowEvent* event) {

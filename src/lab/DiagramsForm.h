@@ -35,7 +35,15 @@ private:
     std::optional<double> CursorMm;
 };
 
+class QSplitter;
+
 class TDiagramsForm final : public QWidget {
+public:
+    // The picture's minimum with a strip of the solution under it; side by side from SideBySideWidth on.
+    static constexpr QSize MinimumWindowSize{570, 700};
+    static constexpr int SideBySideWidth = 900;
+
+private:
     Q_OBJECT
 public:
     // With the experiment window as parent it is a separate window that closes and goes with it.
@@ -57,10 +65,14 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     TDiagramsCanvas* Canvas;
     QTextBrowser* Solution;
+    QSplitter* Splitter = nullptr;
+    QWidget* Pane = nullptr;
+    void FollowWidth();
     QTimer SolutionTimer;
     bool SolutionPending = false;
     TBeamLayout PendingLayout;

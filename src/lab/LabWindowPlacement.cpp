@@ -86,8 +86,9 @@ TLabArrangement ArrangeLabWindows(const QRect& area, const QRect& experiment,
     result.Lab.resize(n);
     if (sideBySide) {
         const std::vector<int> widths = Share(column.width() - gap * int(n - 1), minW, prefW);
-        int x = right ? column.left() : column.right() + 1 - (std::accumulate(widths.begin(), widths.end(), 0) +
-                                                               gap * int(n - 1));
+        int x = right ? column.left()
+                      : column.right() + 1 -
+                            (std::accumulate(widths.begin(), widths.end(), 0) + gap * int(n - 1));
         for (std::size_t i = 0; i < n; ++i) {
             const int h = prefH[i];
             const int y = std::clamp(e.top(), area.top(), area.bottom() + 1 - h);

@@ -9,7 +9,8 @@
 // - A lab window goes on the wider side of the experiment window, narrowed to the room there but never below
 //   its own minimum size. When neither side has that room but the screen does, the experiment window moves to
 //   the other edge (whole) to make it.
-// - Two lab windows share the free side: stacked when the height allows both at their minimum heights, side by
+// - Two lab windows share the free side: stacked when the height allows both at their minimum heights, side
+// by
 //   side when the width does (the experiment window moved to an edge); otherwise they take the same place,
 //   the newer one in front. None covers the experiment window then.
 // - Only on a screen narrower than the experiment window and the smallest lab window together does a lab
@@ -25,7 +26,7 @@ struct TLabWindowSize {
 };
 
 struct TLabArrangement {
-    QRect Experiment;     // the experiment window's frame
+    QRect Experiment;       // the experiment window's frame
     std::vector<QRect> Lab; // each lab window's frame, in the order given
 };
 

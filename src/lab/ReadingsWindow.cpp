@@ -52,6 +52,7 @@ TReadingsWindow::TReadingsWindow(const TReadingsViewContext& context)
     : QWidget(context.Owner, Qt::Window), Context(context) {
     setObjectName(QStringLiteral("ReadingsWindow"));
     setWindowTitle(Caption);
+    setMinimumSize(MinimumWindowSize);
     resize(900, 600);
 
     Model = new TReadingsModel(*Context.Table, this);
@@ -112,21 +113,23 @@ TReadingsWindow::TReadingsWindow(const TReadingsViewContext& context)
     PlotView = new QChartView(Plot, this);
     PlotView->setObjectName(QStringLiteral("ReadingsPlot"));
     PlotView->setRenderHint(QPainter::Antialiasing);
-    PlotView->setMinimumSize(420, 260);
+    PlotView->setMinimumSize(420, 220);
 
     FitLabel = new QLabel(this);
     FitLabel->setObjectName(QStringLiteral("FitLabel"));
     FitLabel->setWordWrap(true);
     FitLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    FitLabel->setMinimumWidth(260);
+    FitLabel->setMinimumHeight(QFontMetrics(FitLabel->font()).lineSpacing() * 3);
     FitLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(DeleteButton);
     buttons->addWidget(ClearButton);
     buttons->addStretch(1);
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(PlotView, 3);
+    // The fit under the plot, never over it: the window keeps whole down to the width a lab window has beside
+    // the experiment window on a 1366 x 768 screen.
+    auto* bottom = new QVBoxLayout;
+    bottom->addWidget(PlotView, 4);
     bottom->addWidget(FitLabel, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Grid, 2);

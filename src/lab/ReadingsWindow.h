@@ -31,6 +31,9 @@ struct TReadingsPlotData {
 [[nodiscard]] TReadingsPlotData ReadingsPlot(const TReadingsTable& table);
 
 class TReadingsWindow final : public QWidget, public TReadingsView {
+public:
+    static constexpr QSize MinimumWindowSize{480, 560};
+
     Q_OBJECT
 public:
     static inline const QString Caption = QStringLiteral("Readings");

@@ -10,10 +10,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
-#include <QScreen>
 #include <QtTest>
 
 #include "LinkRig.h"
@@ -160,7 +160,8 @@ private slots:
         // platform's screen is 800 x 600) the nearest place where it is whole.
         const QRect area = Window->screen()->availableGeometry();
         const QRect designed(QPoint(507, 261), Window->frameGeometry().size());
-        QCOMPARE(Window->pos(), area.contains(designed) ? designed.topLeft() : NearestOnScreen(designed, area).topLeft());
+        QCOMPARE(Window->pos(),
+                 area.contains(designed) ? designed.topLeft() : NearestOnScreen(designed, area).topLeft());
         QCOMPARE(Window->findChild<QWidget*>("Client")->size(), QSize(756, 546));
         QCOMPARE(Window->ScreenImage->geometry(), QRect(0, 0, 752, 491));
         QVERIFY(Window->WizardBtn->isChecked());
