@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "experiment/PictureControl.h"
+#include "experiment/VEK4Keyboard.h"
 #include "experiment/VEK4LabTools.h"
 #include "link/CommsModuleDM.h"
 #include "platform/ApplicationHint.h"
@@ -117,6 +118,7 @@ TVEK4Form::TVEK4Form(TVEK4Environment environment)
     FormCreate();
     BuildPopups();
     WireEditing();
+    Keys = new TVEK4Keyboard(this);
     CreateLabTools();
     TheOpenWindow = this;
 }
