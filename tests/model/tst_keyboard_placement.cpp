@@ -17,6 +17,8 @@ TBeamLayout Clamped() {
 
 } // namespace
 
+Q_DECLARE_METATYPE(TBeamLayout)
+
 class TKeyboardPlacementTest : public QObject {
     Q_OBJECT
 private slots:
@@ -36,8 +38,9 @@ private slots:
         QTest::newRow("knife-edge beside a clamp at 10 mm: no step left")
             << Clamped() << knife << 1 << -1 << 1;
         QTest::newRow("weight: End reaches 600 mm") << TBeamLayout{} << weight << 30 << 60 << 60;
-        QTest::newRow("clamp: one step right goes to the right end")
-            << TBeamLayout{} << clamp << 0 << 1 << 60;
+        QTest::newRow("clamp beside a left clamp: one step right goes to the right end")
+            << Clamped() << clamp << 0 << 1 << 60;
+        QTest::newRow("first clamp: the right end refuses it") << TBeamLayout{} << clamp << 0 << 1 << 0;
         TBeamLayout propped = Clamped();
         propped.KnifeEdge1 = true;
         propped.KnifeEdge1Station = 40;
@@ -86,6 +89,5 @@ private slots:
     }
 };
 
-Q_DECLARE_METATYPE(TBeamLayout)
 QTEST_APPLESS_MAIN(TKeyboardPlacementTest)
 #include "tst_keyboard_placement.moc"

@@ -8,6 +8,8 @@
 #include "theory/BeamTheory.h"
 #include "theory/SetupDescription.h"
 
+Q_DECLARE_METATYPE(TBeamLayout)
+
 class TSetupDescriptionTest : public QObject {
     Q_OBJECT
 private slots:
@@ -16,7 +18,9 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("nothing") << TBeamLayout{} << "No supports; no load; dial gauge at 300 mm";
 
-        // 300 g at midspan of a 400 mm span: PL^3/48EI = 2.942 x 0.064 / 169.1 = 1.114 mm down, the largest.
+        // 300 g at midspan of a 400 mm span: PL^3/48EI = 2.942 x 0.064 / 169.1 = 1.114 mm down, the largest;
+        // the 100 mm overhangs rise with the end slope PL^2/16EI = 2.942 x 0.16 / 56.35 = 8.35e-3 rad, by
+        // 0.835 mm at both ends (the first, 0 mm, is named).
         TBeamLayout simple;
         simple.KnifeEdge1 = simple.KnifeEdge2 = true;
         simple.KnifeEdge1Station = 50;
@@ -26,7 +30,9 @@ private slots:
         QTest::newRow("simply supported, 300 g at midspan")
             << simple
             << "Simply supported on knife-edges at 100 and 500 mm; 300 g at 300 mm; dial gauge at 300 mm; "
-               "theoretical deflection at the gauge -1.11 mm; largest downward deflection -1.11 mm at 300 mm";
+               "theoretical deflection at the gauge -1.11 mm; largest downward deflection -1.11 mm at 300 "
+               "mm; "
+               "largest upward deflection 0.84 mm at 0 mm";
 
         // 200 g at the tip of a 600 mm cantilever: PL^3/3EI = 1.961 x 0.216 / 10.567 = 40.09 mm down.
         TBeamLayout cantilever;
@@ -73,6 +79,5 @@ private slots:
     }
 };
 
-Q_DECLARE_METATYPE(TBeamLayout)
 QTEST_APPLESS_MAIN(TSetupDescriptionTest)
 #include "tst_setup_description.moc"
