@@ -3,7 +3,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+void InstallVEK4Accessibility(); // VEK4Accessibility.cpp
+
 TPictureControl::TPictureControl(QWidget* parent, const QImage& picture) : QWidget(parent), Image(picture) {
+    InstallVEK4Accessibility(); // before anything asks a picture what it is
     if (!Image.isNull()) resize(Image.size());
 }
 

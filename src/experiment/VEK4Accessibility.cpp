@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <algorithm>
 
 #include "experiment/PictureControl.h"
 #include "experiment/VEK4.h"
@@ -15,11 +16,24 @@ namespace {
 
 class TPictureAccessible final : public QAccessibleWidget {
 public:
-    explicit TPictureAccessible(QWidget* w)
-        : QAccessibleWidget(w,
-                            (w->focusPolicy() & Qt::TabFocus) ? QAccessible::Button : QAccessible::Graphic) {}
+    explicit TPictureAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
+
+    // Asked each time: the keyboard side gives focus to pictures after they are made.
+    QAccessible::Role role() const override {
+        return (widget()->focusPolicy() & Qt::TabFocus) ? QAccessible::Button : QAccessible::Graphic;
+    }
 
     QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->objectName() == QLatin1String("Hanger")) {
+            // A hanger serves whichever station it is shown at (its Tag).
+            if (TVEK4Form* form = FormOf()) {
+                const auto* hanger = static_cast<const TPictureControl*>(widget());
+                const int s = std::clamp(hanger->Tag, 0, LastStation);
+                return QStringLiteral("%1 g weight at %2 mm")
+                    .arg(form->Layout.HangerSlots[s].Mass)
+                    .arg(s * 10);
+            }
+        }
         if (t == QAccessible::Description) {
             if (TVEK4Form* form = FormOf();
                 form && (widget() == form->ScreenImage || widget() == form->View->TheoryImage))

@@ -94,7 +94,7 @@ TVEK4Keyboard::TVEK4Keyboard(TVEK4Form* form) : QObject(form), Form(form) {
     name(Form->DialGaugeImage, QStringLiteral("Dial gauge"),
          QStringLiteral("Enter picks it up, Left and Right move it"));
     for (THangerSlotControls& slot : Form->HangerSlots)
-        name(slot.Hanger, QStringLiteral("Weight at %1").arg(Mm(slot.Hanger->Tag)), move);
+        slot.Hanger->setAccessibleDescription(move); // its name follows its station and mass
     name(Form->WeightSpinEdit, QStringLiteral("Variable weight, g"));
     name(Form->UDLSpinEdit, QStringLiteral("UDL intensity, N/m"));
     name(Form->UDLButton, QStringLiteral("Put the UDL on the beam"));

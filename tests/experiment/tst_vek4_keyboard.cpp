@@ -3,6 +3,7 @@
 // layout with the same warnings; then moving and removing placed items, Escape, Tab in position order, the
 // dial gauge, and what is announced.
 
+#include <QAccessible>
 #include <QLabel>
 #include <QtTest>
 
@@ -255,6 +256,30 @@ private slots:
                                         Window->HangerSlots[40].Hanger, Window->KnifeEdge1}));
         Key(Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(Focused(), Window->HangerSlots[40].Hanger);
+    }
+
+    // What assistive technology is told: every control that takes focus has a name; the pieces are buttons;
+    // the apparatus describes the layout as it is now.
+    void EveryFocusableControlIsNamedAndTheApparatusDescribed() {
+        QStringList unnamed;
+        for (QWidget* w : Window->findChildren<QWidget*>()) {
+            if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisible()) continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            if (!a || a->text(QAccessible::Name).trimmed().isEmpty()) unnamed << w->objectName();
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+        QCOMPARE(QAccessible::queryAccessibleInterface(Window->KnifeEdgeImage)->role(), QAccessible::Button);
+        QCOMPARE(QAccessible::queryAccessibleInterface(Window->DialGaugeImage)->role(), QAccessible::Button);
+        BuildSimplySupported();
+        const QString words =
+            QAccessible::queryAccessibleInterface(Window->ScreenImage)->text(QAccessible::Description);
+        QVERIFY2(
+            words.startsWith("Simply supported on knife-edges at 100 and 500 mm; 300 g at 300 mm; dial gauge "
+                             "at 300 mm; theoretical deflection at the gauge -1.11 mm"),
+            qPrintable(words));
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(Window->HangerSlots[30].Hanger)->text(QAccessible::Name),
+            QString("300 g weight at 300 mm"));
     }
 
     // A refused drop is announced with its reason; the set-up read on request; the meter on request.
