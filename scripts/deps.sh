@@ -17,6 +17,8 @@ PACKAGES=(
     libxlsxwriter-dev zlib1g-dev python3-openpyxl poppler-utils shared-mime-info
     # the tests run the exports under German, French and US C locales, compiled with localedef
     locales
+    # the accessibility tests: the AT-SPI bus and registry, its Python reader, a session D-Bus to run them in
+    at-spi2-core python3-pyatspi dbus-daemon dbus-bin
 )
 
 missing=()

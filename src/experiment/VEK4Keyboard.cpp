@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 
@@ -125,6 +126,9 @@ void TVEK4Keyboard::Announce(const QString& text) {
     QAccessible::updateAccessibility(&changed);
     QAccessibleEvent alert(AnnouncementLabel, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
+    // The apparatus's description is written when asked; readers that keep it are told it changed.
+    QAccessibleEvent described(Form->ScreenImage, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
 }
 
 QWidget* TVEK4Keyboard::ControlOf(const TPlacedItem& item) const {
@@ -483,6 +487,16 @@ bool TVEK4Keyboard::KeyOnControl(QWidget* focus, int key, Qt::KeyboardModifiers 
 }
 
 bool TVEK4Keyboard::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease && Form->Drag->Dragging() && !MouseDropPending) {
+        // A mouse drop is announced too, once the drag controller has applied it (a refused one shows its
+        // box, which readers speak themselves).
+        MouseDropPending = true;
+        QTimer::singleShot(0, this, [this, before = PlacedItemsInOrder(Form->Layout)] {
+            MouseDropPending = false;
+            if (PlacedItemsInOrder(Form->Layout) != before)
+                Announce(DescribeSetup(Form->Layout, Form->BeamTheory));
+        });
+    }
     if (event->type() == QEvent::FocusIn && IsPlacedControl(qobject_cast<QWidget*>(watched))) {
         // Tab into the beam from outside lands on its first item in position order (Shift+Tab: the last).
         const auto reason = static_cast<QFocusEvent*>(event)->reason();

@@ -69,4 +69,5 @@ private:
     int StartStation = 0;
     QPointer<QWidget> LastFocus;
     bool Redirecting = false;
+    bool MouseDropPending = false;
 };

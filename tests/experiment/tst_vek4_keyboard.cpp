@@ -149,6 +149,8 @@ private slots:
         const QString mouseItems = Items(Window->Layout);
         const QStringList mouseBoxes = Messages->Texts();
         const QString mouseReadout = Window->View->DialGaugeDeflection->text();
+        // A mouse drop that changed the set-up is announced as well (after the drag controller applied it).
+        QTRY_VERIFY(Window->Keys->LastAnnouncement().contains("dial gauge at"));
 
         Window.reset();
         Messages.reset(); // the recording layer restores the one before it: one at a time
