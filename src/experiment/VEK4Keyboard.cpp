@@ -320,6 +320,10 @@ void TVEK4Keyboard::FinishMove(bool drop) {
         return;
     }
     Ghost->hide();
+    // The popups go with the carried item: the mouse hides them by leaving for the bare picture, keys here.
+    for (QLabel* popup :
+         {Form->PositionPopup, Form->PositionValue, Form->LoadPositionPopup, Form->LoadPositionValue})
+        popup->hide();
     if (!source) return;
     const TDragSource what = Form->SourceOf(source);
     const QString name = ItemName(what);
