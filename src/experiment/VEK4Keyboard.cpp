@@ -1,6 +1,7 @@
 #include "VEK4Keyboard.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -13,8 +14,11 @@
 
 #include "experiment/PictureControl.h"
 #include "experiment/VEK4.h"
+#include "experiment/VEK4LabTools.h"
+#include "link/CommsModuleDM.h"
 #include "platform/Cursors.h"
 #include "platform/DragController.h"
+#include "record/Readings.h"
 #include "theory/DeflectionView.h"
 #include "theory/SetupDescription.h"
 #include "widgets/IntegerSpinEdit.h"
@@ -105,6 +109,18 @@ TVEK4Keyboard::TVEK4Keyboard(TVEK4Form* form) : QObject(form), Form(form) {
     for (QWidget* w : Form->findChildren<QWidget*>())
         if (w->accessibleName().isEmpty() && !w->toolTip().isEmpty()) w->setAccessibleName(w->toolTip());
 
+    // A reading recorded (F10, the toolbar, the menu) is said once, after the window has taken it.
+    connect(Form->RecordDataAction, &QAction::triggered, this, [this] {
+        const int before = Form->LabTools().Table.Count();
+        QTimer::singleShot(0, this, [this, before] {
+            const TReadingsTable& table = Form->LabTools().Table;
+            if (table.Count() > before)
+                Announce(QStringLiteral("Reading %1 recorded; measured %2")
+                             .arg(table.Count())
+                             .arg(Form->ActualDeflection->text().simplified()));
+        });
+    });
+    LinkText = Form->ComsLabel->text();
     qApp->installEventFilter(this);
 }
 
@@ -491,6 +507,15 @@ bool TVEK4Keyboard::KeyOnControl(QWidget* focus, int key, Qt::KeyboardModifiers 
 }
 
 bool TVEK4Keyboard::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Form && event->type() == TLinkUpdateEvent::Type) {
+        // A change of the link's state is said once, after the window has shown it.
+        QTimer::singleShot(0, this, [this] {
+            const QString text = Form->ComsLabel->text();
+            if (text == LinkText) return;
+            LinkText = text;
+            Announce(text); // "Comms link OFF" when the link is lost
+        });
+    }
     if (event->type() == QEvent::MouseButtonRelease && Form->Drag->Dragging() && !MouseDropPending) {
         // A mouse drop is announced too, once the drag controller has applied it (a refused one shows its
         // box, which readers speak themselves).

@@ -70,4 +70,5 @@ private:
     QPointer<QWidget> LastFocus;
     bool Redirecting = false;
     bool MouseDropPending = false;
+    QString LinkText; // the link label as last said
 };
