@@ -111,13 +111,14 @@ TVEK4Keyboard::TVEK4Keyboard(TVEK4Form* form) : QObject(form), Form(form) {
 
     // A reading recorded (F10, the toolbar, the menu) is said once, after the window has taken it.
     connect(Form->RecordDataAction, &QAction::triggered, this, [this] {
-        const int before = Form->LabTools().Table.Count();
-        QTimer::singleShot(0, this, [this, before] {
+        // The window's own handler, connected first, has already taken the reading (or refused it).
+        QTimer::singleShot(0, this, [this] {
             const TReadingsTable& table = Form->LabTools().Table;
-            if (table.Count() > before)
+            if (table.Count() > ReadingsSaid)
                 Announce(QStringLiteral("Reading %1 recorded; measured %2")
                              .arg(table.Count())
                              .arg(Form->ActualDeflection->text().simplified()));
+            ReadingsSaid = table.Count();
         });
     });
     LinkText = Form->ComsLabel->text();

@@ -71,4 +71,5 @@ private:
     bool Redirecting = false;
     bool MouseDropPending = false;
     QString LinkText; // the link label as last said
+    int ReadingsSaid = 0;
 };

@@ -10,6 +10,7 @@
 #include "experiment/PictureControl.h"
 #include "experiment/VEK4.h"
 #include "experiment/VEK4Keyboard.h"
+#include "experiment/VEK4LabTools.h"
 #include "platform/Cursors.h"
 #include "platform/DesignFonts.h"
 #include "platform/MessageLayer.h"
@@ -282,6 +283,32 @@ private slots:
         QCOMPARE(
             QAccessible::queryAccessibleInterface(Window->HangerSlots[30].Hanger)->text(QAccessible::Name),
             QString("300 g weight at 300 mm"));
+    }
+
+    // With the laboratory tools on, a recorded reading is said once.
+    void ARecordedReadingIsAnnounced() {
+        QTemporaryDir folder;
+        qint64 now = 1000;
+        TVEK4Environment environment;
+        environment.Clock = [&now] { return now; };
+        environment.LabFiles.JournalFolder = folder.path();
+        Window.reset();
+        Window = std::make_unique<TVEK4Form>(std::move(environment));
+        Window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Window.get()));
+        Window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Window.get()));
+        Window->LabToolsAction->trigger();
+        BuildSimplySupported();
+        Window->CaptureCombo->setCurrentIndex(1);
+        Window->CaptureComboChange();
+        now += 1500;
+        QVERIFY2(Window->RecordDataAction->isEnabled(), "recording disabled");
+        Window->RecordDataAction->trigger();
+        QCOMPARE(Window->LabTools().Table.Count(), 1);
+        QTRY_VERIFY2(Window->Keys->LastAnnouncement().startsWith("Reading 1 recorded"),
+                     qPrintable(Window->Keys->LastAnnouncement() + " | " + Messages->Texts().join(" | ")));
+        Window->LabToolsAction->trigger(); // the switch is kept in the settings: left off as found
     }
 
     // A refused drop is announced with its reason; the set-up read on request; the meter on request.
