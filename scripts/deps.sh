@@ -20,8 +20,8 @@ PACKAGES=(
     locales
     # the lab windows' placement tests: a real window manager on the private Xvfb, frames read back
     openbox x11-utils
-    # the accessibility tests read the running program's tree over AT-SPI on a session bus
-    at-spi2-core python3-pyatspi dbus-bin
+    # the accessibility tests: the AT-SPI bus and registry, its Python reader, a session D-Bus to run them in
+    at-spi2-core python3-pyatspi dbus-daemon dbus-bin
 )
 
 missing=()

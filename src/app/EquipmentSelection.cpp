@@ -123,6 +123,7 @@ TEquipmentSelectionForm::TEquipmentSelectionForm(TLauncherEnvironment environmen
         const QString hint = QString::fromUtf8(ModuleTitle(n));
         button->setStatusTip(hint);
         button->setToolTip(hint);
+        button->setAccessibleName(hint); // a picture button: a screen reader hears the module's title
         button->setCursor(Qt::PointingHandCursor);
         button->setFocusPolicy(Qt::StrongFocus);
         connect(button, &QPushButton::clicked, this, [this, n] { BtnClick(n); });

@@ -3,7 +3,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+void InstallVEK4Accessibility(); // VEK4Accessibility.cpp
+
 TPictureControl::TPictureControl(QWidget* parent, const QImage& picture) : QWidget(parent), Image(picture) {
+    InstallVEK4Accessibility(); // before anything asks a picture what it is
     if (!Image.isNull()) resize(Image.size());
 }
 
@@ -21,6 +24,13 @@ void TPictureControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (FadeWhenDisabled && !isEnabled()) painter.setOpacity(0.4);
     painter.drawImage(QPoint(0, 0), Image, rect());
+    if (hasFocus()) {
+        // The keyboard's focus mark: a dashed blue frame just inside the control.
+        painter.setOpacity(1.0);
+        painter.setPen(QPen(QColor(0x00, 0x5A, 0xC8), 2, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
 }
 
 void TPictureControl::mousePressEvent(QMouseEvent* event) {

@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "experiment/PictureControl.h"
+#include "experiment/VEK4Keyboard.h"
 #include "experiment/VEK4LabTools.h"
 #include "link/CommsModuleDM.h"
 #include "platform/ApplicationHint.h"
@@ -118,6 +119,7 @@ TVEK4Form::TVEK4Form(TVEK4Environment environment)
     FormCreate();
     BuildPopups();
     WireEditing();
+    Keys = new TVEK4Keyboard(this);
     CreateLabTools();
     TheOpenWindow = this;
 }

@@ -49,6 +49,7 @@ class TReadingsView;
 struct TReadingsViewContext;
 struct TVEK4LabTools;
 class TDiagramsForm;
+class TVEK4Keyboard;
 
 // What the window calls outside the experiment: the link manager and the application's shared windows.
 struct TVEK4Environment {
@@ -242,6 +243,8 @@ public:
     QLabel* LoadPositionPopup;
     QLabel* LoadPositionValue;
     TDragController* Drag;
+    // The keyboard and screen-reader side (VEK4Keyboard.cpp): building the set-up with keys through Drag.
+    TVEK4Keyboard* Keys = nullptr;
 
     QStatusBar* StatusBar1;
     QLabel* StatusPanel0; // mode and instruction texts

@@ -46,6 +46,7 @@ bool TDragController::eventFilter(QObject* watched, QEvent* event) {
     auto* mouse = static_cast<QMouseEvent*>(event);
     const QPoint global = mouse->globalPosition().toPoint();
 
+    if (KeySource && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)) KeyCancel();
     if (!Dragging()) {
         if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) &&
             mouse->button() == Qt::LeftButton && Sources.contains(widget) && widget->isEnabled()) {
@@ -140,4 +141,46 @@ void TDragController::ShowCursor(bool accepted) {
         CursorPushed = true;
     }
     CursorAccepted = accepted;
+}
+
+bool TDragController::KeyBegin(QWidget* source) {
+    if (Dragging() || KeyDragging()) return false;
+    const auto entry = Sources.constFind(source);
+    if (entry == Sources.constEnd() || !source->isEnabled()) return false;
+    KeySource = source;
+    KeyTarget = nullptr;
+    KeyTargetPoint = QPoint();
+    if (const TStartDragHandler onStart = entry->OnStart) onStart();
+    return KeySource != nullptr;
+}
+
+bool TDragController::KeyOver(QWidget* target, QPoint point) {
+    if (!KeySource || !target) return false;
+    const auto handler = Targets.constFind(target);
+    const bool accepted = handler != Targets.constEnd() && *handler && (*handler)(KeySource, point);
+    // As with the mouse, the end of drag gets the last drag-over's target only when it accepted.
+    KeyTarget = accepted ? target : nullptr;
+    KeyTargetPoint = accepted ? point : QPoint();
+    return accepted;
+}
+
+void TDragController::KeyEnd() {
+    KeyFinish(true);
+}
+
+void TDragController::KeyCancel() {
+    KeyFinish(false);
+}
+
+void TDragController::KeyFinish(bool drop) {
+    QPointer<QWidget> source = KeySource;
+    QPointer<QWidget> target = drop ? KeyTarget : nullptr;
+    const QPoint point = target ? KeyTargetPoint : QPoint();
+    KeySource = nullptr;
+    KeyTarget = nullptr;
+    const auto entry = Sources.constFind(source.data());
+    if (source && entry != Sources.constEnd() && entry->OnEnd) {
+        const TEndDragHandler onEnd = entry->OnEnd;
+        onEnd(target.data(), point);
+    }
 }

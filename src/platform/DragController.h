@@ -10,6 +10,11 @@
 // - on release the source's end-of-drag handler gets the target widget and point of the last drag-over if
 //   it accepted, otherwise no target and (0, 0).
 // Mouse events of the application are filtered while a drag runs, so no widget sees the gesture's moves.
+//
+// The keyboard drags through the same registrations: KeyBegin runs the source's start handler, KeyOver asks
+// the named target's drag-over handler at the named point (where the mouse would ask the widget under the
+// cursor), KeyEnd calls the end-of-drag handler with the last accepted target, KeyCancel with none. So keys
+// and mouse reach the very same handlers and rules; a press of the mouse during a key drag cancels it.
 
 #include <QHash>
 #include <QObject>
@@ -39,6 +44,15 @@ public:
 
     [[nodiscard]] bool Dragging() const { return Source != nullptr; }
     [[nodiscard]] QWidget* DragSource() const { return Source; }
+
+    // The keyboard's drag. KeyBegin refuses (false) a widget that is no enabled source, or while a drag runs.
+    bool KeyBegin(QWidget* source);
+    // Does target accept the key-dragged source at point (target coordinates)? Remembered when it does.
+    bool KeyOver(QWidget* target, QPoint point);
+    void KeyEnd();
+    void KeyCancel();
+    [[nodiscard]] bool KeyDragging() const { return KeySource != nullptr; }
+    [[nodiscard]] QWidget* KeyDragSource() const { return KeySource; }
     // The cursor shown during a drag when the answer is no.
     static constexpr Qt::CursorShape RefusedCursor = Qt::ForbiddenCursor;
 
@@ -65,6 +79,10 @@ private:
     QPointer<QWidget> Grabber; // the source's window, which holds the mouse while the drag runs
     QPointer<QWidget> Target;  // of the last drag-over, null when it refused
     QPoint TargetPoint;
+    QPointer<QWidget> KeySource;
+    QPointer<QWidget> KeyTarget;
+    QPoint KeyTargetPoint;
+    void KeyFinish(bool drop);
     bool CursorPushed = false;
     bool CursorAccepted = false;
 };
