@@ -10,12 +10,14 @@
 #include <QLabel>
 #include <QLibrary>
 #include <QMenu>
+#include <QStatusBar>
 #include <QToolButton>
 
 #include "experiment/VEK4LabTools.h"
 #include "lab/DiagramsForm.h"
 #include "link/CommsModuleDM.h"
 #include "platform/MessageLayer.h"
+#include "platform/NumberFormat.h"
 #include "record/LabToolsSetting.h"
 #include "theory/Sections.h"
 
@@ -263,9 +265,18 @@ void TVEK4Form::ShowTableClick() {
     ShowLabWindow(Lab->ViewWidget);
 }
 
+QString RecordedText(const TReading& row) {
+    if (const std::optional<double> measured = row.MeasuredMm())
+        return LabTexts::RecordedMeasured.arg(row.Number)
+            .arg(FormatFixed(*measured, 2))
+            .arg(row.SelectedGauge + 1);
+    return LabTexts::RecordedTheory.arg(row.Number).arg(FormatFixed(row.TheoryMm, 2));
+}
+
 bool TVEK4Form::RecordReading() {
     const bool connected = DisconnectBtn->isEnabled();
-    auto refuse = [](const QString& why) {
+    auto refuse = [this](const QString& why) {
+        StatusBar1->showMessage(why, 10000);
         ShowMessage(ApplicationTitle, why, TMsgIcon::Warning);
         return false;
     };
@@ -296,7 +307,11 @@ bool TVEK4Form::RecordReading() {
     r.SelectedGauge = std::clamp(MeterComboBox->currentIndex(), 0, 1);
     r.Gauges = GaugeReadings(Lab->History, now, Lab->Zero, connected);
     // The journal has the row on the disk before any window shows it.
-    LabFileRowAdded(Lab->Table.Add(std::move(r), now));
+    const int index = Lab->Table.Add(std::move(r), now);
+    LabFileRowAdded(index);
     if (ReadingsView()) Lab->View->RowsChanged();
+    // Said where the student looks, whichever window has the focus: with the table closed, F10 shows nothing
+    // else.
+    StatusBar1->showMessage(RecordedText(Lab->Table.Row(index)), 10000);
     return true;
 }

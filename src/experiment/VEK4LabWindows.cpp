@@ -4,6 +4,7 @@
 // lab window the student moved stays where they put it.
 #include "VEK4.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -65,7 +66,14 @@ void TVEK4Form::ArrangeLabWindows() {
 
 void TVEK4Form::ShowLabWindow(QWidget* window) {
     // Its moves reach LabWindowMoved through the window's application-wide event filter.
-    if (!LabWindowOrder.contains(window)) LabWindowOrder.push_back(window);
+    if (!LabWindowOrder.contains(window)) {
+        LabWindowOrder.push_back(window);
+        // The lab commands' keys work from the lab window too (after typing a note, focus is there): the same
+        // actions, so each key does exactly what it does in the experiment window.
+        for (QAction* action : {RecordDataAction, ZeroGaugesAction, ClearZeroAction, ShowTableAction,
+                                ShowDiagramsAction, FileSave, FileExportTable, FilePrintReport})
+            if (action) window->addAction(action);
+    }
     const bool first = !window->isVisible();
     window->show();
     if (first) ArrangeLabWindows();

@@ -11,6 +11,7 @@
 #include <QTableView>
 #include <QToolButton>
 #include <QValueAxis>
+#include <QStatusBar>
 #include <QtTest>
 
 #include "LinkRig.h"
@@ -208,6 +209,19 @@ private slots:
         // A third row reaches the open window at once.
         w.RecordReading();
         QCOMPARE(view->Model->rowCount(), 3);
+        QCOMPARE(w.StatusBar1->currentMessage(),
+                 QString("Row 3 recorded: theory %1 mm at the gauge (virtual mode)").arg(FormatFixed(hand, 2)));
+
+        // The lab keys work from the readings window too: with the focus in its table (after a note), F10
+        // records and Ctrl+T brings the table forward; the status bar of the experiment window says so.
+        view->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(view));
+        view->Grid->setFocus();
+        rig.Now = 9000;
+        QTest::keyClick(view->Grid, Qt::Key_F10);
+        QCOMPARE(t.Count(), 4);
+        QCOMPARE(view->Model->rowCount(), 4);
+        QVERIFY(w.StatusBar1->currentMessage().startsWith("Row 4 recorded:"));
         // Closing the experiment window closes the readings window.
         w.close();
         QVERIFY(!view->isVisible());
