@@ -12,6 +12,7 @@
 // created once with the window and afterwards only shown, hidden, moved and redrawn.
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QImage>
 #include <QPointer>
@@ -379,11 +380,12 @@ private:
     // The lab windows beside the experiment window (VEK4LabWindows.cpp).
     void KeepWholeOnScreen();
     void ShowLabWindow(QWidget* window);
-    void ArrangeLabWindows();
+    void ArrangeLabWindows(QWidget* showing = nullptr);
     void LabWindowMoved(QWidget* window);
     QList<QPointer<QWidget>> LabWindowOrder;
     QHash<QWidget*, QPoint> LabWindowsPlaced; // where each was last put
     QSet<QWidget*> LabWindowsMoved;           // moved by the student since: left where they are
+    QElapsedTimer LabWindowsArranged;         // since the last arrangement
     [[nodiscard]] bool LabMayLeaveVirtualMode();
     void LabKeepSetupForTheApparatus();
     [[nodiscard]] QString SuggestedPath(const QString& base, const QString& suffix) const;

@@ -31,7 +31,8 @@ inline const QString NotRecordedFull =
         "The table is full (%1 readings). Save the experiment, then start a new one with \"&New\".")
         .arg(MaxReadings);
 inline const QString RecordedMeasured = QStringLiteral("Row %1 recorded: %2 mm (gauge %3)");
-inline const QString RecordedTheory = QStringLiteral("Row %1 recorded: theory %2 mm at the gauge (virtual mode)");
+inline const QString RecordedTheory =
+    QStringLiteral("Row %1 recorded: theory %2 mm at the gauge (virtual mode)");
 inline const QString NotRecordedIdle =
     QStringLiteral("No reading recorded: switch on Virtual Experiments or connect to the VEK2000 first.");
 inline const QString NotRecordedUnstable = QStringLiteral(
@@ -46,5 +47,6 @@ inline const QString ZeroRefusedNoGauge =
 inline const QString ReadingsUnavailable = QStringLiteral("The readings window could not be opened: %1");
 } // namespace LabTexts
 
-// What the status bar says after F10: the row's number and its measured value (or the theory in virtual mode).
+// What the status bar says after F10: the row's number and its measured value (or the theory in virtual
+// mode).
 [[nodiscard]] QString RecordedText(const TReading& row);

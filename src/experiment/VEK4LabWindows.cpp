@@ -39,11 +39,14 @@ void TVEK4Form::KeepWholeOnScreen() {
     if (placed != frame) move(placed.topLeft());
 }
 
-void TVEK4Form::ArrangeLabWindows() {
-    // The lab windows on screen that the student has not moved, in the order they were opened.
+void TVEK4Form::ArrangeLabWindows(QWidget* showing) {
+    // The lab windows on screen (and the one about to be) that the student has not moved, in the order they
+    // were opened.
+    LabWindowsArranged.start();
     std::vector<QWidget*> windows;
     for (const QPointer<QWidget>& w : LabWindowOrder)
-        if (w && w->isVisible() && !LabWindowsMoved.contains(w.data())) windows.push_back(w.data());
+        if (w && (w->isVisible() || w == showing) && !LabWindowsMoved.contains(w.data()))
+            windows.push_back(w.data());
     const QMargins decoration = Decoration(*this);
     std::vector<TLabWindowSize> sizes;
     for (QWidget* w : windows) {
@@ -58,9 +61,10 @@ void TVEK4Form::ArrangeLabWindows() {
     for (std::size_t i = 0; i < windows.size(); ++i) {
         QWidget* w = windows[i];
         const QRect frame = arranged.Lab[i];
+        // Noted before the move: the move's own event must not read as the student's.
+        LabWindowsPlaced.insert(w, frame.topLeft());
         w->resize(frame.size().shrunkBy(decoration));
         w->move(frame.topLeft());
-        LabWindowsPlaced.insert(w, frame.topLeft());
     }
 }
 
@@ -74,17 +78,20 @@ void TVEK4Form::ShowLabWindow(QWidget* window) {
                                 ShowDiagramsAction, FileSave, FileExportTable, FilePrintReport})
             if (action) window->addAction(action);
     }
+    // Placed before it is shown, so the window manager maps it there rather than where it would choose.
     const bool first = !window->isVisible();
+    if (first) ArrangeLabWindows(window);
     window->show();
-    if (first) ArrangeLabWindows();
     window->raise();
     window->activateWindow();
     // Once the window system has framed the new window, the frames are known exactly: place them again.
-    if (first) QTimer::singleShot(150, this, [this] { ArrangeLabWindows(); });
+    if (first) QTimer::singleShot(300, this, [this] { ArrangeLabWindows(); });
 }
 
 void TVEK4Form::LabWindowMoved(QWidget* window) {
     // A move we did not make is the student's: that window stays where they put it from now on.
+    // The window manager's own moves while it maps and frames a window come within a moment of ours.
+    if (LabWindowsArranged.isValid() && LabWindowsArranged.elapsed() < 1000) return;
     const auto placed = LabWindowsPlaced.constFind(window);
     if (placed != LabWindowsPlaced.constEnd() && window->isVisible() && window->pos() != *placed &&
         window->frameGeometry().topLeft() != *placed)

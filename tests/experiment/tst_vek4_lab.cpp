@@ -8,10 +8,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTableView>
 #include <QToolButton>
 #include <QValueAxis>
-#include <QStatusBar>
 #include <QtTest>
 
 #include "LinkRig.h"
@@ -209,8 +209,9 @@ private slots:
         // A third row reaches the open window at once.
         w.RecordReading();
         QCOMPARE(view->Model->rowCount(), 3);
-        QCOMPARE(w.StatusBar1->currentMessage(),
-                 QString("Row 3 recorded: theory %1 mm at the gauge (virtual mode)").arg(FormatFixed(hand, 2)));
+        QCOMPARE(
+            w.StatusBar1->currentMessage(),
+            QString("Row 3 recorded: theory %1 mm at the gauge (virtual mode)").arg(FormatFixed(hand, 2)));
 
         // The lab keys work from the readings window too: with the focus in its table (after a note), F10
         // records and Ctrl+T brings the table forward; the status bar of the experiment window says so.

@@ -1,0 +1,130 @@
+// The laboratory tools' windows on the screens lab PCs have, on a real X server with no window manager and
+// with openbox (tests/support/run-on-screen.sh starts both; the size comes in FERRANT_SCREEN): the
+// experiment window whole on the screen, the "Readings" and "Diagrams" windows beside it, none over it and
+// none past an edge, every position read back from the X server; and a key pressed with the focus in the
+// readings window records a row.
+#include <QAction>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "experiment/PictureControl.h"
+#include "experiment/VEK4.h"
+#include "experiment/VEK4LabTools.h"
+#include "lab/DiagramsForm.h"
+#include "lab/ReadingsWindow.h"
+#include "model/PlacementRules.h"
+#include "platform/DesignFonts.h"
+#include "platform/MessageLayer.h"
+
+namespace {
+
+// A window's client area as the X server has it, in root coordinates.
+QRect FromX(const QWidget& window) {
+    QProcess info;
+    info.start(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window.winId())});
+    if (!info.waitForFinished(10000)) return {};
+    const QString out = QString::fromLocal8Bit(info.readAllStandardOutput());
+    auto value = [&out](const char* label) {
+        const QRegularExpressionMatch m =
+            QRegularExpression(QString::fromLatin1(label) + QStringLiteral(":\\s*(-?\\d+)")).match(out);
+        return m.hasMatch() ? m.captured(1).toInt() : -100000;
+    };
+    return QRect(value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"),
+                 value("Height"));
+}
+
+QRect RootArea() {
+    QProcess info;
+    info.start(QStringLiteral("xwininfo"), {QStringLiteral("-root")});
+    info.waitForFinished(10000);
+    const QString out = QString::fromLocal8Bit(info.readAllStandardOutput());
+    const QRegularExpressionMatch w = QRegularExpression(QStringLiteral("Width:\\s*(\\d+)")).match(out);
+    const QRegularExpressionMatch h = QRegularExpression(QStringLiteral("Height:\\s*(\\d+)")).match(out);
+    return QRect(0, 0, w.captured(1).toInt(), h.captured(1).toInt());
+}
+
+QString Text(const QRect& r) {
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+} // namespace
+
+class TVEK4LabScreensTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs a real X server (tests/support/run-on-screen.sh)");
+        InstallDesignFontSubstitutes();
+    }
+
+    void labWindowsBesideTheExperimentWindow() {
+        TRecordingMessages messages;
+        QTemporaryDir folder;
+        qint64 now = 1000;
+        TVEK4Environment environment;
+        environment.Clock = [&now] { return now; };
+        environment.LabFiles.JournalFolder = folder.path();
+        environment.CreateReadingsView = [](const TReadingsViewContext& c) -> TReadingsView* {
+            return new TReadingsWindow(c);
+        };
+        TVEK4Form w(std::move(environment));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.LabToolsActionClick(true);
+        w.ApplyDrop(
+            DragAndDrop(w.Layout, TDragSource::Of(TDragKind::NewClamp), TDropTarget::Screen(86, 150)));
+        QTest::qWait(400); // the window manager frames the window; the window then keeps whole on the screen
+
+        QTest::keyClick(&w, Qt::Key_T, Qt::ControlModifier);
+        auto* readings = dynamic_cast<TReadingsWindow*>(w.ReadingsView());
+        QVERIFY(readings);
+        QVERIFY(QTest::qWaitForWindowExposed(readings));
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(&w, Qt::Key_D, Qt::ControlModifier);
+        auto* diagrams = w.findChild<TDiagramsForm*>();
+        QVERIFY(diagrams);
+        QVERIFY(QTest::qWaitForWindowExposed(diagrams));
+        QTest::qWait(600);
+
+        const QRect screen = RootArea();
+        const QRect experiment = FromX(w);
+        const QRect table = FromX(*readings), pictures = FromX(*diagrams);
+        const QString seen = QStringLiteral("screen %1 (%2): experiment %3, readings %4, diagrams %5")
+                                 .arg(Text(screen), qEnvironmentVariable("FERRANT_WM"), Text(experiment),
+                                      Text(table), Text(pictures));
+        qInfo().noquote() << seen;
+        for (const QRect& r : {experiment, table, pictures})
+            QVERIFY2(screen.contains(r), qPrintable(QStringLiteral("past an edge: ") + seen));
+        QVERIFY2(!table.intersects(experiment),
+                 qPrintable(QStringLiteral("readings over the apparatus: ") + seen));
+        QVERIFY2(!pictures.intersects(experiment),
+                 qPrintable(QStringLiteral("diagrams over the apparatus: ") + seen));
+
+        // A weight dragged onto the beam now lands on the beam: the point under it is the experiment
+        // window's.
+        const QPoint beam = w.ScreenImage->mapToGlobal(QPoint(StationX[40], 190));
+        QCOMPARE(QApplication::widgetAt(beam) ? QApplication::widgetAt(beam)->window() : nullptr,
+                 static_cast<QWidget*>(&w));
+
+        // F10 with the focus in the readings window records a row.
+        readings->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(readings));
+        readings->Grid->setFocus();
+        now += 2000;
+        QTest::keyClick(readings->Grid, Qt::Key_F10);
+        QCOMPARE(w.LabTools().Table.Count(), 1);
+        QVERIFY(w.StatusBar1->currentMessage().startsWith(QStringLiteral("Row 1 recorded:")));
+        messages.Answers = {TMsgResult::Discard};
+    }
+};
+
+QTEST_MAIN(TVEK4LabScreensTest)
+#include "tst_vek4_lab_screens.moc"
