@@ -122,6 +122,9 @@ private slots:
         QTest::keyClick(readings->Grid, Qt::Key_F10);
         QCOMPARE(w.LabTools().Table.Count(), 1);
         QVERIFY(w.StatusBar1->currentMessage().startsWith(QStringLiteral("Row 1 recorded:")));
+        // For a screenshot of the arrangement (FERRANT_HOLD_MS=3000 ... import -window root).
+        if (qEnvironmentVariableIsSet("FERRANT_HOLD_MS"))
+            QTest::qWait(qEnvironmentVariableIntValue("FERRANT_HOLD_MS"));
         messages.Answers = {TMsgResult::Discard};
     }
 };
