@@ -1,7 +1,7 @@
 // The lab record's files with 1,000 readings: saving and opening the experiment file, exporting CSV and
 // XLSX, and writing the PDF report. Each iteration writes a real file in a temporary folder.
-#include <QGuiApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>

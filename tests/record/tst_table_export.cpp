@@ -10,8 +10,8 @@
 #include <cstdlib>
 
 #include "ProcessLocale.h"
-#include "SmallDisk.h"
 #include "RecordingPresenter.h"
+#include "SmallDisk.h"
 #include "record/io/ReadingsExport.h"
 #include "record/io/TableExport.h"
 #include "theory/BeamTheory.h"
