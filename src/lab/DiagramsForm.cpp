@@ -1,9 +1,9 @@
 #include "DiagramsForm.h"
 
-#include <QGuiApplication>
+#include "theory/DiagramsText.h"
+
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -85,10 +85,9 @@ TDiagramsForm::TDiagramsForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     ShowLayout(TBeamLayout{}, TBeamTheory{});
 }
 
-void TDiagramsForm::ShowLayout(const TBeamLayout& layout, const TBeamTheory& theory) {
-    Canvas->SetDiagrams(ComputeDiagrams(layout, theory, false));
-    PendingLayout = layout;
-    PendingTheory = theory;
+void TDiagramsForm::ShowLayout(const TBeamLayout& layout, const TBeamTheory& theory,
+                               const std::optional<TBeamSection>& section) {
+    Canvas->SetDiagrams(ComputeDiagrams(layout, theory, section));
     SolutionPending = true;
     if (isVisible()) SolutionTimer.start();
 }
@@ -97,11 +96,9 @@ void TDiagramsForm::UpdateWorkedSolution() {
     SolutionTimer.stop();
     if (!SolutionPending) return;
     SolutionPending = false;
-    const TBeamDiagrams diagrams = ComputeDiagrams(PendingLayout, PendingTheory, true);
     // The student edits while reading: keep the pane where it was.
     const int scroll = Solution->verticalScrollBar()->value();
-    Solution->setHtml(diagrams.Drawable ? diagrams.WorkedSolution
-                                        : QStringLiteral("<p>%1</p>").arg(diagrams.Reason.toHtmlEscaped()));
+    Solution->setHtml(WorkedSolutionHtml(Canvas->Diagrams()));
     Solution->verticalScrollBar()->setValue(scroll);
 }
 
@@ -119,26 +116,4 @@ void TDiagramsForm::resizeEvent(QResizeEvent* event) {
 void TDiagramsForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (SolutionPending) SolutionTimer.start();
-}
-
-void TDiagramsForm::PlaceBeside(const QWidget& window) {
-    const QRect frame = window.frameGeometry();
-    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
-    // The wider side of the other window, this one narrowed (and shortened) to fit it, down to a usable
-    // 600 x 480; on a screen too small for that it goes to the screen's right edge, over the other window.
-    const int right = area.right() - frame.right() - 8, left = frame.left() - area.left() - 8;
-    const int room = std::max(right, left);
-    constexpr int MinimumWidth = 600, MinimumHeight = 480;
-    resize(width(), std::max(MinimumHeight, std::min(height(), area.height() - 40)));
-    QPoint at;
-    if (room >= MinimumWidth) {
-        resize(std::min(width(), room), height());
-        at = right >= left ? QPoint(frame.right() + 8, frame.top())
-                           : QPoint(frame.left() - 8 - width(), frame.top());
-    } else {
-        at = QPoint(std::max(area.left(), area.right() - width()), frame.top());
-    }
-    at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - height())));
-    move(at);
 }

@@ -53,11 +53,11 @@ public:
     // Recalculate, visible or not) and repaints the picture. The worked solution follows from the event loop
     // right after the repaints (several calls in a row write it once), and only while the window is shown:
     // laying out its text costs far more than the picture.
-    void ShowLayout(const TBeamLayout& layout, const TBeamTheory& theory);
+    // With the section, the bending stress and its yield check too.
+    void ShowLayout(const TBeamLayout& layout, const TBeamTheory& theory,
+                    const std::optional<TBeamSection>& section = std::nullopt);
     // Writes a pending worked solution now (tests, and the window when it is shown).
     void UpdateWorkedSolution();
-    // Moves the window next to another one (its right side, or its left when the screen ends).
-    void PlaceBeside(const QWidget& window);
 
     [[nodiscard]] const TBeamDiagrams& Diagrams() const { return Canvas->Diagrams(); }
     [[nodiscard]] TDiagramsCanvas* DiagramsCanvas() const { return Canvas; }
@@ -75,6 +75,4 @@ private:
     void FollowWidth();
     QTimer SolutionTimer;
     bool SolutionPending = false;
-    TBeamLayout PendingLayout;
-    TBeamTheory PendingTheory;
 };

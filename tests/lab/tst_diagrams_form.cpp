@@ -1,6 +1,5 @@
 // The "Diagrams" window on a real widget: the mouse moves a cursor whose values are the core's, every
 // ShowLayout follows the edit at once, and the worked solution pane keeps its place.
-#include <QScreen>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -68,25 +67,6 @@ private slots:
     }
 
     // Each ShowLayout replaces the picture and the worked solution; an unsupported beam says why in both.
-    // Beside the experiment window, never over it: on the wider side, narrowed to the room there (a
-    // 1920-pixel screen leaves about 650 beside the 756-pixel window), within the screen.
-    void PlacedBesideNotOver() {
-        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-        QWidget owner;
-        const int room = 620;
-        owner.setGeometry(area.left() + 10, area.top() + 10, area.width() - 10 - 8 - room - 1, 100);
-        owner.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&owner));
-        TDiagramsForm form;
-        form.PlaceBeside(owner);
-        const QRect placed = form.geometry();
-        QVERIFY2(placed.left() > owner.frameGeometry().right(), "over the experiment window");
-        QVERIFY(placed.right() <= area.right());
-        QVERIFY2(placed.width() <= room + 1 && placed.width() >= 600,
-                 qPrintable(QString::number(placed.width())));
-        QVERIFY(placed.height() <= area.height());
-    }
-
     void FollowsEveryEdit() {
         TDiagramsForm form;
         TBench bench;
