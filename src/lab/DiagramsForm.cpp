@@ -20,6 +20,12 @@ void TDiagramsCanvas::SetDiagrams(TBeamDiagrams diagrams) {
     update();
 }
 
+void TDiagramsCanvas::SetMeasuredGauge(std::optional<double> mm) {
+    if (mm == MeasuredGaugeMm) return;
+    MeasuredGaugeMm = mm;
+    update();
+}
+
 std::optional<TCursorReadout> TDiagramsCanvas::Cursor() const {
     if (!CursorMm || !Current.Drawable) return std::nullopt;
     return CursorReadout(Current, *CursorMm);
@@ -27,11 +33,13 @@ std::optional<TCursorReadout> TDiagramsCanvas::Cursor() const {
 
 void TDiagramsCanvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintDiagrams(painter, size(), Current, Current.Drawable ? CursorMm : std::nullopt);
+    PaintDiagrams(painter, size(), Current, Current.Drawable ? CursorMm : std::nullopt, nullptr,
+                  MeasuredGaugeMm);
 }
 
 void TDiagramsCanvas::mouseMoveEvent(QMouseEvent* event) {
-    const std::optional<double> at = DiagramsPositionAt(size(), event->position());
+    const std::optional<double> at =
+        DiagramsPositionAt(size(), event->position(), int(Current.Warnings.size()));
     if (at != CursorMm) {
         CursorMm = at;
         update();

@@ -24,6 +24,8 @@ public:
     // The cursor's position and values, while the mouse is over a diagram.
     [[nodiscard]] std::optional<TCursorReadout> Cursor() const;
     [[nodiscard]] QSize sizeHint() const override { return {760, 860}; }
+    // The gauge's reading from the data unit, while connected (none otherwise).
+    void SetMeasuredGauge(std::optional<double> mm);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,6 +35,7 @@ protected:
 private:
     TBeamDiagrams Current;
     std::optional<double> CursorMm;
+    std::optional<double> MeasuredGaugeMm;
 };
 
 class QSplitter;

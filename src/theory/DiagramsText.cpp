@@ -539,18 +539,17 @@ QString ExtremePlacesText(const TExtreme& e) {
 QString WarningText(const TWarning& w) {
     switch (w.Kind) {
     case TWarningKind::LiftOff:
-        return QStringLiteral("%1 = %2 N pulls the beam down at %3: a knife-edge can only push, so the beam "
-                              "would lift off it and these results do not hold.")
-            .arg(w.Support.section(QLatin1Char('_'), 0, 0) + w.Support.section(QLatin1Char('_'), 1),
-                 Num(w.Value), Mm(w.XMm));
-    case TWarningKind::LargeDeflection:
         return QStringLiteral(
-                   "The deflection reaches %1 mm at %2, more than 1/20 of the beam's length (%3 mm): "
-                   "small-deflection theory no longer holds there.")
+                   "Lift-off: knife-edge %1 at %2 would have to pull the beam down (%3 N); a "
+                   "knife-edge can only push, so the beam lifts off it and these results do not hold.")
+            .arg(w.Support.section(QLatin1Char('_'), 1), Mm(w.XMm), Num(w.Value));
+    case TWarningKind::LargeDeflection:
+        return QStringLiteral("Large deflection: %1 mm at %2, beyond 1/20 of the beam's length (%3 mm); "
+                              "small-deflection theory no longer holds.")
             .arg(Num(w.Value), Mm(w.XMm), Num(w.Limit));
     case TWarningKind::Yield:
-        return QStringLiteral("The bending stress reaches %1 MPa at %2, past the material's typical yield "
-                              "strength of %3 MPa: the beam would bend permanently.")
+        return QStringLiteral("Yield: a bending stress of %1 MPa at %2 passes the material's typical yield "
+                              "strength of %3 MPa; the beam would bend permanently.")
             .arg(Num(w.Value), Mm(w.XMm), Num(w.Limit));
     }
     return {};

@@ -50,10 +50,12 @@ private slots:
         for (auto [mm, band] : {std::pair{200.0, 1}, std::pair{450.0, 3}}) {
             const QPoint at(int(g.PixelOf(mm)), int(g.Bands[band].center().y()));
             QTest::mouseMove(canvas, at);
-            const double x = g.MmOf(at.x());
+            // The cursor names a whole millimetre and gives the values there (the pixel lies between two).
+            const double x = std::round(g.MmOf(at.x()));
             // A real window system delivers the move later: wait for this one.
             QTRY_VERIFY(canvas->Cursor() && std::abs(canvas->Cursor()->XMm - x) < 1e-9);
             const TCursorReadout r = *canvas->Cursor();
+            QCOMPARE(r.Position, QStringLiteral("x = %1 mm").arg(x));
             // Cantilever, 200 g at the tip: V = P all along, M = -P (L - x), and the theory's curve.
             const double P = 200 * 0.00980665;
             QCOMPARE(r.Values[0], QStringLiteral("V = %1 N").arg(DiagramNumber(P)));
