@@ -43,6 +43,12 @@ void TVEK4Form::ShowDiagramsClick() {
     if (!Diagrams) {
         Diagrams = new TDiagramsForm(this);
         Diagrams->setObjectName(QStringLiteral("Diagrams"));
+        // Its export dialog starts where the lab file commands' do, beside the open experiment.
+        Diagrams->SaveFileName = Environment.LabFiles.SaveFileName;
+        Diagrams->SuggestedExportName = [this] {
+            return LabFile ? SuggestedPath(QStringLiteral("-diagrams"), QStringLiteral("png"))
+                           : QStringLiteral("diagrams.png");
+        };
     }
     Diagrams->ShowLayout(Layout, BeamTheory, DiagramsSection());
     ShowLabWindow(Diagrams);

@@ -1,11 +1,20 @@
 #include "DiagramsForm.h"
 
+#include "platform/FileWriter.h"
+#include "platform/MessageLayer.h"
 #include "theory/DiagramsText.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPdfWriter>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 TDiagramsCanvas::TDiagramsCanvas(QWidget* parent) : QWidget(parent) {
@@ -18,6 +27,10 @@ TDiagramsCanvas::TDiagramsCanvas(QWidget* parent) : QWidget(parent) {
 void TDiagramsCanvas::SetDiagrams(TBeamDiagrams diagrams) {
     Current = std::move(diagrams);
     update();
+}
+
+std::optional<double> TDiagramsForm::MeasuredGauge() const {
+    return Canvas->MeasuredGauge();
 }
 
 void TDiagramsCanvas::SetMeasuredGauge(std::optional<double> mm) {
@@ -71,7 +84,16 @@ TDiagramsForm::TDiagramsForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     Solution->setObjectName(QStringLiteral("WorkedSolution"));
     Solution->setOpenLinks(false);
     caption->setBuddy(Solution);
-    paneLayout->addWidget(caption);
+    Export = new QPushButton(QStringLiteral("&Export diagrams as PNG / PDF..."), pane);
+    Export->setObjectName(QStringLiteral("ExportDiagrams"));
+    Export->setToolTip(
+        QStringLiteral("Save the diagrams as a picture (PNG), or with the worked solution as a PDF"));
+    connect(Export, &QPushButton::clicked, this, &TDiagramsForm::ExportClick);
+    auto* top = new QHBoxLayout;
+    top->addWidget(caption);
+    top->addStretch(1);
+    top->addWidget(Export);
+    paneLayout->addLayout(top);
     paneLayout->addWidget(Solution);
     Pane = pane;
 
@@ -124,4 +146,66 @@ void TDiagramsForm::resizeEvent(QResizeEvent* event) {
 void TDiagramsForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (SolutionPending) SolutionTimer.start();
+}
+
+void TDiagramsForm::ExportClick() {
+    if (!SaveFileName) return;
+    const QString suggested = SuggestedExportName ? SuggestedExportName() : QStringLiteral("diagrams.png");
+    const QString path =
+        SaveFileName(this, QStringLiteral("Export diagrams"),
+                     QStringLiteral("PNG picture (*.png);;PDF with the worked solution (*.pdf)"), suggested);
+    if (path.isEmpty()) return;
+    const QString problem = ExportDiagrams(path);
+    if (!problem.isEmpty())
+        ShowMessage(ApplicationTitle, QStringLiteral("The diagrams could not be saved: %1.").arg(problem),
+                    TMsgIcon::Error);
+}
+
+QString TDiagramsForm::ExportDiagrams(const QString& path) const {
+    const TBeamDiagrams& d = Canvas->Diagrams();
+    // The picture at the size it has on screen, drawn at twice the pixels for print.
+    const QSize size = Canvas->size().expandedTo(QSize(760, 860));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (QFileInfo(path).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) == 0) {
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(QStringLiteral("Diagrams"));
+        pdf.setCreator(ApplicationTitle);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        pdf.setResolution(144);
+        QPainter painter(&pdf);
+        const QRectF page(QPointF(0, 0), QSizeF(pdf.width(), pdf.height()));
+        // Page 1: the picture, scaled to the page and kept in proportion.
+        const double scale = std::min(page.width() / size.width(), page.height() / size.height());
+        painter.save();
+        painter.scale(scale, scale);
+        PaintDiagrams(painter, size, d, std::nullopt, nullptr, MeasuredGauge());
+        painter.restore();
+        // Then the worked solution, page by page.
+        QTextDocument text;
+        text.setDefaultFont(Solution->font());
+        text.documentLayout()->setPaintDevice(&pdf);
+        text.setHtml(WorkedSolutionHtml(d));
+        text.setPageSize(page.size());
+        for (int k = 0; k < text.pageCount(); ++k) {
+            pdf.newPage();
+            painter.save();
+            painter.translate(0, -k * page.height());
+            text.drawContents(&painter, QRectF(0, k * page.height(), page.width(), page.height()));
+            painter.restore();
+        }
+        painter.end();
+    } else {
+        QImage image(size * 2, QImage::Format_RGB32);
+        image.setDevicePixelRatio(2.0);
+        {
+            QPainter painter(&image);
+            PaintDiagrams(painter, size, d, std::nullopt, nullptr, MeasuredGauge());
+        }
+        if (!image.save(&buffer, "PNG")) return QStringLiteral("the picture could not be encoded");
+    }
+    buffer.close();
+    return WriteFileSafely(path, bytes);
 }

@@ -8,6 +8,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "lab/DiagramsDrawing.h"
@@ -26,6 +27,7 @@ public:
     [[nodiscard]] QSize sizeHint() const override { return {760, 860}; }
     // The gauge's reading from the data unit, while connected (none otherwise).
     void SetMeasuredGauge(std::optional<double> mm);
+    [[nodiscard]] std::optional<double> MeasuredGauge() const { return MeasuredGaugeMm; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,6 +41,7 @@ private:
 };
 
 class QSplitter;
+class QPushButton;
 
 class TDiagramsForm final : public QWidget {
 public:
@@ -62,6 +65,19 @@ public:
     // Writes a pending worked solution now (tests, and the window when it is shown).
     void UpdateWorkedSolution();
 
+    // "Export diagrams as PNG / PDF...": the save dialog (the experiment window hands in its own, which
+    // starts in the experiment's folder) and the name it suggests; then ExportDiagrams.
+    std::function<QString(QWidget* owner, const QString& caption, const QString& filter,
+                          const QString& suggested)>
+        SaveFileName;
+    std::function<QString()> SuggestedExportName;
+    void ExportClick();
+    // Writes the picture (and in a PDF the worked solution after it) to a .png or .pdf file through
+    // WriteFileSafely; empty when written, else why not.
+    [[nodiscard]] QString ExportDiagrams(const QString& path) const;
+    [[nodiscard]] QPushButton* ExportButton() const { return Export; }
+    [[nodiscard]] std::optional<double> MeasuredGauge() const;
+
     [[nodiscard]] const TBeamDiagrams& Diagrams() const { return Canvas->Diagrams(); }
     [[nodiscard]] TDiagramsCanvas* DiagramsCanvas() const { return Canvas; }
     [[nodiscard]] QTextBrowser* WorkedSolution() const { return Solution; }
@@ -74,6 +90,7 @@ private:
     TDiagramsCanvas* Canvas;
     QTextBrowser* Solution;
     QSplitter* Splitter = nullptr;
+    QPushButton* Export = nullptr;
     QWidget* Pane = nullptr;
     void FollowWidth();
     QTimer SolutionTimer;

@@ -408,6 +408,12 @@ namespace {
 constexpr int SampleStepMm = 2;
 
 // The root of f between a and b, where f(a) and f(b) have opposite signs.
+// A change of sign worth a root: both sides clear of zero (a value like 1e-16 at the free end is zero).
+bool SignChange(double a, double b) {
+    constexpr double Zero = 1e-10;
+    return (a > Zero && b < -Zero) || (a < -Zero && b > Zero);
+}
+
 template <typename F> double Root(F f, double a, double b) {
     double fa = f(a);
     for (int k = 0; k < 64 && b - a > 1e-12; ++k) {
@@ -442,6 +448,7 @@ void FindExtremes(TDiagramCurve& c) {
         TExtremePlace run;
         auto close = [&] {
             if (!inRun) return;
+            if (run.ToMm - run.XMm < 1.0) run.ToMm = run.XMm; // a root beside a sample: one point
             if (first) {
                 e.XMm = run.XMm;
                 e.ToMm = run.ToMm;
@@ -499,17 +506,17 @@ void BuildCurves(TBeamDiagrams& d) {
         if (x > 0) {
             const double a = xm - SampleStepMm;
             const double vLeft = d.ShearAt(xm, false);
-            if ((prevV > 0.0 && vLeft < 0.0) || (prevV < 0.0 && vLeft > 0.0)) {
+            if (SignChange(prevV, vLeft)) {
                 const double r = Root([&](double t) { return d.ShearAt(t); }, a, xm);
                 moment.Points.push_back({r, d.MomentAt(r)});
             }
             const double mLeft = d.MomentAt(xm, false);
-            if ((prevM > 0.0 && mLeft < 0.0) || (prevM < 0.0 && mLeft > 0.0)) {
+            if (SignChange(prevM, mLeft)) {
                 const double r = Root([&](double t) { return d.MomentAt(t); }, a, xm);
                 slope.Points.push_back({r, d.SlopeAt(r)});
             }
             const double sNow = d.SlopeAt(xm);
-            if ((prevS > 0.0 && sNow < 0.0) || (prevS < 0.0 && sNow > 0.0)) {
+            if (SignChange(prevS, sNow)) {
                 const double r = Root([&](double t) { return d.SlopeAt(t); }, a, xm);
                 deflection.Points.push_back({r, d.DeflectionAt(r)});
             }

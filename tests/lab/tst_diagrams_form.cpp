@@ -1,6 +1,8 @@
 // The "Diagrams" window on a real widget: the mouse moves a cursor whose values are the core's, every
 // ShowLayout follows the edit at once, and the worked solution pane keeps its place.
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "RecordingPresenter.h"
@@ -102,6 +104,63 @@ private slots:
         bench.Recalculate(form);
         QVERIFY(!form.Diagrams().Drawable);
         QTRY_VERIFY(TBench::Solution(form).contains(QStringLiteral("not adequately supported")));
+    }
+
+    // "Export diagrams as PNG / PDF...": the dialog is asked with the suggested name, the picture goes to a
+    // PNG at twice its pixels, the picture and the worked solution to a PDF; a file that cannot be written
+    // says why in a box and leaves nothing behind.
+    void ExportsPngAndPdf() {
+        TDiagramsForm form;
+        TBench bench;
+        bench.Layout.LeftClamp = true;
+        bench.Layout.HangerSlots[40].Mass = 500;
+        bench.Layout.HangerSlots[60].Mass = 200;
+        bench.Recalculate(form);
+        form.resize(1240, 860);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTemporaryDir dir;
+        QString asked, suggestedSeen;
+        QString answer = dir.filePath(QStringLiteral("beam-diagrams.png"));
+        form.SuggestedExportName = [&] { return dir.filePath(QStringLiteral("experiment-diagrams.png")); };
+        form.SaveFileName = [&](QWidget*, const QString& caption, const QString& filter,
+                                const QString& suggested) {
+            asked = caption + QLatin1Char('|') + filter;
+            suggestedSeen = suggested;
+            return answer;
+        };
+        QTest::mouseClick(form.ExportButton(), Qt::LeftButton);
+        QCOMPARE(suggestedSeen, dir.filePath(QStringLiteral("experiment-diagrams.png")));
+        QVERIFY(asked.contains(QStringLiteral("*.png")) && asked.contains(QStringLiteral("*.pdf")));
+        QImage png(answer);
+        QVERIFY(!png.isNull());
+        QCOMPARE(png.size(), form.DiagramsCanvas()->size().expandedTo(QSize(760, 860)) * 2);
+        // The picture is in it: the load arrows' red and the moment diagram's.
+        int red = 0;
+        for (int y = 0; y < png.height(); y += 3)
+            for (int x = 0; x < png.width(); x += 3)
+                if (png.pixelColor(x, y).red() > 150 && png.pixelColor(x, y).green() < 80) ++red;
+        QVERIFY(red > 50);
+
+        answer = dir.filePath(QStringLiteral("beam.pdf"));
+        QTest::mouseClick(form.ExportButton(), Qt::LeftButton);
+        QFile pdf(answer);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdf.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        const qsizetype pages = bytes.count("/Type /Page") - bytes.count("/Type /Pages");
+        QVERIFY2(pages >= 2,
+                 qPrintable(QStringLiteral("%1 pages: the picture, then the worked solution").arg(pages)));
+        if (qEnvironmentVariableIsSet("FERRANT_SHOTS"))
+            QFile::copy(answer, QStringLiteral("/tmp/diagrams-export.pdf"));
+        QVERIFY(messages->Shown.empty());
+
+        answer = dir.filePath(QStringLiteral("no such folder/beam.png"));
+        QTest::mouseClick(form.ExportButton(), Qt::LeftButton);
+        QCOMPARE(int(messages->Shown.size()), 1);
+        QVERIFY2(messages->Texts().front().startsWith(QStringLiteral("The diagrams could not be saved: ")),
+                 qPrintable(messages->Texts().front()));
+        QVERIFY(!QFile::exists(answer));
     }
 
 private:
