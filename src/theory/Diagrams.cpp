@@ -502,40 +502,41 @@ void BuildCurves(TBeamDiagrams& d) {
     double prevV = 0.0, prevM = 0.0, prevS = 0.0; // just right of the previous sample
     for (int x = 0; x <= last; x += SampleStepMm) {
         const double xm = x;
+        // V jumps only at the point forces (all on stations), M only at the clamps' couples (at the ends):
+        // elsewhere the values left and right of a sample are one value, computed once.
+        const bool jumpHere = x % 10 == 0 && jump[std::size_t(x / 10)];
+        const double vRight = d.ShearAt(xm, true);
+        const double vLeft = jumpHere ? d.ShearAt(xm, false) : vRight;
+        // At the ends the moment is taken inside the beam: at a clamp it is the clamp's moment.
+        const double m = d.MomentAt(xm, x < last);
+        const double s = d.SlopeAt(xm);
         // Between the previous sample and this one: the extremes of M, theta and y inside.
         if (x > 0) {
             const double a = xm - SampleStepMm;
-            const double vLeft = d.ShearAt(xm, false);
             if (SignChange(prevV, vLeft)) {
                 const double r = Root([&](double t) { return d.ShearAt(t); }, a, xm);
                 moment.Points.push_back({r, d.MomentAt(r)});
             }
-            const double mLeft = d.MomentAt(xm, false);
-            if (SignChange(prevM, mLeft)) {
+            if (SignChange(prevM, x < last ? m : d.MomentAt(xm, false))) {
                 const double r = Root([&](double t) { return d.MomentAt(t); }, a, xm);
                 slope.Points.push_back({r, d.SlopeAt(r)});
             }
-            const double sNow = d.SlopeAt(xm);
-            if (SignChange(prevS, sNow)) {
+            if (SignChange(prevS, s)) {
                 const double r = Root([&](double t) { return d.SlopeAt(t); }, a, xm);
                 deflection.Points.push_back({r, d.DeflectionAt(r)});
             }
         }
-        const bool station = x % 10 == 0;
-        if (station && jump[std::size_t(x / 10)]) {
-            if (x > 0) shear.Points.push_back({xm, d.ShearAt(xm, false)});
-            if (x < last) shear.Points.push_back({xm, d.ShearAt(xm, true)});
+        if (jumpHere) {
+            if (x > 0) shear.Points.push_back({xm, vLeft});
+            if (x < last) shear.Points.push_back({xm, vRight});
         } else {
-            shear.Points.push_back({xm, d.ShearAt(xm, x == 0)});
+            shear.Points.push_back({xm, x == last ? vLeft : vRight});
         }
-        // At the ends the moment is taken inside the beam: at a clamp it is the clamp's moment.
-        const double m = d.MomentAt(xm, x < last);
         moment.Points.push_back({xm, m});
-        const double s = d.SlopeAt(xm);
         slope.Points.push_back({xm, s});
         deflection.Points.push_back({xm, d.DeflectionAt(xm)});
-        prevV = d.ShearAt(xm, true);
-        prevM = d.MomentAt(xm, true);
+        prevV = vRight;
+        prevM = x == 0 ? d.MomentAt(xm, true) : m;
         prevS = s;
     }
     shear.Points.push_back({BeamLengthMm, 0.0});
