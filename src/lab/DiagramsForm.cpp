@@ -7,7 +7,6 @@
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPdfWriter>
@@ -89,12 +88,9 @@ TDiagramsForm::TDiagramsForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     Export->setToolTip(
         QStringLiteral("Save the diagrams as a picture (PNG), or with the worked solution as a PDF"));
     connect(Export, &QPushButton::clicked, this, &TDiagramsForm::ExportClick);
-    auto* top = new QHBoxLayout;
-    top->addWidget(caption);
-    top->addStretch(1);
-    top->addWidget(Export);
-    paneLayout->addLayout(top);
+    paneLayout->addWidget(caption);
     paneLayout->addWidget(Solution);
+    paneLayout->addWidget(Export);
     Pane = pane;
 
     splitter->addWidget(Canvas);
