@@ -1,6 +1,9 @@
 #include "DiagramsDrawing.h"
 
+#include <QHash>
+#include <QPaintEngine>
 #include <QPainterPath>
+#include <QStaticText>
 #include <algorithm>
 #include <cmath>
 
@@ -47,6 +50,43 @@ QFont SmallFont(double pixels = 11.0, bool bold = false) {
     if (cache.size() > 32) cache.clear();
     cache.push_back({base, int(pixels), bold, f});
     return f;
+}
+
+// Texts are laid out once and kept (QStaticText): most of them come back on every repaint (tick values,
+// titles, the same load's force), and laying a text out costs more than drawing its glyphs.
+struct TCachedText {
+    QStaticText Text;
+    double Ascent;
+    double Width; // the advance
+};
+const TCachedText& Cached(const QFont& font, const QString& text) {
+    static QHash<QString, TCachedText> cache;
+    // (QFont::key writes the whole font description out: too slow for a key made on every text.)
+    const QString key = text + QChar(0x1f) + QChar(ushort(font.pixelSize())) +
+                        QChar(font.bold() ? u'b' : u'r') + font.family();
+    auto it = cache.constFind(key);
+    if (it != cache.constEnd()) return *it;
+    if (cache.size() > 2000) cache.clear();
+    QStaticText t(text);
+    t.setTextFormat(Qt::PlainText);
+    t.setPerformanceHint(QStaticText::AggressiveCaching);
+    t.prepare(QTransform(), font);
+    const QFontMetricsF metrics(font);
+    return *cache.insert(key, {t, metrics.ascent(), metrics.horizontalAdvance(text)});
+}
+// A text in a box: left, right or centred across it, centred down it.
+void DrawText(QPainter& p, const QRectF& box, Qt::Alignment align, const QString& text) {
+    const TCachedText& t = Cached(p.font(), text);
+    const QSizeF size = t.Text.size();
+    const double x = align & Qt::AlignLeft    ? box.left()
+                     : align & Qt::AlignRight ? box.right() - size.width()
+                                              : box.center().x() - size.width() / 2.0;
+    p.drawStaticText(QPointF(x, box.center().y() - size.height() / 2.0), t.Text);
+}
+// A text with its baseline starting at a point.
+void DrawText(QPainter& p, QPointF baseline, const QString& text) {
+    const TCachedText& t = Cached(p.font(), text);
+    p.drawStaticText(QPointF(baseline.x(), baseline.y() - t.Ascent), t.Text);
 }
 
 // The scale of one band: bottom..top in the diagram's unit, with the zero line inside and some head room
@@ -110,14 +150,51 @@ void BoldLine(QPainter& p, const QPolygonF& line) {
     p.setRenderHint(QPainter::Antialiasing, false);
 }
 
+// An upright arrow's head, drawn once per colour, size and direction into a small image: a picture of a
+// fully loaded beam has about ninety of them, and an antialiased polygon costs far more than a blit.
+const QImage& ArrowHead(const QColor& colour, double head, bool down) {
+    static QHash<quint64, QImage> cache;
+    const quint64 key = (quint64(colour.rgba()) << 16) | (quint64(head * 8.0) << 1) | (down ? 1 : 0);
+    auto it = cache.constFind(key);
+    if (it != cache.constEnd()) return *it;
+    const int side = int(std::ceil(head)) + 2;
+    QImage image(side + 1, side + 1, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter q(&image);
+    q.setRenderHint(QPainter::Antialiasing, true);
+    q.setPen(Qt::NoPen);
+    q.setBrush(colour);
+    const double cx = (side + 1) / 2.0;
+    const double tipY = down ? side : 1.0;
+    const double baseY = down ? side - head : 1.0 + head;
+    QPolygonF tip;
+    tip << QPointF(cx, tipY) << QPointF(cx - head * 0.45, baseY) << QPointF(cx + head * 0.45, baseY);
+    q.drawPolygon(tip);
+    q.end();
+    return *cache.insert(key, image);
+}
+
 void Arrow(QPainter& p, QPointF from, QPointF to, const QColor& colour, double head = 7.0) {
     const QPainter::RenderHints hints = p.renderHints();
-    p.setRenderHint(QPainter::Antialiasing, true);
+    // An upright shaft needs no antialiasing (most arrows are: loads and reactions); the head does.
+    p.setRenderHint(QPainter::Antialiasing, from.x() != to.x());
     p.setPen(QPen(colour, 1.0));
     p.drawLine(from + QPointF(0.5, 0.0), to + QPointF(0.5, 0.0));
+    p.setRenderHint(QPainter::Antialiasing, true);
     const QPointF d = to - from;
     const double len = std::hypot(d.x(), d.y());
     if (len < 1e-6) return;
+    const bool raster = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
+    if (raster && from.x() == to.x() && p.transform().isIdentity()) {
+        const bool down = to.y() > from.y();
+        const QImage& sprite = ArrowHead(colour, head, down);
+        const double cx = (sprite.width()) / 2.0;
+        const QPointF at(std::round(to.x() + 0.5 - cx),
+                         std::round(down ? to.y() - sprite.height() + 1.0 : to.y() - 1.0));
+        p.drawImage(at, sprite);
+        p.setRenderHints(hints);
+        return;
+    }
     const QPointF u = d / len;
     const QPointF n(-u.y(), u.x());
     QPolygonF tip;
@@ -215,7 +292,7 @@ std::vector<QRectF> AroundX(double x, double top, double w, double h, int rows, 
 }
 
 double TextWidth(const QFont& f, const QString& s) {
-    return QFontMetricsF(f).horizontalAdvance(s);
+    return Cached(f, s).Width;
 }
 
 // "R" with a subscript "A" and " = value unit" in a box.
@@ -233,13 +310,13 @@ void NamedValueAt(QPainter& p, const QRectF& box, const QString& name, const QSt
     double x = box.left() + 1.0;
     p.setPen(colour);
     p.setFont(SmallFont(12.0));
-    p.drawText(QPointF(x, y), base);
+    DrawText(p, QPointF(x, y), base);
     x += TextWidth(SmallFont(12.0), base);
     p.setFont(SmallFont(9.0));
-    p.drawText(QPointF(x, y + 3.0), sub);
+    DrawText(p, QPointF(x, y + 3.0), sub);
     x += TextWidth(SmallFont(9.0), sub);
     p.setFont(SmallFont(12.0));
-    p.drawText(QPointF(x, y), rest);
+    DrawText(p, QPointF(x, y), rest);
 }
 
 void Leader(QPainter& p, QPointF anchor, const QRectF& box, const QColor& colour) {
@@ -377,7 +454,7 @@ void PaintFreeBody(QPainter& p, const TDiagramsGeometry& g, const TBeamDiagrams&
         if (const std::optional<QRectF> box = labels.Place(candidates, area)) {
             p.setPen(LoadColour);
             p.setFont(SmallFont(12.0));
-            p.drawText(*box, Qt::AlignCenter, text);
+            DrawText(p, *box, Qt::AlignCenter, text);
         } else {
             legend.push_back({{}, text, LoadColour});
         }
@@ -400,7 +477,7 @@ void PaintFreeBody(QPainter& p, const TDiagramsGeometry& g, const TBeamDiagrams&
         if (const std::optional<QRectF> box = labels.Place(candidates, area)) {
             p.setPen(LoadColour);
             p.setFont(SmallFont(12.0));
-            p.drawText(*box, Qt::AlignCenter, text);
+            DrawText(p, *box, Qt::AlignCenter, text);
             Leader(p, QPointF(x, arrowTop), *box, LoadColour);
         } else {
             legend.push_back({{}, text + QStringLiteral(" at %1 mm").arg(load.Station * 10), LoadColour});
@@ -419,7 +496,7 @@ void PaintFreeBody(QPainter& p, const TDiagramsGeometry& g, const TBeamDiagrams&
         if (e.Name.isEmpty()) {
             p.setPen(e.Colour);
             p.setFont(SmallFont(12.0));
-            p.drawText(*box, Qt::AlignCenter, e.Rest);
+            DrawText(p, *box, Qt::AlignCenter, e.Rest);
         } else {
             NamedValueAt(p, *box, e.Name, e.Rest, e.Colour);
         }
@@ -434,6 +511,29 @@ void PaintBand(QPainter& p, const TDiagramsGeometry& g, const TBeamDiagrams& d, 
     const TScale s = ScaleOf(curve);
     const QColor colour = CurveColours[k];
 
+    // Shear and moment diagrams are shaded to the zero line, as textbooks draw them; slope and deflection
+    // are curves. The tint is opaque (the colour mixed with white) and laid first, the grid over it: a
+    // blended fill costs several times a plain one.
+    const double y0 = PixelY(band, s, 0.0);
+    QPolygonF line;
+    line.reserve(int(curve.Points.size()));
+    for (const TDiagramPoint& pt : curve.Points)
+        line << QPointF(g.PixelOf(pt.XMm), PixelY(band, s, pt.Value));
+    line = Simplified(line);
+    const bool shaded = curve.Kind == TDiagramKind::Shear || curve.Kind == TDiagramKind::Moment;
+    if (shaded && !line.isEmpty()) {
+        QPolygonF area = line;
+        area << QPointF(line.back().x(), y0) << QPointF(line.front().x(), y0);
+        constexpr int Alpha = 34;
+        const QColor tint((colour.red() * Alpha + 255 * (255 - Alpha)) / 255,
+                          (colour.green() * Alpha + 255 * (255 - Alpha)) / 255,
+                          (colour.blue() * Alpha + 255 * (255 - Alpha)) / 255);
+        p.setPen(Qt::NoPen);
+        p.setBrush(tint);
+        p.drawPolygon(area); // without antialiasing: its edge is under the curve anyway
+        p.setBrush(Qt::NoBrush);
+    }
+
     // Frame, grid and tick values.
     p.setPen(QPen(GridColour, 1.0));
     p.setFont(SmallFont(10.0));
@@ -443,8 +543,8 @@ void PaintBand(QPainter& p, const TDiagramsGeometry& g, const TBeamDiagrams& d, 
         p.setPen(QPen(GridColour, 1.0));
         p.drawLine(QPointF(g.Left, y), QPointF(g.Right, y));
         p.setPen(QColor(90, 90, 90));
-        p.drawText(QRectF(g.Left - 56, y - 7, 50, 14), Qt::AlignRight | Qt::AlignVCenter,
-                   DiagramNumber(std::abs(v) < s.Step * 1e-6 ? 0.0 : v));
+        DrawText(p, QRectF(g.Left - 56, y - 7, 50, 14), Qt::AlignRight | Qt::AlignVCenter,
+                 DiagramNumber(std::abs(v) < s.Step * 1e-6 ? 0.0 : v));
     }
     for (int mm = 0; mm <= 600; mm += 100) {
         p.setPen(QPen(GridColour, 1.0));
@@ -459,34 +559,15 @@ void PaintBand(QPainter& p, const TDiagramsGeometry& g, const TBeamDiagrams& d, 
     p.rotate(-90.0);
     p.setPen(colour);
     p.setFont(SmallFont(12.0, true));
-    p.drawText(QRectF(-band.height() / 2.0, -8, band.height(), 18), Qt::AlignCenter,
-               QStringLiteral("%1 (%2)").arg(QString::fromUtf8(ShortNames[k]), curve.Unit));
+    DrawText(p, QRectF(-band.height() / 2.0, -8, band.height(), 18), Qt::AlignCenter,
+             QStringLiteral("%1 (%2)").arg(QString::fromUtf8(ShortNames[k]), curve.Unit));
     p.restore();
     p.setPen(colour);
     p.setFont(SmallFont(11.0, true));
     const QString title = QStringLiteral("%1 (%2)").arg(curve.Title, curve.Unit);
-    p.drawText(QPointF(g.Left, band.top() - 5), title); // kept clear by PaintDiagrams
+    DrawText(p, QPointF(g.Left, band.top() - 5), title); // kept clear by PaintDiagrams
 
-    // The curve, its area to the zero line tinted, and the zero line.
-    const double y0 = PixelY(band, s, 0.0);
-    QPolygonF line;
-    line.reserve(int(curve.Points.size()));
-    for (const TDiagramPoint& pt : curve.Points)
-        line << QPointF(g.PixelOf(pt.XMm), PixelY(band, s, pt.Value));
-    line = Simplified(line);
-    // Shear and moment diagrams are shaded to the zero line, as textbooks draw them; slope and deflection
-    // are curves.
-    const bool shaded = curve.Kind == TDiagramKind::Shear || curve.Kind == TDiagramKind::Moment;
-    if (shaded && !line.isEmpty()) {
-        QPolygonF area = line;
-        area << QPointF(line.back().x(), y0) << QPointF(line.front().x(), y0);
-        QColor tint = colour;
-        tint.setAlpha(34);
-        p.setPen(Qt::NoPen);
-        p.setBrush(tint);
-        p.drawPolygon(area); // without antialiasing: its edge is under the curve anyway
-        p.setBrush(Qt::NoBrush);
-    }
+    // The zero line and the curve.
     p.setPen(QPen(Qt::black, 1.0));
     p.drawLine(QPointF(g.Left, y0), QPointF(g.Right, y0));
     p.setPen(QPen(colour, 1.0));
@@ -532,7 +613,7 @@ void PaintBand(QPainter& p, const TDiagramsGeometry& g, const TBeamDiagrams& d, 
             p.fillRect(*box, Qt::white);
             p.setPen(colour.darker(120));
             p.setFont(SmallFont(11.0));
-            p.drawText(*box, Qt::AlignCenter, text);
+            DrawText(p, *box, Qt::AlignCenter, text);
             Leader(p, QPointF(x, py), *box, colour);
         }
     };
@@ -569,7 +650,7 @@ void PaintBand(QPainter& p, const TDiagramsGeometry& g, const TBeamDiagrams& d, 
             p.fillRect(*box, Qt::white);
             p.setPen(GaugeColour);
             p.setFont(SmallFont(11.0));
-            p.drawText(*box, Qt::AlignCenter, text);
+            DrawText(p, *box, Qt::AlignCenter, text);
             Leader(p, QPointF(gx, gy), *box, GaugeColour);
         }
     }
@@ -582,12 +663,12 @@ void PaintAxis(QPainter& p, const TDiagramsGeometry& g, TLabelPlacer& labels) {
     for (int mm = 0; mm <= int(BeamLengthMm); mm += 50) {
         const double x = g.PixelOf(mm);
         p.drawLine(QPointF(x, y), QPointF(x, y + (mm % 100 == 0 ? 6.0 : 3.0)));
-        if (mm % 100 == 0) p.drawText(QRectF(x - 25, y + 6, 50, 14), Qt::AlignCenter, QString::number(mm));
+        if (mm % 100 == 0) DrawText(p, QRectF(x - 25, y + 6, 50, 14), Qt::AlignCenter, QString::number(mm));
     }
     const QString title = QStringLiteral("Position along the beam x (mm)");
     const double w = TextWidth(SmallFont(11.0), title) + 4.0;
     const QRectF box((g.Left + g.Right - w) / 2.0, y + 20.0, w, 15.0);
-    p.drawText(box, Qt::AlignCenter, title);
+    DrawText(p, box, Qt::AlignCenter, title);
     labels.Block(box);
 }
 
@@ -600,7 +681,7 @@ void PaintWarnings(QPainter& p, const TDiagramsGeometry& g, const TBeamDiagrams&
                                            line.width() - 4.0);
         const QRectF box(line.left(), line.top(), fm.horizontalAdvance(text) + 4.0, line.height());
         p.setPen(WarningColour);
-        p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
+        DrawText(p, box, Qt::AlignLeft | Qt::AlignVCenter, text);
         labels.Block(box);
     }
 }
@@ -627,7 +708,7 @@ void PaintCursor(QPainter& p, const TDiagramsGeometry& g, const TBeamDiagrams& d
         p.fillRect(box, Qt::white);
         p.setPen(CursorColour);
         p.drawRect(box);
-        p.drawText(box, Qt::AlignCenter, text);
+        DrawText(p, box, Qt::AlignCenter, text);
     };
     tag(readout.Position, QRectF(g.Left, g.FreeBody.top(), g.Right - g.Left, 40.0));
     for (int k = 0; k < DiagramCount; ++k)
