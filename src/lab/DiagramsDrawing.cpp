@@ -4,6 +4,7 @@
 #include <QPaintEngine>
 #include <QPainterPath>
 #include <QStaticText>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <cmath>
 
@@ -144,10 +145,11 @@ double PixelY(const QRectF& band, const TScale& s, double v) {
 // Straight axis-parallel lines (grid, frames, ticks) are drawn without antialiasing, on pixel centres;
 // curves, arrows and arcs with it.
 void BoldLine(QPainter& p, const QPolygonF& line) {
+    // The second pass without antialiasing: it only thickens the first, and costs a third as much.
     p.setRenderHint(QPainter::Antialiasing, true);
     p.drawPolyline(line);
-    p.drawPolyline(line.translated(0.6, 0.6));
     p.setRenderHint(QPainter::Antialiasing, false);
+    p.drawPolyline(line.translated(0.6, 0.6));
 }
 
 // An upright arrow's head, drawn once per colour, size and direction into a small image: a picture of a
@@ -468,10 +470,23 @@ void PaintFreeBody(QPainter& p, const TDiagramsGeometry& g, const TBeamDiagrams&
         Arrow(p, QPointF(x, arrowTop), QPointF(x, top - 1.0), LoadColour);
         if (!d.UDL) labels.Block(QRectF(x - 4.0, arrowTop, 8.0, top - arrowTop), false);
     }
+    // Neighbouring equal weights (10 or 20 mm apart) are one row of loads: one label "n × W" over the row.
     p.setFont(SmallFont(12.0));
-    for (const TPointLoad& load : d.Loads) {
-        const double x = g.PixelOf(load.Station * 10.0);
-        const QString text = DiagramNumber(load.Force) + QStringLiteral(" N");
+    for (std::size_t k = 0; k < d.Loads.size();) {
+        std::size_t end = k + 1;
+        while (end < d.Loads.size() && d.Loads[end].Grams == d.Loads[k].Grams &&
+               d.Loads[end].Station - d.Loads[end - 1].Station <= 2)
+            ++end;
+        const TPointLoad& load = d.Loads[k];
+        const std::size_t count = end - k;
+        const double x = (g.PixelOf(load.Station * 10.0) + g.PixelOf(d.Loads[end - 1].Station * 10.0)) / 2.0;
+        const QString force = DiagramNumber(load.Force) + QStringLiteral(" N");
+        const QString text = count > 1 ? QStringLiteral("%1 × %2").arg(count).arg(force) : force;
+        const QString where = count > 1 ? QStringLiteral(" from %1 to %2 mm")
+                                              .arg(load.Station * 10)
+                                              .arg(d.Loads[end - 1].Station * 10)
+                                        : QStringLiteral(" at %1 mm").arg(load.Station * 10);
+        k = end;
         const double w = TextWidth(SmallFont(12.0), text) + 4.0;
         const std::vector<QRectF> candidates = AroundX(x, arrowTop - 16.0, w, 14.0, 4, -15.0);
         if (const std::optional<QRectF> box = labels.Place(candidates, area)) {
@@ -480,7 +495,7 @@ void PaintFreeBody(QPainter& p, const TDiagramsGeometry& g, const TBeamDiagrams&
             DrawText(p, *box, Qt::AlignCenter, text);
             Leader(p, QPointF(x, arrowTop), *box, LoadColour);
         } else {
-            legend.push_back({{}, text + QStringLiteral(" at %1 mm").arg(load.Station * 10), LoadColour});
+            legend.push_back({{}, text + where, LoadColour});
         }
     }
 
@@ -535,21 +550,20 @@ void PaintBand(QPainter& p, const TDiagramsGeometry& g, const TBeamDiagrams& d, 
     }
 
     // Frame, grid and tick values.
-    p.setPen(QPen(GridColour, 1.0));
-    p.setFont(SmallFont(10.0));
+    // The grid in one call, then the tick values.
     const double first = std::ceil(s.Bottom / s.Step) * s.Step;
-    for (double v = first; v <= s.Top + 1e-12; v += s.Step) {
-        const double y = PixelY(band, s, v);
-        p.setPen(QPen(GridColour, 1.0));
-        p.drawLine(QPointF(g.Left, y), QPointF(g.Right, y));
-        p.setPen(QColor(90, 90, 90));
-        DrawText(p, QRectF(g.Left - 56, y - 7, 50, 14), Qt::AlignRight | Qt::AlignVCenter,
+    QVarLengthArray<QLineF, 24> grid;
+    for (double v = first; v <= s.Top + 1e-12; v += s.Step)
+        grid.append(QLineF(g.Left, PixelY(band, s, v), g.Right, PixelY(band, s, v)));
+    for (int mm = 0; mm <= int(BeamLengthMm); mm += 100)
+        grid.append(QLineF(g.PixelOf(mm), band.top(), g.PixelOf(mm), band.bottom()));
+    p.setPen(QPen(GridColour, 1.0));
+    p.drawLines(grid.data(), int(grid.size()));
+    p.setPen(QColor(90, 90, 90));
+    p.setFont(SmallFont(10.0));
+    for (double v = first; v <= s.Top + 1e-12; v += s.Step)
+        DrawText(p, QRectF(g.Left - 56, PixelY(band, s, v) - 7, 50, 14), Qt::AlignRight | Qt::AlignVCenter,
                  DiagramNumber(std::abs(v) < s.Step * 1e-6 ? 0.0 : v));
-    }
-    for (int mm = 0; mm <= 600; mm += 100) {
-        p.setPen(QPen(GridColour, 1.0));
-        p.drawLine(QPointF(g.PixelOf(mm), band.top()), QPointF(g.PixelOf(mm), band.bottom()));
-    }
     p.setPen(QPen(QColor(160, 160, 160), 1.0));
     p.drawRect(QRectF(g.Left, band.top(), g.Right - g.Left, band.height()));
 
@@ -672,13 +686,23 @@ void PaintAxis(QPainter& p, const TDiagramsGeometry& g, TLabelPlacer& labels) {
     labels.Block(box);
 }
 
+// A warning line cut to its width, remembered: eliding shapes the whole text every time.
+QString Elided(const QFontMetricsF& fm, const QString& text, double width) {
+    static QHash<QString, QString> cache;
+    const QString key = text + QChar(0x1f) + QString::number(int(width));
+    auto it = cache.constFind(key);
+    if (it != cache.constEnd()) return *it;
+    if (cache.size() > 200) cache.clear();
+    return *cache.insert(key, fm.elidedText(text, Qt::ElideRight, width));
+}
+
 void PaintWarnings(QPainter& p, const TDiagramsGeometry& g, const TBeamDiagrams& d, TLabelPlacer& labels) {
     p.setFont(SmallFont(11.0, true));
     const QFontMetricsF fm(p.font());
     for (std::size_t k = 0; k < d.Warnings.size() && k < std::size_t(g.Warnings.size()); ++k) {
         const QRectF& line = g.Warnings[qsizetype(k)];
-        const QString text = fm.elidedText(QStringLiteral("⚠ ") + WarningText(d.Warnings[k]), Qt::ElideRight,
-                                           line.width() - 4.0);
+        const QString text =
+            Elided(fm, QStringLiteral("⚠ ") + WarningText(d.Warnings[k]), line.width() - 4.0);
         const QRectF box(line.left(), line.top(), fm.horizontalAdvance(text) + 4.0, line.height());
         p.setPen(WarningColour);
         DrawText(p, box, Qt::AlignLeft | Qt::AlignVCenter, text);

@@ -305,8 +305,10 @@ bool TBeamDiagrams::Warns(TWarningKind kind) const {
 double TBeamDiagrams::ShearAt(double xMm, bool rightOfPoint) const {
     const double x = xMm / 1000.0;
     double v = 0.0;
-    for (const TForceTerm& t : Forces)
-        if (t.X < x || (rightOfPoint && t.X == x)) v += t.F;
+    for (const TForceTerm& t : Forces) {
+        if (t.X > x) break; // the terms are sorted by position
+        if (t.X < x || rightOfPoint) v += t.F;
+    }
     for (const TRampTerm& t : Ramps)
         v += t.W * Bracket(x, t.X, 1);
     return v;
@@ -315,8 +317,10 @@ double TBeamDiagrams::ShearAt(double xMm, bool rightOfPoint) const {
 double TBeamDiagrams::MomentAt(double xMm, bool rightOfPoint) const {
     const double x = xMm / 1000.0;
     double m = 0.0;
-    for (const TForceTerm& t : Forces)
-        m += t.F * Bracket(x, t.X, 1);
+    for (const TForceTerm& t : Forces) {
+        if (t.X > x) break;
+        m += t.F * (x - t.X);
+    }
     for (const TCoupleTerm& t : Couples)
         if (t.X < x || (rightOfPoint && t.X == x)) m -= t.C;
     for (const TRampTerm& t : Ramps)
@@ -328,8 +332,10 @@ double TBeamDiagrams::SlopeAt(double xMm) const {
     if (EI <= 0.0) return 0.0;
     const double x = xMm / 1000.0;
     double s = 0.0;
-    for (const TForceTerm& t : Forces)
-        s += t.F * Bracket(x, t.X, 2) / 2.0;
+    for (const TForceTerm& t : Forces) {
+        if (t.X > x) break;
+        s += t.F * (x - t.X) * (x - t.X) / 2.0;
+    }
     for (const TCoupleTerm& t : Couples)
         s -= t.C * Bracket(x, t.X, 1);
     for (const TRampTerm& t : Ramps)
@@ -340,8 +346,11 @@ double TBeamDiagrams::SlopeAt(double xMm) const {
 namespace {
 double RawDeflection(const TBeamDiagrams& d, double x) {
     double s = 0.0;
-    for (const auto& t : d.Forces)
-        s += t.F * Bracket(x, t.X, 3) / 6.0;
+    for (const auto& t : d.Forces) {
+        if (t.X > x) break; // sorted by position
+        const double a = x - t.X;
+        s += t.F * a * a * a / 6.0;
+    }
     for (const auto& t : d.Couples)
         s -= t.C * Bracket(x, t.X, 2) / 2.0;
     for (const auto& t : d.Ramps)
@@ -727,6 +736,10 @@ TBeamDiagrams ComputeDiagrams(const TBeamLayout& layout, const TBeamTheory& theo
         d.Ramps.push_back({loads.UDLFrom, -loads.W});
         d.Ramps.push_back({loads.UDLTo, loads.W});
     }
+    // Sorted by position, so that a value at x stops at the first term beyond it.
+    std::stable_sort(
+        d.Forces.begin(), d.Forces.end(),
+        [](const TBeamDiagrams::TForceTerm& a, const TBeamDiagrams::TForceTerm& b) { return a.X < b.X; });
     if (arrangement == TSupportArrangement::SimplySupported) {
         // y = 0 at both knife-edges fixes the constants of integration.
         const double x1 = Metres(d.Supports[0].Station);

@@ -199,7 +199,7 @@ public:
     [[nodiscard]] double ForceBalance() const;
     [[nodiscard]] double MomentBalanceAbout(double xMm) const;
 
-    // The Macaulay terms (positions in m); filled by ComputeDiagrams.
+    // The Macaulay terms (positions in m); filled by ComputeDiagrams, the forces sorted by position.
     struct TForceTerm {
         double X, F;
     };
