@@ -609,6 +609,8 @@ bool TVEK4Form::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Move && watched->isWidgetType() &&
         LabWindowOrder.contains(static_cast<QWidget*>(watched)))
         LabWindowMoved(static_cast<QWidget*>(watched));
+    if (event->type() == QEvent::MouseMove && watched == RecordDataMenu)
+        DataMenuPointerAt(static_cast<QMouseEvent*>(event)->position().toPoint());
     if (event->type() == QEvent::MouseMove && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->parentWidget() == Panel1) {
         if (const int slot = SlotOf(static_cast<QWidget*>(watched));

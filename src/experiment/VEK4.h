@@ -266,6 +266,7 @@ public:
     QLabel* ZeroedMark = nullptr;        // "(zeroed)" by the measured readout while a zero is in use
     [[nodiscard]] bool LabToolsOn() const;
     void LabToolsActionClick(bool on);
+    void DataMenuPointerAt(QPoint pos);
     void ZeroGaugesClick();
     void ClearZeroClick();
     void ShowTableClick();
@@ -394,6 +395,7 @@ private:
 
     TVEK4Environment Environment;
     bool Panel1Hints = true;
+    bool DisabledCommandHintShown = false; // the status bar explains a disabled "&Data" command
     bool Closed = false;
     bool CaptureAvailable = false;
     int RadioGroupDesignTop = 0;

@@ -113,6 +113,18 @@ void TVEK4Form::CreateLabTools() {
     if (Lab->On) ApplyLabTools();
 }
 
+void TVEK4Form::DataMenuPointerAt(QPoint pos) {
+    // A menu says nothing about a disabled command under the pointer; the status bar says why it is
+    // disabled ("Zero gauges needs a connected VEK2000..."), and the text goes when the pointer moves on.
+    const QAction* action = RecordDataMenu->actionAt(pos);
+    const bool explains = action && !action->isEnabled() && !action->statusTip().isEmpty();
+    if (explains)
+        StatusPanel1->setText(action->statusTip());
+    else if (DisabledCommandHintShown)
+        StatusPanel1->clear();
+    DisabledCommandHintShown = explains;
+}
+
 bool TVEK4Form::LabToolsOn() const {
     return Lab && Lab->On;
 }
