@@ -383,10 +383,13 @@ private:
     void ShowLabWindow(QWidget* window);
     void ArrangeLabWindows(QWidget* showing = nullptr);
     void LabWindowMoved(QWidget* window);
+    bool PlaceWhereTheStudentLeftIt(QWidget* window);
+    void SaveMovedLabWindows();
     QList<QPointer<QWidget>> LabWindowOrder;
     QHash<QWidget*, QPoint> LabWindowsPlaced; // where each was last put
     QSet<QWidget*> LabWindowsMoved;           // moved by the student since: left where they are
     QElapsedTimer LabWindowsArranged;         // since the last arrangement
+    QTimer* LabWindowsSaveTimer = nullptr;    // the moved windows' places go to the settings file after a pause
     [[nodiscard]] bool LabMayLeaveVirtualMode();
     void LabKeepSetupForTheApparatus();
     [[nodiscard]] QString SuggestedPath(const QString& base, const QString& suffix) const;

@@ -1,17 +1,21 @@
 // Where the experiment window and the laboratory tools' windows ("Readings", "Diagrams") go on the screen:
 // the window's side of LabWindowPlacement.h. The experiment window stays whole on the screen it opens on; a
 // lab window goes beside it, never over the apparatus picture or the tool box where the screen has room; a
-// lab window the student moved stays where they put it.
+// lab window the student moved stays where they put it, and opens there again in the next session (section
+// "LabWindows" of the settings file, one key per window: "x,y,width,height" of the window without its frame).
 #include "VEK4.h"
 
 #include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
+#include <cstdlib>
+#include <optional>
 
 #include "experiment/VEK4LabTools.h"
 #include "lab/DiagramsForm.h"
 #include "lab/LabWindowPlacement.h"
+#include "platform/SettingsFile.h"
 
 namespace {
 
@@ -29,6 +33,25 @@ QMargins Decoration(const QWidget& window) {
 
 QSize Grown(QSize size, const QMargins& m) {
     return size + QSize(m.left() + m.right(), m.top() + m.bottom());
+}
+
+const QString LabWindowsSection = QStringLiteral("LabWindows");
+
+QString PlaceText(const QWidget& w) {
+    return QStringLiteral("%1,%2,%3,%4").arg(w.x()).arg(w.y()).arg(w.width()).arg(w.height());
+}
+
+std::optional<QRect> PlaceFromText(const QString& text) {
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 4) return std::nullopt;
+    int v[4];
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        v[i] = parts[i].trimmed().toInt(&ok);
+        if (!ok || std::abs(v[i]) > 100000) return std::nullopt;
+    }
+    if (v[2] <= 0 || v[3] <= 0) return std::nullopt;
+    return QRect(v[0], v[1], v[2], v[3]);
 }
 
 } // namespace
@@ -80,7 +103,8 @@ void TVEK4Form::ShowLabWindow(QWidget* window) {
     }
     // Placed before it is shown, so the window manager maps it there rather than where it would choose.
     const bool first = !window->isVisible();
-    if (first) ArrangeLabWindows(window);
+    if (first && !LabWindowsMoved.contains(window) && !PlaceWhereTheStudentLeftIt(window))
+        ArrangeLabWindows(window);
     window->show();
     window->raise();
     window->activateWindow();
@@ -96,4 +120,44 @@ void TVEK4Form::LabWindowMoved(QWidget* window) {
     if (placed != LabWindowsPlaced.constEnd() && window->isVisible() && window->pos() != *placed &&
         window->frameGeometry().topLeft() != *placed)
         LabWindowsMoved.insert(window);
+    if (LabWindowsMoved.contains(window) && window->isVisible()) {
+        if (!LabWindowsSaveTimer) {
+            LabWindowsSaveTimer = new QTimer(this);
+            LabWindowsSaveTimer->setSingleShot(true);
+            LabWindowsSaveTimer->setInterval(700);
+            connect(LabWindowsSaveTimer, &QTimer::timeout, this, &TVEK4Form::SaveMovedLabWindows);
+        }
+        LabWindowsSaveTimer->start(); // once the student lets go, not at every step of the move
+    }
+}
+
+bool TVEK4Form::PlaceWhereTheStudentLeftIt(QWidget* window) {
+    // The first time a lab window opens: where the student left it last time, kept whole on this screen
+    // (a smaller screen, or a second screen that is gone, brings it back to the nearest place).
+    if (!Lab || Lab->SettingsFile.isEmpty() || window->objectName().isEmpty()) return false;
+    const std::optional<QString> text =
+        ReadSettingsText(Lab->SettingsFile).Value(LabWindowsSection, window->objectName());
+    const std::optional<QRect> place = text ? PlaceFromText(*text) : std::nullopt;
+    if (!place) return false;
+    const QRect area = AvailableArea(*this);
+    const QMargins decoration = Decoration(*this);
+    const QSize minimum = window->minimumSize().isEmpty() ? window->minimumSizeHint() : window->minimumSize();
+    const QSize size = place->size().expandedTo(minimum).boundedTo(area.size().shrunkBy(decoration));
+    const QRect frame =
+        NearestOnScreen(QRect(place->topLeft(), Grown(size.expandedTo(minimum), decoration)), area);
+    window->resize(size.expandedTo(minimum));
+    window->move(frame.topLeft());
+    LabWindowsPlaced.insert(window, frame.topLeft());
+    LabWindowsMoved.insert(window);
+    return true;
+}
+
+void TVEK4Form::SaveMovedLabWindows() {
+    if (!Lab || Lab->SettingsFile.isEmpty()) return;
+    QList<TSettingsValue> values;
+    for (const QPointer<QWidget>& w : LabWindowOrder)
+        if (w && LabWindowsMoved.contains(w.data()) && !w->objectName().isEmpty())
+            values.push_back({LabWindowsSection, w->objectName(), PlaceText(*w)});
+    // A settings file that cannot be written costs only the remembered places: nothing to tell the student.
+    if (!values.isEmpty()) (void)WriteSettingsValues(Lab->SettingsFile, values);
 }
