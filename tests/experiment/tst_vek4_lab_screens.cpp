@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/EquipmentSelection.h"
 #include "experiment/PictureControl.h"
 #include "experiment/VEK4.h"
 #include "experiment/VEK4LabTools.h"
@@ -60,6 +61,27 @@ private slots:
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             QSKIP("needs a real X server (tests/support/run-on-screen.sh)");
         InstallDesignFontSubstitutes();
+    }
+
+    // The launcher opens at its designed place (300, 275) where the screen holds it whole, else at the
+    // nearest place where it does: on 1366 x 768 its bottom row of buttons and its status bar would be cut.
+    void launcherWholeOnTheScreen() {
+        TLauncherEnvironment environment;
+        environment.BrowserVersion = [] { return std::optional<QString>(QStringLiteral("11.0.9600.0")); };
+        environment.ColourDepth = [] { return 32; };
+        environment.OpenExperiment = [] {};
+        TEquipmentSelectionForm launcher(environment);
+        launcher.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&launcher));
+        QTest::qWait(400); // framed by the window manager, and placed again
+        const QRect screen = RootArea(), client = FromX(launcher);
+        const QString seen = QStringLiteral("screen %1 (%2): launcher %3")
+                                 .arg(Text(screen), qEnvironmentVariable("FERRANT_WM"), Text(client));
+        qInfo().noquote() << seen;
+        QVERIFY2(screen.contains(client), qPrintable(seen));
+        QVERIFY2(screen.contains(launcher.frameGeometry()), qPrintable(seen));
+        // Where the designed place fits, it is kept.
+        if (screen.height() >= 1000) QCOMPARE(launcher.frameGeometry().topLeft(), QPoint(300, 275));
     }
 
     void labWindowsBesideTheExperimentWindow() {
