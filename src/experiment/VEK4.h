@@ -31,6 +31,7 @@ class QAction;
 class QComboBox;
 class QFrame;
 class QLabel;
+class QTabWidget;
 class QMenu;
 class QMenuBar;
 class QMouseEvent;
@@ -385,11 +386,16 @@ private:
     void LabWindowMoved(QWidget* window);
     bool PlaceWhereTheStudentLeftIt(QWidget* window);
     void SaveMovedLabWindows();
+    [[nodiscard]] QWidget* LabTopLevel(QWidget* window) const;
+    [[nodiscard]] std::vector<QAction*> LabKeyActions() const; // the lab keys, in every lab window
+    void ShowAsTabs(const std::vector<QWidget*>& windows);
+    void HideLabWindows();
+    QPointer<QTabWidget> LabTabs; // the lab windows as tabs of one window, where they have no room apart
     QList<QPointer<QWidget>> LabWindowOrder;
     QHash<QWidget*, QPoint> LabWindowsPlaced; // where each was last put
     QSet<QWidget*> LabWindowsMoved;           // moved by the student since: left where they are
     QElapsedTimer LabWindowsArranged;         // since the last arrangement
-    QTimer* LabWindowsSaveTimer = nullptr;    // the moved windows' places go to the settings file after a pause
+    QTimer* LabWindowsSaveTimer = nullptr; // the moved windows' places go to the settings file after a pause
     [[nodiscard]] bool LabMayLeaveVirtualMode();
     void LabKeepSetupForTheApparatus();
     [[nodiscard]] QString SuggestedPath(const QString& base, const QString& suffix) const;

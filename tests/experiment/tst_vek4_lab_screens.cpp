@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -118,7 +119,8 @@ private slots:
 
         const QRect screen = RootArea();
         const QRect experiment = FromX(w);
-        const QRect table = FromX(*readings), pictures = FromX(*diagrams);
+        // Where they share one window as tabs, that window's frame is each one's.
+        const QRect table = FromX(*readings->window()), pictures = FromX(*diagrams->window());
         const QString seen = QStringLiteral("screen %1 (%2): experiment %3, readings %4, diagrams %5")
                                  .arg(Text(screen), qEnvironmentVariable("FERRANT_WM"), Text(experiment),
                                       Text(table), Text(pictures));
@@ -129,6 +131,17 @@ private slots:
                  qPrintable(QStringLiteral("readings over the apparatus: ") + seen));
         QVERIFY2(!pictures.intersects(experiment),
                  qPrintable(QStringLiteral("diagrams over the apparatus: ") + seen));
+        // The two share the free side: apart where there is room, else as tabs of one window (the newer tab
+        // in front), never one window half over the other.
+        if (readings->window() == diagrams->window()) {
+            auto* tabs = qobject_cast<QTabWidget*>(readings->window());
+            QVERIFY2(tabs, qPrintable(seen));
+            QCOMPARE(tabs->currentWidget(), diagrams);
+            QCOMPARE(tabs->count(), 2);
+        } else {
+            QVERIFY2(!table.intersects(pictures), qPrintable(QStringLiteral("one over the other: ") + seen));
+        }
+        if (screen.width() < 1824) QCOMPARE(readings->window(), diagrams->window());
 
         // A weight dragged onto the beam now lands on the beam: the point under it is the experiment
         // window's.
