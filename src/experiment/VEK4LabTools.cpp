@@ -113,6 +113,18 @@ void TVEK4Form::CreateLabTools() {
     if (Lab->On) ApplyLabTools();
 }
 
+void TVEK4Form::DataMenuPointerAt(QPoint pos) {
+    // A menu says nothing about a disabled command under the pointer; the status bar says why it is
+    // disabled ("Zero gauges needs a connected VEK2000..."), and the text goes when the pointer moves on.
+    const QAction* action = RecordDataMenu->actionAt(pos);
+    const bool explains = action && !action->isEnabled() && !action->statusTip().isEmpty();
+    if (explains)
+        StatusPanel1->setText(action->statusTip());
+    else if (DisabledCommandHintShown)
+        StatusPanel1->clear();
+    DisabledCommandHintShown = explains;
+}
+
 bool TVEK4Form::LabToolsOn() const {
     return Lab && Lab->On;
 }
@@ -139,6 +151,7 @@ void TVEK4Form::ApplyLabTools() {
         // Back to the designed window: no zero, no readings window on screen (its rows are kept).
         Lab->Zero = {};
         if (Lab->ViewWidget) Lab->ViewWidget->hide();
+        HideLabWindows();
     }
     UpdateLabToolsCommands();
     ShowZeroedMark();
@@ -233,6 +246,7 @@ void TVEK4Form::CloseLabTools() {
     Lab->History.Clear();
     if (Lab->ViewWidget) Lab->ViewWidget->close();
     if (Diagrams) Diagrams->close();
+    HideLabWindows();
 }
 
 TReadingsView* TVEK4Form::ReadingsView() const {
