@@ -19,6 +19,7 @@
 #include <QSet>
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "experiment/SectionsPanel.h"
@@ -46,6 +47,7 @@ struct TExperimentSetup;
 struct TReading;
 struct TReportContent;
 class TReadingsTable;
+class TLabSession;
 class TReadingsView;
 struct TReadingsViewContext;
 struct TVEK4LabTools;
@@ -263,12 +265,14 @@ public:
     QAction* ZeroGaugesAction = nullptr; // "&Data" > "&Zero gauges" (Ctrl+0)
     QAction* ClearZeroAction = nullptr;  // "&Data" > "C&lear zero"
     QAction* ShowTableAction = nullptr;  // "&Data" > "Show &table" (Ctrl+T); "Show &diagrams" goes after it
+    QAction* NewRunAction = nullptr;     // "&Data" > "&New run" (Ctrl+R): the next row starts a run
     QLabel* ZeroedMark = nullptr;        // "(zeroed)" by the measured readout while a zero is in use
     [[nodiscard]] bool LabToolsOn() const;
     void LabToolsActionClick(bool on);
     void ZeroGaugesClick();
     void ClearZeroClick();
     void ShowTableClick();
+    void NewRunClick();
     // "&Data" > "Show &diagrams" (Ctrl+D), VEK4Diagrams.cpp: the "Diagrams" window, made on first use and
     // kept in step with every Recalculate.
     QAction* ShowDiagramsAction = nullptr;
@@ -278,6 +282,8 @@ public:
     // message saying why) when no reading can be taken now.
     bool RecordReading();
     [[nodiscard]] TVEK4LabTools& LabTools() const { return *Lab; }
+    // The lab session: readings, runs, zero, file and journal (record/LabSession.h).
+    [[nodiscard]] TLabSession& Session() const;
     [[nodiscard]] TReadingsView* ReadingsView() const;
 
     // The laboratory tools' files (VEK4LabFile.cpp): "&Open..." is the design's `FileOpen`, shown while the
@@ -311,7 +317,6 @@ public:
     // A file given from outside (a second start of the program): the window comes forward, the laboratory
     // tools go on, unsaved work is asked about, and the file opens as File > Open would.
     void OpenHandedOverFile(const QString& path);
-    [[nodiscard]] TVEK4LabFile& LabFileState() const { return *LabFile; }
 
 protected:
     bool event(QEvent* event) override;
@@ -367,14 +372,12 @@ private:
     void ApplyLabFileMenu();
     void LabFileShown();
     void LabFileLayoutChanged();
-    void LabFileRowAdded(int index);
     void LabFileTableChanged();
     [[nodiscard]] bool LabFileMayClose();
     void LabFileClosed();
     [[nodiscard]] bool AskToSaveChanges();
-    void ApplyExperiment(const TExperimentSetup& setup, const std::vector<TReading>& rows);
-    void StartJournal();
-    void Journal(const QJsonObject& record);
+    void ApplyExperiment(const TExperimentSetup& setup, const std::vector<TReading>& rows,
+                         const std::map<int, QString>& runNames);
     void OfferRestore();
     void UpdateLabTitle();
     // The lab windows beside the experiment window (VEK4LabWindows.cpp).

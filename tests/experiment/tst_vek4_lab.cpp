@@ -93,7 +93,7 @@ class TVEK4LabTest : public QObject {
         QTest::keyClick(&w, Qt::Key_F10);
         Click(w.RecordDataBtn);
         QCOMPARE(rig.Pictures, (QList<int>{4, 4}));
-        QVERIFY(w.LabTools().Table.Empty());
+        QVERIFY(w.Session().Table().Empty());
         // Ctrl+T and Ctrl+0 do nothing while the tools are off.
         QTest::keyClick(&w, Qt::Key_T, Qt::ControlModifier);
         QVERIFY(!w.ReadingsView());
@@ -123,8 +123,8 @@ private slots:
         QCOMPARE(w.CaptureCombo->itemText(8), QString("Circular Bending, variable load"));
         QVERIFY(w.RecordDataMenu->menuAction()->isEnabled());
         QCOMPARE(MenuTexts(w.RecordDataMenu),
-                 (QStringList{"&Record data to table", "&Zero gauges", "C&lear zero", "-", "Show &table",
-                              "Show &diagrams"}));
+                 (QStringList{"&Record data to table", "&New run", "&Zero gauges", "C&lear zero", "-",
+                              "Show &table", "Show &diagrams"}));
         QCOMPARE(w.ZeroGaugesAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_0));
         QCOMPARE(w.ShowTableAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
         // Disabled commands say why.
@@ -139,7 +139,7 @@ private slots:
         // F10 now records (virtual experiments are on when the window opens), no picture.
         rig.Pictures.clear();
         QTest::keyClick(&w, Qt::Key_F10);
-        QCOMPARE(w.LabTools().Table.Count(), 1);
+        QCOMPARE(w.Session().Table().Count(), 1);
         QVERIFY(rig.Pictures.isEmpty());
         QVERIFY(messages.Shown.empty());
 
@@ -180,7 +180,7 @@ private slots:
         rig.Now = 7500;
         w.Recorddatatotable1->trigger();
         QVERIFY(messages.Shown.empty());
-        const TReadingsTable& t = w.LabTools().Table;
+        const TReadingsTable& t = w.Session().Table();
         QCOMPARE(t.Count(), 2);
         const TReading& r = t.Row(1);
         QCOMPARE(r.Number, 2);
@@ -236,7 +236,7 @@ private slots:
         Click(w.WizardBtn); // virtual experiments off: idle
         QTest::keyClick(&w, Qt::Key_F10);
         QCOMPARE(messages.Texts(), QStringList{LabTexts::NotRecordedIdle});
-        QVERIFY(w.LabTools().Table.Empty());
+        QVERIFY(w.Session().Table().Empty());
     }
 };
 
