@@ -256,8 +256,8 @@ void TVEK4Form::OfferRestore() {
         ShowMessage(ApplicationTitle, LabFileTexts::JournalFailed.arg(why), TMsgIcon::Warning);
     };
     const TRestoreOffer offer = f.OpenJournal(folder, CurrentSetup());
-    if (offer.Offer &&
-        ShowMessage(ApplicationTitle, offer.Question, TMsgIcon::Question, TMsgButtons::YesNo) == TMsgResult::Ok) {
+    if (offer.Offer && ShowMessage(ApplicationTitle, offer.Question, TMsgIcon::Question,
+                                   TMsgButtons::YesNo) == TMsgResult::Ok) {
         ApplyExperiment(offer.Setup, offer.Rows, offer.RunNames);
         f.Restored(offer);
     }

@@ -138,7 +138,8 @@ TFileRead<TOpenedExperiment> TLabSession::ReadExperiment(const QString& path) {
     return opened;
 }
 
-void TLabSession::Load(const std::vector<TReading>& rows, const std::map<int, QString>& runNames, qint64 nowMs) {
+void TLabSession::Load(const std::vector<TReading>& rows, const std::map<int, QString>& runNames,
+                       qint64 nowMs) {
     const qint64 lastMs = rows.empty() ? 0 : qint64(rows.back().ElapsedS * 1000.0);
     if (rows.empty())
         Readings.Clear();

@@ -54,7 +54,9 @@ QString RunBreak(const TReading& last, const TReading& next) {
     if (!Same(next.Stiffness.SecondMomentM4, last.Stiffness.SecondMomentM4))
         return QStringLiteral("another size of the section (second moment of area)");
     if (next.SelectedGauge != last.SelectedGauge)
-        return QStringLiteral("gauge %1 compared after gauge %2").arg(next.SelectedGauge + 1).arg(last.SelectedGauge + 1);
+        return QStringLiteral("gauge %1 compared after gauge %2")
+            .arg(next.SelectedGauge + 1)
+            .arg(last.SelectedGauge + 1);
     if (next.Zeroed() != last.Zeroed())
         return QStringLiteral("%1 after %2").arg(ZeroState(next.Zeroed()), ZeroState(last.Zeroed()));
     return {};

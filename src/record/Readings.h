@@ -70,7 +70,7 @@ struct TReading {
 // The sums a fit through the origin needs, kept per run as rows come and go so a new row costs the same
 // however long the table is (ReadingsFit.h turns them into k, its error and R^2).
 struct TFitSums {
-    int N = 0;           // points: rows with a measured value and a non-zero theory, value defined
+    int N = 0;            // points: rows with a measured value and a non-zero theory, value defined
     int ZeroMeasured = 0; // ... of them with a measured value of exactly 0
     double SumMT = 0.0, SumTT = 0.0, SumMM = 0.0;
     void Add(const TReading& r);

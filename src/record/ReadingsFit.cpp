@@ -11,11 +11,13 @@ bool Same(double a, double b) {
 }
 
 // k, its error and R^2 from the sums, once the series is known to be one proportion.
-void Finish(TFitResult& fit, const TFitSums& sums, const TStiffnessChoice& stiffness, TVariedProperty series) {
+void Finish(TFitResult& fit, const TFitSums& sums, const TStiffnessChoice& stiffness,
+            TVariedProperty series) {
     fit.K = sums.SumMT / sums.SumTT;
     fit.ModulusGPa = stiffness.ModulusGPa;
     if (sums.ZeroMeasured == sums.N) {
-        fit.Message = QStringLiteral("No fit: the measured values are all zero (is the gauge touching the beam?)");
+        fit.Message =
+            QStringLiteral("No fit: the measured values are all zero (is the gauge touching the beam?)");
         return;
     }
     if (!(fit.K > 0.0)) {

@@ -14,8 +14,9 @@
 // and the modulus' uncertainty follows as s(E_exp) = E s(k) / k^2.
 //
 // A point is usable when its row belongs to the series (the newest row's property, or one run), has a
-// measured value, a non-zero theory and a value the layout defines (TReading::NotFittedReason). The fit needs at least two usable points, a numeric property, and the same E and
-// I in every usable row (otherwise t and m are not in one proportion); otherwise it says why.
+// measured value, a non-zero theory and a value the layout defines (TReading::NotFittedReason). The fit needs
+// at least two usable points, a numeric property, and the same E and I in every usable row (otherwise t and m
+// are not in one proportion); otherwise it says why.
 
 #include <QString>
 

@@ -115,8 +115,9 @@ double ChoiceModulusGPa(const TSectionChoice& choice) {
 }
 
 QString MaterialName(int material) {
-    return material >= 0 && material < MaterialCount ? QString::fromLatin1(MaterialNames[std::size_t(material)])
-                                                     : QString();
+    return material >= 0 && material < MaterialCount
+               ? QString::fromLatin1(MaterialNames[std::size_t(material)])
+               : QString();
 }
 
 QString SectionName(int section) {

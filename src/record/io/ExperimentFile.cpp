@@ -306,8 +306,8 @@ std::map<int, QString> RunNamesFromJson(const QJsonObject& root) {
     return names;
 }
 
-QByteArray ExperimentBytes(const TExperimentSetup& setup, const std::vector<QJsonObject>& rows,
-                           bool handout, const std::map<int, QString>& runNames) {
+QByteArray ExperimentBytes(const TExperimentSetup& setup, const std::vector<QJsonObject>& rows, bool handout,
+                           const std::map<int, QString>& runNames) {
     QJsonObject root = SetupToJson(setup);
     root.insert(QStringLiteral("runNames"), RunNamesToJson(runNames));
     if (handout) root.insert(QStringLiteral("handout"), true);
@@ -358,7 +358,8 @@ TFileRead<TExperimentDocument> ExperimentFromBytes(const QByteArray& bytes) {
 }
 
 QString SaveExperiment(const QString& path, const TExperimentSetup& setup,
-                       const std::vector<QJsonObject>& rows, bool handout, const std::map<int, QString>& runNames) {
+                       const std::vector<QJsonObject>& rows, bool handout,
+                       const std::map<int, QString>& runNames) {
     const QByteArray bytes = ExperimentBytes(setup, rows, handout, runNames);
     // The bound of opening holds for saving too: a file the program writes is one it reads.
     if (bytes.size() > ExperimentFileMaxBytes)
