@@ -205,7 +205,7 @@ private slots:
         QCOMPARE(view->Model->index(1, TReadingsModel::Gauge1).data().toString(), QString());
         QCOMPARE(view->Model->index(1, TReadingsModel::Theory).data().toString(), QString("-1.25"));
         QVERIFY(view->FitLabel->text().contains("at least two readings with a measured value"));
-        QCOMPARE(view->Plot->axes(Qt::Horizontal).first()->titleText(), QString("Hanger load (N)"));
+        QCOMPARE(view->PlotView->Series().XTitle, QString("Hanger load (N)"));
         // A third row reaches the open window at once.
         w.RecordReading();
         QCOMPARE(view->Model->rowCount(), 3);
