@@ -26,6 +26,7 @@
 #include "lab/report/Report.h"
 #include "platform/MessageLayer.h"
 #include "record/ReadingsFit.h"
+#include "record/ReadingsSeries.h"
 #include "record/io/ExperimentFile.h"
 #include "record/io/ReadingJson.h"
 #include "record/io/ReadingsExport.h"
@@ -480,34 +481,15 @@ TReportContent TVEK4Form::ReportContent(const QString& studentName) const {
     c.FileName = QFileInfo(Lab->Session.Path()).fileName();
     c.Apparatus = Panel1->grab(ScreenImage->geometry()).toImage();
     c.Deflection = View->TheoryImage->grab().toImage();
-    const TExperimentSetup setup = CurrentSetup();
-    c.Setup = SetupExportTable(setup);
+    c.Setup = Lab->Session.ReportSetup(CurrentSetup());
     const TReadingsTable& table = Lab->Session.Table();
-    c.PropertyVaried = table.Empty() ? VariedPropertyName(VariedPropertyFromIndex(setup.PropertyVaried))
-                                     : VariedPropertyName(table.SeriesProperty());
+    c.PropertyVaried = table.Empty()
+                           ? VariedPropertyName(VariedPropertyFromIndex(CaptureCombo->currentIndex()))
+                           : VariedPropertyName(table.SeriesProperty());
     c.Readings = ReadingsExportTable(table);
-
-    // The plot: the series of the newest row's property, against its value when every row has a number.
-    const TVariedProperty series = table.SeriesProperty();
-    bool numeric = true;
-    QString quantity, unit;
-    for (const TReading& r : table.Rows())
-        if (r.Property == series) {
-            numeric = numeric && r.Varied.Numeric;
-            quantity = r.Varied.Quantity;
-            unit = r.Varied.Unit;
-        }
-    for (const TReading& r : table.Rows()) {
-        if (r.Property != series) continue;
-        const double x = numeric ? r.Varied.Value : double(r.Number);
-        c.Plot.Theory.emplace_back(x, r.TheoryMm);
-        if (const auto m = r.MeasuredMm()) c.Plot.Measured.emplace_back(x, *m);
-    }
-    c.Plot.XTitle = numeric && !quantity.isEmpty()
-                        ? (unit.isEmpty() ? quantity : QStringLiteral("%1 (%2)").arg(quantity, unit))
-                        : QStringLiteral("Reading number");
-    c.Plot.YTitle = QStringLiteral("Deflection at the gauge (mm)");
-    c.ModulusText = FitResultText(FitMeasuredToTheory(table));
+    // The plot and the fits as the "Readings" window shows them: one series function, one painter.
+    c.Plot = ReadingsSeries(table);
+    c.ModulusText = RunsFitText(c.Plot);
     return c;
 }
 

@@ -140,7 +140,7 @@ QPointF TPlotLayout::Map(const QPointF& v) const {
 }
 
 TPlotLayout ReadingsPlotLayout(const TReadingsSeries& series, const QRectF& area, const QFont& font,
-                               double unit, const QLocale& locale) {
+                               double unit, const QLocale& locale, QPaintDevice* device) {
     TPlotLayout l;
     std::vector<double> xs, ys;
     for (const TRunSeries& run : series.Runs)
@@ -151,7 +151,7 @@ TPlotLayout ReadingsPlotLayout(const TReadingsSeries& series, const QRectF& area
             }
     l.X = PlotAxis(xs, false);
     l.Y = PlotAxis(ys, true);
-    const QFontMetricsF fm(font);
+    const QFontMetricsF fm = device ? QFontMetricsF(font, device) : QFontMetricsF(font);
     double tickWidth = 0;
     for (double t : l.Y.Ticks)
         tickWidth = std::max(tickWidth, fm.horizontalAdvance(TickText(t, l.Y.Decimals, locale)));
@@ -171,9 +171,9 @@ TPlotLayout ReadingsPlotLayout(const TReadingsSeries& series, const QRectF& area
 
 void PaintReadingsPlot(QPainter& p, const QRectF& area, const TReadingsSeries& series, const QFont& font,
                        double unit, const QLocale& locale) {
-    const TPlotLayout l = ReadingsPlotLayout(series, area, font, unit, locale);
+    const TPlotLayout l = ReadingsPlotLayout(series, area, font, unit, locale, p.device());
     if (l.Frame.width() < 10 || l.Frame.height() < 10) return;
-    const QFontMetricsF fm(font);
+    const QFontMetricsF fm(font, p.device());
     const double gap = 4 * unit;
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -205,7 +205,7 @@ void PaintReadingsPlot(QPainter& p, const QRectF& area, const TReadingsSeries& s
     QFont bold = font;
     bold.setBold(true);
     p.setFont(bold);
-    const QFontMetricsF bm(bold);
+    const QFontMetricsF bm(bold, p.device());
     p.drawText(
         QRectF(l.Frame.left(), l.Frame.bottom() + gap + fm.height() + gap, l.Frame.width(), bm.height()),
         Qt::AlignHCenter | Qt::AlignTop, series.XTitle);

@@ -14,6 +14,7 @@
 #include "record/ReadingsSeries.h"
 
 class QPainter;
+class QPaintDevice;
 
 // A run's look: colours and markers that stay apart in grey print too.
 enum class TPlotMarker { Circle, Square, Triangle, Diamond, Cross };
@@ -42,8 +43,10 @@ struct TPlotLayout {
     [[nodiscard]] QPointF Map(const QPointF& value) const;
 };
 // unit: device pixels per typographic point (1 on a screen at 72 dpi logic, dpi / 72 on a page).
+// device: where the text is measured (the painter's device; none: the screen).
 [[nodiscard]] TPlotLayout ReadingsPlotLayout(const TReadingsSeries& series, const QRectF& area,
                                              const QFont& font, double unit,
-                                             const QLocale& locale = QLocale());
+                                             const QLocale& locale = QLocale(),
+                                             QPaintDevice* device = nullptr);
 void PaintReadingsPlot(QPainter& painter, const QRectF& area, const TReadingsSeries& series,
                        const QFont& font, double unit, const QLocale& locale = QLocale());

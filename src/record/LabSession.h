@@ -23,6 +23,7 @@
 #include "record/Readings.h"
 #include "record/io/ExperimentFile.h"
 #include "record/io/ExperimentJournal.h"
+#include "record/io/TableExport.h"
 
 // What the window has at F10 besides the session's own state.
 struct TRowInputs {
@@ -98,6 +99,9 @@ public:
     // The table changed outside Record (a note, a deletion, a clear, a run's name): journalled as the
     // difference from what the journal holds.
     void TableChanged();
+
+    // The report's set-up: each run's recorded set-up, then the layout as it stands (ReadingsExport.h).
+    [[nodiscard]] TExportTable ReportSetup(const TExperimentSetup& current) const;
 
     // The file.
     [[nodiscard]] const QString& Path() const { return FilePath; }

@@ -1,5 +1,6 @@
 #include "ReadingsSeries.h"
 
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -89,4 +90,12 @@ std::vector<TRunComparison> RunComparisons(const TReadingsSeries& series) {
             if (!c.Rows.empty()) out.push_back(std::move(c));
         }
     return out;
+}
+
+QString RunsFitText(const TReadingsSeries& series) {
+    if (series.Runs.empty()) return QStringLiteral("No readings yet");
+    QStringList lines;
+    for (const TRunSeries& run : series.Runs)
+        lines << QStringLiteral("%1: %2").arg(run.Name, RunFitText(run.Fit));
+    return lines.join(QLatin1Char('\n'));
 }

@@ -44,3 +44,6 @@ struct TRunComparison {
 // Every pair of plotted runs with at least one shared value (a value measured twice in one run counts by
 // its mean).
 [[nodiscard]] std::vector<TRunComparison> RunComparisons(const TReadingsSeries& series);
+
+// Each plotted run's fit, one line each ("Loading: k = 1.080 ± 0.004, ..."), or why there is none.
+[[nodiscard]] QString RunsFitText(const TReadingsSeries& series);

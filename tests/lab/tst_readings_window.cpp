@@ -13,9 +13,15 @@
 #include "record/io/TableExport.h"
 
 #include "lab/ReadingsModel.h"
+#include "lab/ReadingsPlot.h"
 #include "lab/ReadingsWindow.h"
+#include "lab/report/Report.h"
 #include "platform/MessageLayer.h"
+#include "platform/NumberFormat.h"
 #include "record/Readings.h"
+#include "record/io/ReadingsExport.h"
+#include <QPainter>
+#include <QProcess>
 
 namespace {
 
@@ -158,6 +164,73 @@ private slots:
         QVERIFY(!Window->ClearButton->isEnabled());
         QCOMPARE(Window->FitLabel->text().contains("No readings yet"), true);
         QCOMPARE(Changes, 2);
+    }
+
+    // Loading, then unloading as a second run: the window's plot and the report's plot come from one series
+    // and one painter. Painted on the screen and on a 300 dpi page, each run's measured points carry the
+    // run's colour where the painter maps them; the report's fit lines are the window's, number for number.
+    void WindowAndReportPlotTheSame() {
+        Table.Clear();
+        for (int g : {100, 200, 300})
+            Table.Add(Row(-0.01 * g, -0.0106 * g, g * 0.00980665), g);
+        Table.StartNewRun();
+        for (int g : {300, 200, 100})
+            Table.Add(Row(-0.01 * g, -0.0135 * g, g * 0.00980665), 1000 + g);
+        Table.RenameRun(2, QStringLiteral("Unloading"));
+        Window->RowsChanged();
+        const TReadingsSeries& shown = Window->PlotView->Series();
+        QCOMPARE(int(shown.Runs.size()), 2);
+        QCOMPARE(shown.Runs[1].Name, QString("Unloading"));
+        const TReadingsSeries report = ReadingsSeries(Table);
+        for (std::size_t i = 0; i < 2; ++i) {
+            QCOMPARE(report.Runs[i].Measured, shown.Runs[i].Measured);
+            QCOMPARE(report.Runs[i].Fit.K, shown.Runs[i].Fit.K);
+        }
+        QCOMPARE(RunComparisons(shown).size(), std::size_t(1));
+        QCOMPARE(RunComparisons(shown)[0].Rows.size(), std::size_t(3));
+
+        // Every run's measured points in its own colour, on the screen and on a page.
+        auto coloursAt = [&](QImage image, const QRectF& area, double unit) {
+            image.fill(Qt::white);
+            QPainter p(&image);
+            const QFont font(QStringLiteral("Liberation Sans"), 8);
+            PaintReadingsPlot(p, area, shown, font, unit);
+            p.end();
+            const TPlotLayout l = ReadingsPlotLayout(shown, area, font, unit, QLocale(), &image);
+            QStringList found;
+            for (const TRunSeries& run : shown.Runs)
+                for (const QPointF& m : run.Measured) {
+                    const QPoint at = l.Map(m).toPoint();
+                    found << (image.pixelColor(at) == RunStyle(run.Style).Colour ? run.Name : QString("?"));
+                }
+            return found;
+        };
+        const QStringList expected{"Run 1", "Run 1", "Run 1", "Unloading", "Unloading", "Unloading"};
+        QCOMPARE(coloursAt(QImage(Window->PlotView->size(), QImage::Format_RGB32),
+                           QRectF(Window->PlotView->rect()).adjusted(4, 4, -4, -4), 1.0),
+                 expected);
+        QCOMPARE(coloursAt(QImage(2400, 1100, QImage::Format_RGB32), QRectF(0, 0, 2400, 1100), 300.0 / 72.0),
+                 expected);
+        QVERIFY(RunStyle(0).Colour != RunStyle(1).Colour);
+
+        // The report, written as the window's File command writes it, says the window's fits.
+        TReportContent content;
+        content.Readings = ReadingsExportTable(Table);
+        content.Plot = report;
+        content.ModulusText = RunsFitText(report);
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("r.pdf"));
+        QCOMPARE(WriteReportPdf(pdf, content), QString());
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        if (!text.waitForFinished(60000)) QSKIP("pdftotext (poppler-utils) is needed");
+        const QString all = QString::fromUtf8(text.readAllStandardOutput());
+        for (const TRunSeries& run : shown.Runs) {
+            QVERIFY2(all.contains(QStringLiteral("k = %1").arg(FormatFixed(run.Fit.K, 3))), qPrintable(all));
+            QVERIFY(
+                Window->FitLabel->text().contains(QStringLiteral("k = %1").arg(FormatFixed(run.Fit.K, 3))));
+        }
+        QVERIFY(all.contains(QStringLiteral("Unloading")));
     }
 
     // The program's way in: the module beside the executable, found by its exported factory.
