@@ -6,6 +6,7 @@
 
 #include "experiment/VEK4.h"
 #include "experiment/VEK4LabTools.h"
+#include "record/LabSession.h"
 #include "lab/ReadingsWindow.h"
 #include "platform/Cursors.h"
 #include "platform/DesignFonts.h"
@@ -49,7 +50,7 @@ void BM_RecordRowInto1000(benchmark::State& state) {
         QApplication::processEvents();
         state.SetIterationTime(double(clock.nsecsElapsed()) * 1e-9);
     }
-    state.counters["rows"] = window.LabTools().Table.Count();
+    state.counters["rows"] = window.Session().Table().Count();
 }
 BENCHMARK(BM_RecordRowInto1000)->UseManualTime()->Iterations(200)->Unit(benchmark::kMillisecond);
 
