@@ -6,10 +6,10 @@
 
 #include "experiment/VEK4.h"
 #include "experiment/VEK4LabTools.h"
-#include "record/LabSession.h"
 #include "lab/ReadingsWindow.h"
 #include "platform/Cursors.h"
 #include "platform/DesignFonts.h"
+#include "record/LabSession.h"
 
 namespace {
 

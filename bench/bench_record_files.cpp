@@ -9,10 +9,10 @@
 #include <sys/resource.h>
 
 #include "lab/report/Report.h"
+#include "record/ReadingsSeries.h"
 #include "record/io/ExperimentFile.h"
 #include "record/io/ExperimentJournal.h"
 #include "record/io/ReadingJson.h"
-#include "record/ReadingsSeries.h"
 #include "record/io/ReadingsExport.h"
 
 namespace {

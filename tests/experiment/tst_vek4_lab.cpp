@@ -228,6 +228,50 @@ private slots:
         QVERIFY(!view->isVisible());
     }
 
+    // Loading, Ctrl+R, unloading: two runs. A material chosen mid-run starts a run by itself, and a second
+    // hanger under "hanger position" is recorded but marked; the status bar says each.
+    void RunsFromTheWindow() {
+        TRecordingMessages messages;
+        TRig rig;
+        TVEK4Form& w = rig.Open();
+        w.LabToolsActionClick(true);
+        TBeamLayout& l = w.Layout;
+        l.KnifeEdge1 = l.KnifeEdge2 = true;
+        l.KnifeEdge1Station = 0;
+        l.KnifeEdge2Station = 60;
+        l.UpdateKnifeEdgeOrder();
+        w.CaptureCombo->setCurrentIndex(0); // "Variable hanger position"
+        for (int station : {20, 30}) {
+            l.HangerSlots = {};
+            l.HangerSlots[station].Mass = 100;
+            w.DrawHanger(station);
+            QTest::keyClick(&w, Qt::Key_F10);
+        }
+        QTest::keyClick(&w, Qt::Key_R, Qt::ControlModifier);
+        QVERIFY2(w.StatusBar1->currentMessage().contains("Run 2"),
+                 qPrintable(w.StatusBar1->currentMessage()));
+        QTest::keyClick(&w, Qt::Key_F10);
+        QVERIFY2(w.StatusBar1->currentMessage().contains("Run 2 begins: New run"),
+                 qPrintable(w.StatusBar1->currentMessage()));
+        // Steel in the tool box: the next row is run 3, and says why.
+        w.Sections->YoungsModulus->setCurrentIndex(1);
+        QTest::keyClick(&w, Qt::Key_F10);
+        QVERIFY2(
+            w.StatusBar1->currentMessage().contains("Run 3 begins: another material (Steel after Aluminium)"),
+            qPrintable(w.StatusBar1->currentMessage()));
+        // A second hanger: the position is undefined; the row is kept, marked, and not fitted.
+        l.HangerSlots[45].Mass = 200;
+        w.DrawHanger(45);
+        QTest::keyClick(&w, Qt::Key_F10);
+        QVERIFY2(w.StatusBar1->currentMessage().contains("not fitted: 2 hangers on the beam"),
+                 qPrintable(w.StatusBar1->currentMessage()));
+        const TReadingsTable& t = w.Session().Table();
+        QCOMPARE(t.Count(), 5);
+        QCOMPARE((std::vector<int>{t.Row(0).Run, t.Row(1).Run, t.Row(2).Run, t.Row(3).Run, t.Row(4).Run}),
+                 (std::vector<int>{1, 1, 2, 3, 3}));
+        QVERIFY(messages.Shown.empty());
+    }
+
     void RecordingRefusedWhileIdle() {
         TRecordingMessages messages;
         TRig rig;
