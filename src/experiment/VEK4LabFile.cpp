@@ -479,8 +479,20 @@ TReportContent TVEK4Form::ReportContent(const QString& studentName) const {
     c.When = QDateTime::currentDateTime();
     c.StudentName = studentName;
     c.FileName = QFileInfo(Lab->Session.Path()).fileName();
+    // The apparatus without what hovers over it (the position popups): only the layout's pictures.
+    std::vector<QWidget*> hidden;
+    for (QWidget* popup : {static_cast<QWidget*>(PositionPopup), static_cast<QWidget*>(PositionValue),
+                           static_cast<QWidget*>(LoadPositionPopup), static_cast<QWidget*>(LoadPositionValue)})
+        if (popup->isVisible()) {
+            popup->hide();
+            hidden.push_back(popup);
+        }
     c.Apparatus = Panel1->grab(ScreenImage->geometry()).toImage();
-    c.Deflection = View->TheoryImage->grab().toImage();
+    for (QWidget* popup : hidden)
+        popup->show();
+    // The deflection drawn from the theory's last drawing, not grabbed from the screen.
+    c.Deflection = QImage(TDeflectionView::ImageWidth, TDeflectionView::ImageHeight, QImage::Format_RGB32);
+    TDeflectionView::Render(View->LastDrawing(), c.Deflection);
     c.Setup = Lab->Session.ReportSetup(CurrentSetup());
     const TReadingsTable& table = Lab->Session.Table();
     c.PropertyVaried = table.Empty()
