@@ -481,8 +481,9 @@ TReportContent TVEK4Form::ReportContent(const QString& studentName) const {
     c.FileName = QFileInfo(Lab->Session.Path()).fileName();
     // The apparatus without what hovers over it (the position popups): only the layout's pictures.
     std::vector<QWidget*> hidden;
-    for (QWidget* popup : {static_cast<QWidget*>(PositionPopup), static_cast<QWidget*>(PositionValue),
-                           static_cast<QWidget*>(LoadPositionPopup), static_cast<QWidget*>(LoadPositionValue)})
+    for (QWidget* popup :
+         {static_cast<QWidget*>(PositionPopup), static_cast<QWidget*>(PositionValue),
+          static_cast<QWidget*>(LoadPositionPopup), static_cast<QWidget*>(LoadPositionValue)})
         if (popup->isVisible()) {
             popup->hide();
             hidden.push_back(popup);
