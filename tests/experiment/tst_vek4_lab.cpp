@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolButton>
@@ -23,6 +24,7 @@
 #include "platform/DesignFonts.h"
 #include "platform/MessageLayer.h"
 #include "platform/NumberFormat.h"
+#include "platform/SettingsFile.h"
 #include "record/LabToolsSetting.h"
 #include "theory/DeflectionView.h"
 
@@ -281,6 +283,50 @@ private slots:
         QTest::keyClick(&w, Qt::Key_F10);
         QCOMPARE(messages.Texts(), QStringList{LabTexts::NotRecordedIdle});
         QVERIFY(w.Session().Table().Empty());
+    }
+    // A lab window the student moved (or resized) opens there again in the next session, kept whole on the
+    // screen; a place the settings file garbles, or one off the screen, never puts it out of sight.
+    void MovedLabWindowOpensThereNextTime() {
+        TRecordingMessages messages;
+        TRig rig;
+        TVEK4Form& w = rig.Open();
+        w.LabToolsActionClick(true);
+        QTest::keyClick(&w, Qt::Key_T, Qt::ControlModifier);
+        auto* view = dynamic_cast<TReadingsWindow*>(w.ReadingsView());
+        QVERIFY(view && view->isVisible());
+        QTest::qWait(1500); // the program's own placing is over (it places again 300 ms after showing)
+        const QRect area = view->screen()->availableGeometry();
+        const QPoint chosen = area.topLeft() + QPoint(30, 20);
+        view->move(chosen);
+        view->resize(view->width() + 40, view->height());
+        const QRect left = view->geometry();
+        const QString file = rig.Link.Module->SettingsFilePath();
+        QTRY_VERIFY(ReadSettingsText(file).Value("LabWindows", "ReadingsWindow").has_value());
+        QCOMPARE(*ReadSettingsText(file).Value("LabWindows", "ReadingsWindow"),
+                 QString("%1,%2,%3,%4").arg(view->x()).arg(view->y()).arg(left.width()).arg(left.height()));
+
+        rig.Window.reset();
+        TVEK4Form& again = rig.Open();
+        QTest::keyClick(&again, Qt::Key_T, Qt::ControlModifier);
+        auto* reopened = dynamic_cast<TReadingsWindow*>(again.ReadingsView());
+        QVERIFY(reopened && reopened->isVisible());
+        QTest::qWait(400); // past the second arrangement after the window system framed it
+        QCOMPARE(reopened->geometry(), left);
+
+        // Off the screen, or not four numbers: on the screen, whole.
+        for (const QString& stored : {QStringLiteral("9000,9000,700,500"), QStringLiteral("12,x,3"),
+                                      QStringLiteral("-5000,20,99999999999,5")}) {
+            rig.Window.reset();
+            QVERIFY(WriteSettingsValues(file, {{"LabWindows", "ReadingsWindow", stored}}) ==
+                    TSettingsWrite::Written);
+            TVEK4Form& next = rig.Open();
+            QTest::keyClick(&next, Qt::Key_T, Qt::ControlModifier);
+            auto* shown = dynamic_cast<TReadingsWindow*>(next.ReadingsView());
+            QVERIFY(shown && shown->isVisible());
+            QTest::qWait(400);
+            QVERIFY2(area.contains(shown->frameGeometry()), qPrintable(stored));
+        }
+        QVERIFY(messages.Shown.empty());
     }
 };
 
