@@ -52,8 +52,24 @@ template <typename W> W* Named(W* widget, const char* name) {
     return widget;
 }
 
+// An apparatus picture drawn for a screen's scale.
+TPictureControl::TPictureAtScale AtScale(const QString& picture) {
+    return [picture](qreal scale) { return ApparatusBitmap(picture, scale); };
+}
+
+// An icon with the picture drawn at 1x and at the larger scales of screens, so a tool button is sharp on
+// each.
+QIcon SharpIcon(const char* picture) {
+    QIcon icon;
+    for (const qreal scale : {1.0, 1.25, 1.5, 2.0, 3.0})
+        icon.addPixmap(QPixmap::fromImage(ApparatusBitmap(QString::fromLatin1(picture), scale)));
+    return icon;
+}
+
 TPictureControl* Picture(QWidget* parent, const char* name, const char* picture, int x, int y) {
-    auto* control = Named(new TPictureControl(parent, ApparatusBitmap(QString::fromLatin1(picture))), name);
+    auto* control = Named(new TPictureControl(parent), name);
+    control->SetPicture(ApparatusBitmap(QString::fromLatin1(picture)), AtScale(QString::fromLatin1(picture)));
+    control->AutoSize();
     control->move(x, y);
     return control;
 }
@@ -160,7 +176,7 @@ void TVEK4Form::BuildMenu() {
     RecordDataAction->setToolTip(QStringLiteral("Record data to table"));
     RecordDataAction->setShortcut(QKeySequence(Qt::Key_F10));
     RecordDataAction->setShortcutContext(Qt::WindowShortcut);
-    RecordDataAction->setIcon(QIcon(QPixmap::fromImage(ApparatusBitmap(QStringLiteral("ToolRecord")))));
+    RecordDataAction->setIcon(SharpIcon("ToolRecord"));
     addAction(RecordDataAction);
 
     RecordDataMenu = Named(MainMenu1->addMenu(QStringLiteral("&Data")), "RecordDataMenu");
@@ -199,7 +215,7 @@ void TVEK4Form::BuildToolBar(QWidget* client) {
         b->setGeometry(x, 0, 30, ToolBarHeight);
         b->setAutoRaise(true);
         b->setIconSize(QSize(23, 23));
-        b->setIcon(QIcon(QPixmap::fromImage(ApparatusBitmap(QString::fromLatin1(image)))));
+        b->setIcon(SharpIcon(image));
         SetHint(b, hint);
         b->setFocusPolicy(Qt::NoFocus);
         x += 30;
@@ -370,7 +386,7 @@ void TVEK4Form::BuildToolBox() {
     UDLButton = Named(new QToolButton(ToolBox), "UDLButton");
     UDLButton->setGeometry(95, 166, 41, 25);
     UDLButton->setIconSize(QSize(37, 21));
-    UDLButton->setIcon(QIcon(QPixmap::fromImage(ApparatusBitmap(QStringLiteral("UDLButton")))));
+    UDLButton->setIcon(SharpIcon("UDLButton"));
     UDLButton->setCursor(Qt::PointingHandCursor);
     UDLSpinEdit = WholeNumberBox(ToolBox, "UDLSpinEdit", {141, 167}, {1, 50, 5, 2, 20});
     SetHint(UDLSpinEdit, QStringLiteral("Select Uniformly Distributed Load (1 - 50 N/m)"));
@@ -702,25 +718,35 @@ void TVEK4Form::ShowSlot(int s) {
 
     // 1. The hanger's picture: the bare hanger, then the masses below it.
     if (controls.ComposedMass != slot.Mass || controls.ComposedVariable != slot.Variable) {
-        const QImage hanger = ApparatusBitmap(QStringLiteral("LoadHangerImage"));
-        const int h = hanger.height();
-        QImage picture(HangerWidth, HangerHeight, QImage::Format_ARGB32_Premultiplied);
-        picture.fill(Qt::transparent);
-        QPainter painter(&picture);
-        painter.drawImage(QRect(0, 0, HangerWidth, h), hanger, QRect(0, 0, HangerWidth, h));
         QString massName;
         if (slot.Variable)
             massName = QStringLiteral("EmptyHangerImage");
         else if (std::find(FixedMasses.begin(), FixedMasses.end(), slot.Mass) != FixedMasses.end())
             massName = QStringLiteral("Gram%1Image").arg(slot.Mass);
-        if (!massName.isEmpty()) {
-            const QImage masses = ApparatusBitmap(massName);
-            const int rows = HangerHeight - h;
-            painter.drawImage(QRect(0, h, HangerWidth, rows), masses,
-                              QRect(0, MassPictureTop, HangerWidth, rows));
-        }
-        painter.end();
-        controls.Hanger->SetPicture(picture);
+        // Composed in logical pixels at any scale, from the pieces drawn at that scale.
+        const auto compose = [massName](qreal scale) {
+            const QImage hanger = ApparatusBitmap(QStringLiteral("LoadHangerImage"), scale);
+            const int h = int(hanger.deviceIndependentSize().height() + 0.5);
+            QImage picture(
+                QSize(int(std::lround(HangerWidth * scale)), int(std::lround(HangerHeight * scale))),
+                QImage::Format_ARGB32_Premultiplied);
+            picture.setDevicePixelRatio(scale);
+            picture.fill(Qt::transparent);
+            QPainter painter(&picture);
+            const auto part = [scale](int x, int y, int w, int h) {
+                return QRectF(x * scale, y * scale, w * scale, h * scale);
+            };
+            painter.drawImage(QRectF(0, 0, HangerWidth, h), hanger, part(0, 0, HangerWidth, h));
+            if (!massName.isEmpty()) {
+                const QImage masses = ApparatusBitmap(massName, scale);
+                const int rows = HangerHeight - h;
+                painter.drawImage(QRectF(0, h, HangerWidth, rows), masses,
+                                  part(0, MassPictureTop, HangerWidth, rows));
+            }
+            return picture;
+        };
+        const QImage picture = compose(1.0);
+        controls.Hanger->SetPicture(picture, compose);
         controls.ComposedMass = slot.Mass;
         controls.ComposedVariable = slot.Variable;
     }
@@ -731,16 +757,17 @@ void TVEK4Form::ShowSlot(int s) {
     controls.Hanger->show();
     // 3. Three neighbouring stations get three different arrow lengths and label heights.
     const QImage* arrow = nullptr;
+    const char* arrowName = nullptr;
     int d = 0;
     switch (s % 3) {
     case 1:
-        arrow = &ArrowDownSmall, d = 35;
+        arrow = &ArrowDownSmall, arrowName = "ArrowDownSmall", d = 35;
         break;
     case 2:
-        arrow = &ArrowDownMed, d = 22;
+        arrow = &ArrowDownMed, arrowName = "ArrowDownMed", d = 22;
         break;
     default:
-        arrow = &ArrowDownLarge, d = 9;
+        arrow = &ArrowDownLarge, arrowName = "ArrowDownLarge", d = 9;
         break;
     }
     // 4. A variable weight shows its grams.
@@ -755,7 +782,7 @@ void TVEK4Form::ShowSlot(int s) {
         controls.MassLabel->hide();
     }
     // 5. The arrow's tip touches the diagram's beam line.
-    controls.Arrow->SetPicture(*arrow);
+    controls.Arrow->SetPicture(*arrow, AtScale(QString::fromLatin1(arrowName)));
     controls.Arrow->AutoSize();
     controls.Arrow->move(x - 5, DiagramBeamY - controls.Arrow->height());
     controls.Arrow->show();
