@@ -98,7 +98,7 @@ TDeflectionView::TDeflectionView(QWidget* panel) : QObject(panel) {
         MakeLabel(panel, "MaxDeflectionLbl", QStringLiteral("0"), {55, 353, 23, 13}, right, RightEdge, 11);
     MinDeflectionLbl =
         MakeLabel(panel, "MinDeflectionLbl", QStringLiteral("-1"), {54, 472, 24, 14}, right, RightEdge, 11);
-    Label6 = new QLabel(QStringLiteral("Theoretical Deflection y (mm)"), panel);
+    Label6 = new QLabel(tr("Theoretical Deflection y (mm)"), panel);
     Label6->setObjectName(QStringLiteral("Label6"));
     Label6->setGeometry(16, 384, 64, 57);
     Label6->setAlignment(Qt::AlignCenter);
@@ -111,7 +111,7 @@ TDeflectionView::TDeflectionView(QWidget* panel) : QObject(panel) {
         MakeLabel(panel, "NegativeDeflectLbl", QString(), {526, 440, 226, 16}, left, LeftEdge);
     PositiveDeflectLbl->hide();
     NegativeDeflectLbl->hide();
-    DeflectionLabel = MakeLabel(panel, "DeflectionLabel", QStringLiteral("Theoretical deflection on gauge: "),
+    DeflectionLabel = MakeLabel(panel, "DeflectionLabel", tr("Theoretical deflection on gauge: "),
                                 {525, 462, 162, 16}, left, LeftEdge);
     DialGaugeDeflection = MakeLabel(panel, "DialGaugeDeflection", QStringLiteral("0.00 mm"),
                                     {687, 462, 60, 16}, left, LeftEdge);
