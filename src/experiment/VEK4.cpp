@@ -629,7 +629,7 @@ bool TVEK4Form::eventFilter(QObject* watched, QEvent* event) {
     // picture while its hints are off.
     if (watched == DisplayMeter1 && event->type() == QEvent::MouseMove) DisplayMeter1MouseMove();
     if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && watched->isWidgetType() &&
-        LabWindowOrder.contains(static_cast<QWidget*>(watched)))
+        (LabWindowOrder.contains(static_cast<QWidget*>(watched)) || (LabTabs && watched == LabTabs)))
         LabWindowMoved(static_cast<QWidget*>(watched));
     if (event->type() == QEvent::MouseMove && watched == RecordDataMenu)
         DataMenuPointerAt(static_cast<QMouseEvent*>(event)->position().toPoint());

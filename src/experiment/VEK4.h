@@ -31,6 +31,7 @@ class QAction;
 class QComboBox;
 class QFrame;
 class QLabel;
+class QTabWidget;
 class QMenu;
 class QMenuBar;
 class QMouseEvent;
@@ -395,6 +396,11 @@ private:
     void LabWindowMoved(QWidget* window);
     bool PlaceWhereTheStudentLeftIt(QWidget* window);
     void SaveMovedLabWindows();
+    [[nodiscard]] QWidget* LabTopLevel(QWidget* window) const;
+    [[nodiscard]] std::vector<QAction*> LabKeyActions() const; // the lab keys, in every lab window
+    void ShowAsTabs(const std::vector<QWidget*>& windows);
+    void HideLabWindows();
+    QPointer<QTabWidget> LabTabs; // the lab windows as tabs of one window, where they have no room apart
     QList<QPointer<QWidget>> LabWindowOrder;
     QHash<QWidget*, QPoint> LabWindowsPlaced; // where each was last put
     QSet<QWidget*> LabWindowsMoved;           // moved by the student since: left where they are

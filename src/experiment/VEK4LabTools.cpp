@@ -153,6 +153,7 @@ void TVEK4Form::ApplyLabTools() {
         // Back to the designed window: no zero, no readings window on screen (its rows are kept).
         Lab->Zero = {};
         if (Lab->ViewWidget) Lab->ViewWidget->hide();
+        HideLabWindows();
     }
     UpdateLabToolsCommands();
     ShowZeroedMark();
@@ -247,6 +248,7 @@ void TVEK4Form::CloseLabTools() {
     Lab->History.Clear();
     if (Lab->ViewWidget) Lab->ViewWidget->close();
     if (Diagrams) Diagrams->close();
+    HideLabWindows();
 }
 
 TReadingsView* TVEK4Form::ReadingsView() const {
