@@ -172,8 +172,15 @@ void TestLanguages::everyTextFits() {
     // The section properties side of the tool box, and the status texts the window shows by itself.
     w.Sections->RadioGroup->findChildren<QRadioButton*>().back()->click();
     clipped << TextRoom::Clipped(&w, w.StatusPanel1);
-    for (const QString& status : {w.StatusPanel0->text(), w.tr("Right click to change length of UDL")})
-        if (!TextRoom::HintFits(w.StatusPanel0, status)) clipped << status;
+    for (const char* status :
+         {"Connect VEK2000 / Select Virtual Experiments",
+          "Use tool box tools to add supports and weights to beam", "Right click to change length of UDL"})
+        if (!TextRoom::HintFits(w.StatusPanel0, w.tr(status))) clipped << w.tr(status);
+    // The popup over the beam says what is moved; each caption in the popup's room.
+    for (const char* caption : {"Support Position", "Gauge Position", "UDL length"}) {
+        w.PositionPopup->setText(w.tr(caption));
+        clipped << TextRoom::Clipped(w.PositionPopup);
+    }
 
     TComSelectFormKV comms([](int) { return true; });
     comms.show();

@@ -24,6 +24,7 @@
 #include <QStringList>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
+#include <QToolButton>
 
 namespace TextRoom {
 
@@ -53,19 +54,14 @@ inline QStringList Clipped(const QWidget* root, const QLabel* statusPanel = null
         if (const auto* label = qobject_cast<const QLabel*>(w)) {
             if (label->text().isEmpty() || label->textFormat() == Qt::RichText || label == statusPanel)
                 continue;
-            const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(),
-                                                              -label->margin(), -label->margin());
             if (label->wordWrap()) {
                 const int need = label->heightForWidth(label->width());
                 if (need > label->height()) note(label, label->text(), need, label->height());
                 continue;
             }
-            const QString text =
-                QString(label->text()).replace(QLatin1Char('\t'), QStringLiteral("        "));
-            const QRect need = label->fontMetrics().boundingRect(
-                QRect(0, 0, 10000, 10000), Qt::TextShowMnemonic | Qt::TextExpandTabs, text);
-            if (need.width() > room.width() - label->indent() + 1)
-                note(label, label->text(), need.width(), room.width());
+            // The label's own measure of its text (tabs expanded as it paints them, margins and indent).
+            const int need = label->sizeHint().width();
+            if (need > label->width()) note(label, label->text(), need, label->width());
         } else if (const auto* box = qobject_cast<const QGroupBox*>(w)) {
             const int need =
                 box->fontMetrics().horizontalAdvance(QString(box->title()).remove(QLatin1Char('&'))) + 8;
@@ -85,7 +81,9 @@ inline QStringList Clipped(const QWidget* root, const QLabel* statusPanel = null
                 if (need > field.width()) note(combo, item, need, field.width());
             }
         } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
-            if (button->text().isEmpty()) continue;
+            const auto* tool = qobject_cast<const QToolButton*>(button);
+            if (button->text().isEmpty() || (tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly))
+                continue;
             const int need = qobject_cast<const QPushButton*>(button)
                                  ? button->fontMetrics().horizontalAdvance(
                                        QString(button->text()).remove(QLatin1Char('&'))) +

@@ -5,15 +5,15 @@
     <name>Sections</name>
     <message>
         <source>Neutral Axis, Y:	       </source>
-        <translation>Neutrale Faser, Y:	       </translation>
+        <translation>Nulllinie, Y:	       </translation>
     </message>
     <message>
         <source>2nd moment of area: </source>
-        <translation>Flächenträgheitsmoment: </translation>
+        <translation>Trägheitsmoment: </translation>
     </message>
     <message>
         <source>Area of section:       </source>
-        <translation>Querschnittsfläche:     </translation>
+        <translation>Fläche:                </translation>
     </message>
     <message>
         <source>Other material: </source>
@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>Use tool box tools to add supports and weights to beam</source>
-        <translation>Mit dem Werkzeugkasten Auflager und Gewichte an den Balken setzen</translation>
+        <translation>Auflager und Gewichte mit dem Werkzeugkasten setzen</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>The whole program larger, with bolder lines, for a projector</source>
-        <translation>Das ganze Programm größer und mit kräftigeren Linien, für den Projektor</translation>
+        <translation>Das Programm größer, mit kräftigeren Linien, für Projektoren</translation>
     </message>
     <message>
         <source>&amp;Language</source>

@@ -446,11 +446,11 @@
     </message>
     <message>
         <source>Support Position</source>
-        <translation>Posición del apoyo</translation>
+        <translation>Posición apoyo</translation>
     </message>
     <message>
         <source>Gauge Position</source>
-        <translation>Posición del reloj</translation>
+        <translation>Posición reloj</translation>
     </message>
     <message>
         <source>UDL length</source>

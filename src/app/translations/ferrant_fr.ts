@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>2nd moment of area: </source>
-        <translation>Moment quadratique : </translation>
+        <translation>Moment d'inertie : </translation>
     </message>
     <message>
         <source>Area of section:       </source>
@@ -450,11 +450,11 @@
     </message>
     <message>
         <source>Gauge Position</source>
-        <translation>Position comparateur</translation>
+        <translation>Comparateur</translation>
     </message>
     <message>
         <source>UDL length</source>
-        <translation>Longueur charge</translation>
+        <translation>Longueur</translation>
     </message>
     <message>
         <source>Load Position</source>
