@@ -1,6 +1,7 @@
 #include "SectionsPanel.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -136,7 +137,7 @@ QLabel* MakeValueLabel(QWidget* parent, QPoint place) {
 
 TSectionsComboBox::TSectionsComboBox(QWidget* parent) : QComboBox(parent) {
     for (const char* name : SectionNames)
-        addItem(QString::fromLatin1(name));
+        addItem(QCoreApplication::translate("Sections", name));
     setItemDelegate(new TSectionItemDelegate(this));
 }
 
@@ -194,7 +195,7 @@ TSectionsPanel::TSectionsPanel(QWidget* toolBox, TSectionsHost& host)
     YoungsModLabel = MakeLabel(tr("Young's modulus:"), GroupValues, YoungsModLabelPlace);
     YoungsModulus = new QComboBox(GroupValues);
     for (const char* text : MaterialItemTexts)
-        YoungsModulus->addItem(QString::fromLatin1(text));
+        YoungsModulus->addItem(QCoreApplication::translate("Sections", text));
     YoungsModulus->setGeometry(QRect(YoungsModulusPlace, QSize(190, 22)));
     SetControlHint(YoungsModulus, tr("Pull down list to select the material's Young's modulus"));
     YoungsModulus->setEnabled(false); // the window's modes enable it
@@ -280,7 +281,8 @@ void TSectionsPanel::SectionsComboBoxDrawItem(QPainter& painter, int index, cons
     painter.setPen(ink);
     const QRect textRect(rect.left() + icon.width() + 8, rect.top(), rect.width() - icon.width() - 8,
                          rect.height());
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(SectionNames[index]));
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter,
+                     QCoreApplication::translate("Sections", SectionNames[index]));
     painter.restore();
 }
 

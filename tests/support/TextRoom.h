@@ -57,6 +57,11 @@ inline QStringList Clipped(const QWidget* root, const QLabel* statusPanel = null
             if (label->wordWrap()) {
                 const int need = label->heightForWidth(label->width());
                 if (need > label->height()) note(label, label->text(), need, label->height());
+                // A word longer than the line is not broken: it runs out of the label at both sides.
+                for (const QString& word : label->text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                    if (const int w = label->fontMetrics().horizontalAdvance(word);
+                        w > label->contentsRect().width())
+                        note(label, word, w, label->contentsRect().width());
                 continue;
             }
             // The label's own measure of its text (tabs expanded as it paints them, margins and indent).

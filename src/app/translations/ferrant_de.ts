@@ -19,6 +19,54 @@
         <source>Other material: </source>
         <translation>Anderer Werkstoff: </translation>
     </message>
+    <message>
+        <source>Flat section</source>
+        <translation>Flachstab</translation>
+    </message>
+    <message>
+        <source>Upright section</source>
+        <translation>Hochkant-Flachstab</translation>
+    </message>
+    <message>
+        <source>Inverted T section</source>
+        <translation>Umgekehrtes T-Profil</translation>
+    </message>
+    <message>
+        <source>H section</source>
+        <translation>H-Profil</translation>
+    </message>
+    <message>
+        <source>I section</source>
+        <translation>I-Profil</translation>
+    </message>
+    <message>
+        <source>U section</source>
+        <translation>U-Profil</translation>
+    </message>
+    <message>
+        <source>Box section</source>
+        <translation>Kastenprofil</translation>
+    </message>
+    <message>
+        <source>Circular section</source>
+        <translation>Rundrohr</translation>
+    </message>
+    <message>
+        <source>Aluminium:   69 GPa</source>
+        <translation>Aluminium:   69 GPa</translation>
+    </message>
+    <message>
+        <source>Steel:          207 GPa</source>
+        <translation>Stahl:          207 GPa</translation>
+    </message>
+    <message>
+        <source>Brass:         105 GPa</source>
+        <translation>Messing:      105 GPa</translation>
+    </message>
+    <message>
+        <source>Other material (GPa):</source>
+        <translation>Anderer Werkstoff (GPa):</translation>
+    </message>
 </context>
 <context>
     <name>StartUp</name>
@@ -89,11 +137,19 @@
     <name>TDeflectionView</name>
     <message>
         <source>Theoretical Deflection y (mm)</source>
-        <translation>Theoretische Durchbiegung y (mm)</translation>
+        <translation>Biegelinie y (mm), Theorie</translation>
     </message>
     <message>
         <source>Theoretical deflection on gauge: </source>
         <translation>Theoretisch an der Messuhr: </translation>
+    </message>
+    <message>
+        <source>Max -ve deflection:</source>
+        <translation>Größte Durchbiegung (-):</translation>
+    </message>
+    <message>
+        <source>Max +ve deflection:</source>
+        <translation>Größte Durchbiegung (+):</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,54 @@
         <source>Other material: </source>
         <translation>Otro material: </translation>
     </message>
+    <message>
+        <source>Flat section</source>
+        <translation>Pletina</translation>
+    </message>
+    <message>
+        <source>Upright section</source>
+        <translation>Pletina de canto</translation>
+    </message>
+    <message>
+        <source>Inverted T section</source>
+        <translation>Perfil en T invertida</translation>
+    </message>
+    <message>
+        <source>H section</source>
+        <translation>Perfil en H</translation>
+    </message>
+    <message>
+        <source>I section</source>
+        <translation>Perfil en I</translation>
+    </message>
+    <message>
+        <source>U section</source>
+        <translation>Perfil en U</translation>
+    </message>
+    <message>
+        <source>Box section</source>
+        <translation>Perfil cajón</translation>
+    </message>
+    <message>
+        <source>Circular section</source>
+        <translation>Tubo redondo</translation>
+    </message>
+    <message>
+        <source>Aluminium:   69 GPa</source>
+        <translation>Aluminio:     69 GPa</translation>
+    </message>
+    <message>
+        <source>Steel:          207 GPa</source>
+        <translation>Acero:          207 GPa</translation>
+    </message>
+    <message>
+        <source>Brass:         105 GPa</source>
+        <translation>Latón:          105 GPa</translation>
+    </message>
+    <message>
+        <source>Other material (GPa):</source>
+        <translation>Otro material (GPa):</translation>
+    </message>
 </context>
 <context>
     <name>StartUp</name>
@@ -94,6 +142,14 @@
     <message>
         <source>Theoretical deflection on gauge: </source>
         <translation>Flecha teórica en el reloj: </translation>
+    </message>
+    <message>
+        <source>Max -ve deflection:</source>
+        <translation>Flecha máx. (-):</translation>
+    </message>
+    <message>
+        <source>Max +ve deflection:</source>
+        <translation>Flecha máx. (+):</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,54 @@
         <source>Other material: </source>
         <translation>Autre matériau : </translation>
     </message>
+    <message>
+        <source>Flat section</source>
+        <translation>Plat</translation>
+    </message>
+    <message>
+        <source>Upright section</source>
+        <translation>Plat sur chant</translation>
+    </message>
+    <message>
+        <source>Inverted T section</source>
+        <translation>Profil en T renversé</translation>
+    </message>
+    <message>
+        <source>H section</source>
+        <translation>Profil en H</translation>
+    </message>
+    <message>
+        <source>I section</source>
+        <translation>Profil en I</translation>
+    </message>
+    <message>
+        <source>U section</source>
+        <translation>Profil en U</translation>
+    </message>
+    <message>
+        <source>Box section</source>
+        <translation>Tube carré</translation>
+    </message>
+    <message>
+        <source>Circular section</source>
+        <translation>Tube rond</translation>
+    </message>
+    <message>
+        <source>Aluminium:   69 GPa</source>
+        <translation>Aluminium :  69 GPa</translation>
+    </message>
+    <message>
+        <source>Steel:          207 GPa</source>
+        <translation>Acier :         207 GPa</translation>
+    </message>
+    <message>
+        <source>Brass:         105 GPa</source>
+        <translation>Laiton :        105 GPa</translation>
+    </message>
+    <message>
+        <source>Other material (GPa):</source>
+        <translation>Autre matériau (GPa) :</translation>
+    </message>
 </context>
 <context>
     <name>StartUp</name>
@@ -94,6 +142,14 @@
     <message>
         <source>Theoretical deflection on gauge: </source>
         <translation>Flèche théorique au comparateur : </translation>
+    </message>
+    <message>
+        <source>Max -ve deflection:</source>
+        <translation>Flèche max. (-) :</translation>
+    </message>
+    <message>
+        <source>Max +ve deflection:</source>
+        <translation>Flèche max. (+) :</translation>
     </message>
 </context>
 <context>
