@@ -1,9 +1,9 @@
 // The display commands of the laboratory tools on the experiment window, under "&Options" while the tools
 // are on:
-// - "&Large display" (projector mode): the whole program at 1.5x from the next start (start-up sets the
+// - "Large &display" (projector mode): the whole program at 1.5x from the next start (start-up sets the
 //   scale before any window exists), and at once the deflection curve and the live readout drawn bolder;
 //   the window offers to start the program again;
-// - "&Language": the desktop's or one of the program's languages, from the next start, as the window says.
+// - "Lang&uage": the desktop's or one of the program's languages, from the next start, as the window says.
 // Both are kept in the settings file (record/DisplaySetting.h).
 
 #include <QAction>
@@ -46,13 +46,13 @@ void SetBold(QWidget* w, bool bold) {
 } // namespace
 
 void TVEK4Form::BuildDisplayCommands(QMenu* options) {
-    LargeDisplayAction = options->addAction(tr("&Large display"));
+    LargeDisplayAction = options->addAction(tr("Large &display"));
     LargeDisplayAction->setObjectName(QStringLiteral("LargeDisplayAction"));
     LargeDisplayAction->setCheckable(true);
     SetHintText(LargeDisplayAction, tr("The whole program larger, with bolder lines, for a projector"));
     connect(LargeDisplayAction, &QAction::triggered, this, &TVEK4Form::LargeDisplayClick);
 
-    LanguageMenu = options->addMenu(tr("&Language"));
+    LanguageMenu = options->addMenu(tr("Lang&uage"));
     LanguageMenu->setObjectName(QStringLiteral("LanguageMenu"));
     auto* group = new QActionGroup(LanguageMenu);
     for (const TLanguageChoice& choice : LanguageChoices) {

@@ -194,6 +194,30 @@ void TestLanguages::everyTextFits() {
     if (launcher.StatusBar1->fontMetrics().horizontalAdvance(hint) > launcher.StatusBar1->width() - 8)
         clipped << hint;
 
+    // Each menu's access keys stay unique in every language (a shared key only cycles between the commands).
+    QList<QMenu*> menus = w.findChildren<QMenu*>();
+    for (QMenu* menu : menus) {
+        QMap<QChar, QString> keys;
+        QList<QAction*> actions = menu->actions();
+        for (QAction* a : actions) {
+            const qsizetype at = a->text().indexOf(QLatin1Char('&'));
+            if (!a->isVisible() || at < 0 || at + 1 >= a->text().size()) continue;
+            const QChar key = a->text().at(at + 1).toLower();
+            if (keys.contains(key))
+                clipped << QStringLiteral("access key %1: %2 and %3").arg(key).arg(keys[key], a->text());
+            keys.insert(key, a->text());
+        }
+    }
+    QMap<QChar, QString> bar;
+    for (QAction* a : w.MainMenu1->actions()) {
+        const qsizetype at = a->text().indexOf(QLatin1Char('&'));
+        if (!a->isVisible() || at < 0) continue;
+        const QChar key = a->text().at(at + 1).toLower();
+        if (bar.contains(key))
+            clipped << QStringLiteral("menu bar key %1: %2 and %3").arg(key).arg(bar[key], a->text());
+        bar.insert(key, a->text());
+    }
+
     clipped.removeDuplicates();
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
 }

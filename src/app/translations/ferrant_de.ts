@@ -473,16 +473,8 @@
         <translation>Sprache des &amp;Desktops</translation>
     </message>
     <message>
-        <source>&amp;Large display</source>
-        <translation>&amp;Große Anzeige</translation>
-    </message>
-    <message>
         <source>The whole program larger, with bolder lines, for a projector</source>
         <translation>Das Programm größer, mit kräftigeren Linien, für Projektoren</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>The large display shows the whole program larger from its next start.</source>
@@ -523,6 +515,14 @@
     <message>
         <source>Drag the dial gauge along the beam</source>
         <translation>Messuhr am Balken entlang ziehen</translation>
+    </message>
+    <message>
+        <source>Lang&amp;uage</source>
+        <translation>S&amp;prache</translation>
+    </message>
+    <message>
+        <source>Large &amp;display</source>
+        <translation>Große &amp;Anzeige</translation>
     </message>
 </context>
 </TS>

@@ -266,7 +266,7 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
+        <translation>Sa&amp;lir</translation>
     </message>
     <message>
         <source>&amp;Run</source>
@@ -473,16 +473,8 @@
         <translation>Idioma del &amp;escritorio</translation>
     </message>
     <message>
-        <source>&amp;Large display</source>
-        <translation>&amp;Pantalla grande</translation>
-    </message>
-    <message>
         <source>The whole program larger, with bolder lines, for a projector</source>
         <translation>Todo el programa más grande y con trazos gruesos, para un proyector</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>The large display shows the whole program larger from its next start.</source>
@@ -523,6 +515,14 @@
     <message>
         <source>Drag the dial gauge along the beam</source>
         <translation>Arrastre el reloj comparador a lo largo de la viga</translation>
+    </message>
+    <message>
+        <source>Lang&amp;uage</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>Large &amp;display</source>
+        <translation>Pantalla &amp;grande</translation>
     </message>
 </context>
 </TS>

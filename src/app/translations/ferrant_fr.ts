@@ -473,16 +473,8 @@
         <translation>Langue du &amp;bureau</translation>
     </message>
     <message>
-        <source>&amp;Large display</source>
-        <translation>&amp;Grand affichage</translation>
-    </message>
-    <message>
         <source>The whole program larger, with bolder lines, for a projector</source>
         <translation>Tout le programme en plus grand, traits épaissis, pour un projecteur</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>The large display shows the whole program larger from its next start.</source>
@@ -523,6 +515,14 @@
     <message>
         <source>Drag the dial gauge along the beam</source>
         <translation>Glissez le comparateur le long de la poutre</translation>
+    </message>
+    <message>
+        <source>Lang&amp;uage</source>
+        <translation>Lan&amp;gue</translation>
+    </message>
+    <message>
+        <source>Large &amp;display</source>
+        <translation>Grand &amp;affichage</translation>
     </message>
 </context>
 </TS>
