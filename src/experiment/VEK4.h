@@ -19,6 +19,7 @@
 #include <QSet>
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "experiment/SectionsPanel.h"
@@ -26,6 +27,7 @@
 #include "model/BeamLayout.h"
 #include "model/PlacementRules.h"
 #include "theory/BeamTheory.h"
+#include "theory/Diagrams.h"
 
 class QAction;
 class QComboBox;
@@ -47,6 +49,7 @@ struct TExperimentSetup;
 struct TReading;
 struct TReportContent;
 class TReadingsTable;
+class TLabSession;
 class TReadingsView;
 struct TReadingsViewContext;
 struct TVEK4LabTools;
@@ -264,11 +267,12 @@ public:
     // no capture, "&Data" disabled, F10 shows the module picture. With them on, the capture-available flag is
     // true, `CaptureCombo` and "&Data" are enabled, and `RecordDataAction` records a reading.
     QAction* LabToolsAction = nullptr;     // "&Options" > "&Laboratory tools", checkable
-    QAction* LargeDisplayAction = nullptr; // "&Options" > "&Large display", checkable, with the tools on
-    QMenu* LanguageMenu = nullptr;         // "&Options" > "&Language", with the tools on
+    QAction* LargeDisplayAction = nullptr; // "&Options" > "Large &display", checkable, with the tools on
+    QMenu* LanguageMenu = nullptr;         // "&Options" > "Lang&uage", with the tools on
     QAction* ZeroGaugesAction = nullptr;   // "&Data" > "&Zero gauges" (Ctrl+0)
     QAction* ClearZeroAction = nullptr;    // "&Data" > "C&lear zero"
     QAction* ShowTableAction = nullptr;    // "&Data" > "Show &table" (Ctrl+T); "Show &diagrams" goes after it
+    QAction* NewRunAction = nullptr;       // "&Data" > "&New run" (Ctrl+R): the next row starts a run
     QLabel* ZeroedMark = nullptr;          // "(zeroed)" by the measured readout while a zero is in use
     [[nodiscard]] bool LabToolsOn() const;
     void LabToolsActionClick(bool on);
@@ -276,6 +280,7 @@ public:
     void ZeroGaugesClick();
     void ClearZeroClick();
     void ShowTableClick();
+    void NewRunClick();
     // "&Data" > "Show &diagrams" (Ctrl+D), VEK4Diagrams.cpp: the "Diagrams" window, made on first use and
     // kept in step with every Recalculate.
     QAction* ShowDiagramsAction = nullptr;
@@ -285,6 +290,8 @@ public:
     // message saying why) when no reading can be taken now.
     bool RecordReading();
     [[nodiscard]] TVEK4LabTools& LabTools() const { return *Lab; }
+    // The lab session: readings, runs, zero, file and journal (record/LabSession.h).
+    [[nodiscard]] TLabSession& Session() const;
     [[nodiscard]] TReadingsView* ReadingsView() const;
 
     // The laboratory tools' files (VEK4LabFile.cpp): "&Open..." is the design's `FileOpen`, shown while the
@@ -318,7 +325,6 @@ public:
     // A file given from outside (a second start of the program): the window comes forward, the laboratory
     // tools go on, unsaved work is asked about, and the file opens as File > Open would.
     void OpenHandedOverFile(const QString& path);
-    [[nodiscard]] TVEK4LabFile& LabFileState() const { return *LabFile; }
 
 protected:
     bool event(QEvent* event) override;
@@ -361,6 +367,9 @@ private:
     void BuildDiagramsCommand();
     void ApplyDiagramsCommand(bool on);
     void UpdateDiagrams();
+    [[nodiscard]] TBeamSection DiagramsSection() const;
+    // The one notification of a changed layout or gauge for the laboratory tools (diagrams, lab file).
+    void LayoutChanged();
     // The display commands of the laboratory tools (VEK4Display.cpp): the large display and the language.
     void BuildDisplayCommands(QMenu* options);
     void ApplyDisplayCommands(bool on);
@@ -379,14 +388,12 @@ private:
     void ApplyLabFileMenu();
     void LabFileShown();
     void LabFileLayoutChanged();
-    void LabFileRowAdded(int index);
     void LabFileTableChanged();
     [[nodiscard]] bool LabFileMayClose();
     void LabFileClosed();
     [[nodiscard]] bool AskToSaveChanges();
-    void ApplyExperiment(const TExperimentSetup& setup, const std::vector<TReading>& rows);
-    void StartJournal();
-    void Journal(const QJsonObject& record);
+    void ApplyExperiment(const TExperimentSetup& setup, const std::vector<TReading>& rows,
+                         const std::map<int, QString>& runNames);
     void OfferRestore();
     void UpdateLabTitle();
     // The lab windows beside the experiment window (VEK4LabWindows.cpp).

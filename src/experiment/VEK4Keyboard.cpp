@@ -113,7 +113,7 @@ TVEK4Keyboard::TVEK4Keyboard(TVEK4Form* form) : QObject(form), Form(form) {
     connect(Form->RecordDataAction, &QAction::triggered, this, [this] {
         // The window's own handler, connected first, has already taken the reading (or refused it).
         QTimer::singleShot(0, this, [this] {
-            const TReadingsTable& table = Form->LabTools().Table;
+            const TReadingsTable& table = Form->Session().Table();
             if (table.Count() > ReadingsSaid)
                 Announce(QStringLiteral("Reading %1 recorded; measured %2")
                              .arg(table.Count())

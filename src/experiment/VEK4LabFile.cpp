@@ -26,6 +26,7 @@
 #include "lab/report/Report.h"
 #include "platform/MessageLayer.h"
 #include "record/ReadingsFit.h"
+#include "record/ReadingsSeries.h"
 #include "record/io/ExperimentFile.h"
 #include "record/io/ReadingJson.h"
 #include "record/io/ReadingsExport.h"
@@ -34,31 +35,6 @@
 #include "widgets/SpinEditFloat.h"
 
 namespace {
-
-const QString JournalFileName = QStringLiteral("experiment-journal.jsonl");
-
-// The set-up as the journal and the "unsaved" test compare it: the zeros belong to the live link, not to
-// the layout, and do not make an experiment unsaved.
-QJsonObject SetupKey(const TExperimentSetup& setup) {
-    QJsonObject json = SetupToJson(setup);
-    json.remove(QStringLiteral("zeros"));
-    return json;
-}
-
-std::vector<QJsonObject> RowsJson(const TReadingsTable& table) {
-    std::vector<QJsonObject> rows;
-    rows.reserve(table.Rows().size());
-    for (const TReading& r : table.Rows())
-        rows.push_back(ReadingToJson(r));
-    return rows;
-}
-
-std::vector<QString> Notes(const TReadingsTable& table) {
-    std::vector<QString> notes;
-    for (const TReading& r : table.Rows())
-        notes.push_back(r.Note);
-    return notes;
-}
 
 QString WithSuffix(const QString& path, const QString& suffix) {
     return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + suffix : path;
@@ -195,10 +171,10 @@ void TVEK4Form::ApplyLabFileMenu() {
         connect(NewButton, &QToolButton::clicked, this, &TVEK4Form::NewButtonClick);
     }
     if (on && isVisible()) {
-        if (!LabFile->JournalReady)
+        if (!Lab->Session.JournalReady())
             OfferRestore();
         else
-            StartJournal(); // the journal missed what happened while the tools were off
+            Lab->Session.StartJournal(CurrentSetup()); // it missed what happened while the tools were off
     }
     UpdateLabTitle();
 }
@@ -212,18 +188,19 @@ void TVEK4Form::UpdateLabTitle() {
         setWindowModified(false);
         return;
     }
-    const TVEK4LabFile& f = *LabFile;
-    const QString name = !f.Path.isEmpty() ? QFileInfo(f.Path).fileName()
-                         : !f.HandoutPath.isEmpty()
-                             ? LabFileTexts::HandoutCopy.arg(QFileInfo(f.HandoutPath).fileName())
+    const TLabSession& f = Lab->Session;
+    const QString name = !f.Path().isEmpty() ? QFileInfo(f.Path()).fileName()
+                         : !f.HandoutPath().isEmpty()
+                             ? LabFileTexts::HandoutCopy.arg(QFileInfo(f.HandoutPath()).fileName())
                              : LabFileTexts::Untitled;
-    setWindowFilePath(f.Path);
+    setWindowFilePath(f.Path());
     setWindowTitle(QStringLiteral("%1[*] - %2").arg(name, Caption));
     setWindowModified(LabFileModified());
 }
 
 QString TVEK4Form::SuggestedPath(const QString& base, const QString& suffix) const {
-    const QString& from = LabFile->Path.isEmpty() ? LabFile->HandoutPath : LabFile->Path;
+    const TLabSession& f = Lab->Session;
+    const QString& from = f.Path().isEmpty() ? f.HandoutPath() : f.Path();
     const QString name =
         (from.isEmpty() ? base : QFileInfo(from).completeBaseName() + base) + QLatin1Char('.') + suffix;
     return from.isEmpty() ? name : QFileInfo(from).absoluteDir().filePath(name);
@@ -233,7 +210,7 @@ void TVEK4Form::LabFileShown() {
     // After the show has finished: the questions are modal boxes.
     QTimer::singleShot(0, this, [this] {
         if (!LabFile) return;
-        if (LabToolsOn() && !LabFile->JournalReady) OfferRestore();
+        if (LabToolsOn() && !Lab->Session.JournalReady()) OfferRestore();
         const QString path = std::exchange(Environment.LabFiles.OpenAtStart, QString());
         if (!path.isEmpty()) OpenHandedOverFile(path);
     });
@@ -257,104 +234,42 @@ TExperimentSetup TVEK4Form::CurrentSetup() const {
     s.Section.OtherModulusGPa =
         ConfirmedOtherModulusGPa(double(Sections->MaterialModuli[OtherMaterial]) / 1e9);
     s.PropertyVaried = std::clamp(CaptureCombo->currentIndex(), -1, VariedPropertyCount - 1);
-    if (Lab) s.Zero = Lab->Zero;
+    if (Lab) s.Zero = Lab->Session.Zero();
     return s;
+}
+
+TLabSession& TVEK4Form::Session() const {
+    return Lab->Session;
 }
 
 bool TVEK4Form::LabFileModified() const {
     if (!LabFile) return false;
-    return LabFile->TableVersion != LabFile->SavedTableVersion ||
-           SetupKey(CurrentSetup()) != LabFile->SavedSetup;
-}
-
-void TVEK4Form::StartJournal() {
-    TVEK4LabFile& f = *LabFile;
-    if (!f.Journal || !f.JournalReady || !LabToolsOn()) return;
-    const TExperimentSetup setup = CurrentSetup();
-    f.JournalSetup = SetupKey(setup);
-    f.JournalNotes = Notes(Lab->Table);
-    const QString why = f.Journal->Start(SetupToJson(setup), RowsJson(Lab->Table));
-    if (!why.isEmpty() && !f.JournalWarned) {
-        f.JournalWarned = true;
-        ShowMessage(ApplicationTitle, LabFileTexts::JournalFailed.arg(why), TMsgIcon::Warning);
-    }
-    if (!f.Path.isEmpty()) Journal(TExperimentJournal::FileRecord(f.Path));
-}
-
-void TVEK4Form::Journal(const QJsonObject& record) {
-    TVEK4LabFile& f = *LabFile;
-    if (!f.Journal || !f.JournalReady || !LabToolsOn()) return;
-    const QString why = f.Journal->Append(record);
-    if (!why.isEmpty() && !f.JournalWarned) {
-        f.JournalWarned = true;
-        ShowMessage(ApplicationTitle, LabFileTexts::JournalFailed.arg(why), TMsgIcon::Warning);
-    }
-    // Many edits since the journal began: write it anew, as short as the experiment it holds.
-    if (why.isEmpty() && f.Journal->Oversized()) StartJournal();
+    return Lab->Session.Modified(CurrentSetup());
 }
 
 void TVEK4Form::OfferRestore() {
-    TVEK4LabFile& f = *LabFile;
-    if (f.JournalReady) return;
+    TLabSession& f = Lab->Session;
+    if (f.JournalReady()) return;
     QString folder = Environment.LabFiles.JournalFolder;
     if (folder.isEmpty() && !Lab->SettingsFile.isEmpty())
         folder = QFileInfo(Lab->SettingsFile).absolutePath();
-    f.SavedSetup = SetupKey(CurrentSetup());
-    f.SavedTableVersion = f.TableVersion;
-    if (folder.isEmpty()) {
-        f.JournalReady = true; // nowhere to keep a journal
-        return;
+    f.JournalWarning = [this](const QString& why) {
+        ShowMessage(ApplicationTitle, LabFileTexts::JournalFailed.arg(why), TMsgIcon::Warning);
+    };
+    const TRestoreOffer offer = f.OpenJournal(folder, CurrentSetup());
+    if (offer.Offer && ShowMessage(ApplicationTitle, offer.Question, TMsgIcon::Question,
+                                   TMsgButtons::YesNo) == TMsgResult::Ok) {
+        ApplyExperiment(offer.Setup, offer.Rows, offer.RunNames);
+        f.Restored(offer);
     }
-    f.Journal = std::make_unique<TExperimentJournal>(QDir(folder).filePath(JournalFileName));
-    if (f.Journal->Exists()) {
-        const TJournalState left = TExperimentJournal::ReadBack(f.Journal->Path());
-        const TSetupRead setup = SetupFromJson(left.Setup);
-        std::vector<TReading> rows;
-        int unreadable = 0;
-        for (const QJsonObject& row : left.Rows) {
-            const TReadingRead read = ReadingFromJson(row, QStringLiteral("row"));
-            if (read.Problem.isEmpty())
-                rows.push_back(read.Reading);
-            else
-                ++unreadable;
-        }
-        QStringList leftOut = left.LeftOut;
-        if (unreadable > 0) leftOut << QStringLiteral("%1 reading(s) that could not be read").arg(unreadable);
-        const bool setupLost = !left.Setup.isEmpty() && !setup.Problem.isEmpty();
-        if (setupLost) {
-            QString why = setup.Problem;
-            why.remove(QStringLiteral("its layout cannot be built: "));
-            leftOut << LabFileTexts::LayoutNotRebuilt.arg(why);
-        }
-        // A window killed before anything was built or recorded left only the set-up a new window has:
-        // there is nothing to offer back.
-        const bool something = !rows.empty() || setupLost || !leftOut.isEmpty() ||
-                               (setup.Problem.isEmpty() && SetupKey(setup.Setup) != SetupKey(CurrentSetup()));
-        QString offer = LabFileTexts::RestoreOffer.arg(rows.size());
-        // What will not come back is said before the answer that discards the rest.
-        if (!leftOut.isEmpty())
-            offer.insert(offer.lastIndexOf(QStringLiteral("\n\n")),
-                         LabFileTexts::RestoreLeftOut.arg(leftOut.join(QStringLiteral("; "))));
-        if (something &&
-            ShowMessage(ApplicationTitle, offer, TMsgIcon::Question, TMsgButtons::YesNo) == TMsgResult::Ok) {
-            const TExperimentSetup restored = setup.Problem.isEmpty() ? setup.Setup : CurrentSetup();
-            ApplyExperiment(restored, rows);
-            // A set-up that could not be rebuilt is not the file's: a save must ask for a name rather than
-            // put less over the file than it had.
-            f.Path = setupLost ? QString() : left.FilePath;
-            // What came back is not in any file yet: it counts as unsaved.
-            f.SavedTableVersion = f.TableVersion - 1;
-        }
-    }
-    f.JournalReady = true;
-    StartJournal();
+    f.BeginJournal(CurrentSetup());
     UpdateLabTitle();
 }
 
-void TVEK4Form::ApplyExperiment(const TExperimentSetup& setup, const std::vector<TReading>& rows) {
-    TVEK4LabFile& f = *LabFile;
-    const bool journalling = f.JournalReady;
-    f.JournalReady = false; // the steps in between are not the student's changes
+void TVEK4Form::ApplyExperiment(const TExperimentSetup& setup, const std::vector<TReading>& rows,
+                                const std::map<int, QString>& runNames) {
+    TLabSession& f = Lab->Session;
+    f.PauseJournal(true); // the steps in between are not the student's changes
 
     // The section and the material, as the tool box's own handlers set them.
     const TSectionChoice& c = setup.Section;
@@ -381,55 +296,21 @@ void TVEK4Form::ApplyExperiment(const TExperimentSetup& setup, const std::vector
     Recalculate();
     ShowGaugeReadout();
 
-    // The table: rows as they were; the next row's time continues from the last one's.
-    const qint64 lastMs = rows.empty() ? 0 : qint64(rows.back().ElapsedS * 1000.0);
-    if (rows.empty())
-        Lab->Table.Clear();
-    else
-        Lab->Table.Restore(rows, Lab->Clock() - lastMs, 0);
-    ++f.TableVersion;
+    f.Load(rows, runNames, Lab->Clock());
     if (ReadingsView()) Lab->View->RowsChanged();
-    f.JournalReady = journalling;
+    f.PauseJournal(false);
 }
 
 void TVEK4Form::LabFileLayoutChanged() {
     if (!LabFile || !LabToolsOn()) return;
     UpdateLabTitle();
-    if (!LabFile->JournalReady || !LabFile->Journal) return;
-    const TExperimentSetup setup = CurrentSetup();
-    QJsonObject key = SetupKey(setup);
-    if (key == LabFile->JournalSetup) return;
-    LabFile->JournalSetup = std::move(key);
-    Journal(TExperimentJournal::SetupRecord(SetupToJson(setup)));
-}
-
-void TVEK4Form::LabFileRowAdded(int index) {
-    if (!LabFile) return;
-    ++LabFile->TableVersion;
-    UpdateLabTitle();
-    if (!LabFile->Journal) return;
-    LabFileLayoutChanged(); // a gauge moved since the last drop
-    const TReading& row = Lab->Table.Row(index);
-    Journal(TExperimentJournal::RowRecord(ReadingToJson(row)));
-    LabFile->JournalNotes.push_back(row.Note);
+    Lab->Session.LayoutChanged(CurrentSetup());
 }
 
 void TVEK4Form::LabFileTableChanged() {
     if (!LabFile) return;
-    ++LabFile->TableVersion;
+    Lab->Session.TableChanged();
     UpdateLabTitle();
-    TVEK4LabFile& f = *LabFile;
-    if (!f.Journal || !f.JournalReady) return;
-    const std::vector<QString> notes = Notes(Lab->Table);
-    if (notes.size() == f.JournalNotes.size()) {
-        for (std::size_t i = 0; i < notes.size(); ++i)
-            if (notes[i] != f.JournalNotes[i]) Journal(TExperimentJournal::NoteRecord(int(i), notes[i]));
-    } else if (notes.empty()) {
-        Journal(TExperimentJournal::ClearRecord());
-    } else {
-        Journal(TExperimentJournal::RowsRecord(RowsJson(Lab->Table)));
-    }
-    f.JournalNotes = notes;
 }
 
 bool TVEK4Form::AskToSaveChanges() {
@@ -456,8 +337,7 @@ bool TVEK4Form::LabFileMayClose() {
 
 void TVEK4Form::LabFileClosed() {
     // The ordinary end of the session: nothing to restore next time.
-    if (LabFile->Journal && LabFile->JournalReady) LabFile->Journal->Remove();
-    LabFile->Journal.reset();
+    Lab->Session.Closed();
 }
 
 bool TVEK4Form::LabMayLeaveVirtualMode() {
@@ -484,15 +364,8 @@ void TVEK4Form::LabKeepSetupForTheApparatus() {
 void TVEK4Form::LabNewClick() {
     if (LabFileModified() && !AskToSaveChanges()) return;
     NewButtonClick();
-    Lab->Table.Clear();
+    Lab->Session.NewExperiment(CurrentSetup());
     if (ReadingsView()) Lab->View->RowsChanged();
-    TVEK4LabFile& f = *LabFile;
-    f.Path.clear();
-    f.HandoutPath.clear();
-    ++f.TableVersion;
-    f.SavedTableVersion = f.TableVersion;
-    f.SavedSetup = SetupKey(CurrentSetup());
-    StartJournal();
     UpdateLabTitle();
 }
 
@@ -506,15 +379,12 @@ void TVEK4Form::FileOpenClick() {
 
 bool TVEK4Form::OpenExperimentFile(const QString& path) {
     // Everything is read and checked before anything in the window changes.
-    const TFileRead<TExperimentDocument> read = OpenExperiment(path);
+    const TFileRead<TOpenedExperiment> read = TLabSession::ReadExperiment(path);
     if (!read.Ok()) {
         ShowMessage(ApplicationTitle, LabFileTexts::OpenRefused.arg(QFileInfo(path).fileName(), read.Problem),
                     TMsgIcon::Warning);
         return false;
     }
-    std::vector<TReading> rows;
-    for (const QJsonObject& row : read.Value.Rows)
-        rows.push_back(ReadingFromJson(row, QString()).Reading);
 
     // An experiment opens in virtual mode.
     if (DisconnectBtn->isEnabled()) {
@@ -528,29 +398,23 @@ bool TVEK4Form::OpenExperimentFile(const QString& path) {
         WizardBtn->setChecked(true);
         WizardBtnClick();
     }
-    ApplyExperiment(read.Value.Setup, rows);
-    TVEK4LabFile& f = *LabFile;
-    // A hand-out opens as an untitled copy: the student's first save asks for a name of their own, and
-    // the teacher's file is never written over.
-    f.Path = read.Value.Handout ? QString() : path;
-    f.HandoutPath = read.Value.Handout ? path : QString();
-    f.SavedSetup = SetupKey(CurrentSetup());
-    f.SavedTableVersion = f.TableVersion;
-    StartJournal();
+    ApplyExperiment(read.Value.Setup, read.Value.Rows, read.Value.RunNames);
+    Lab->Session.Opened(path, read.Value.Handout, CurrentSetup());
     UpdateLabTitle();
     return true;
 }
 
 bool TVEK4Form::FileSaveClick() {
     if (!LabToolsOn()) return false;
-    if (LabFile->Path.isEmpty()) return FileSaveAsClick();
-    return SaveExperimentFile(LabFile->Path);
+    if (Lab->Session.Path().isEmpty()) return FileSaveAsClick();
+    return SaveExperimentFile(Lab->Session.Path());
 }
 
 bool TVEK4Form::FileSaveAsClick() {
     if (!LabToolsOn() || !Environment.LabFiles.SaveFileName) return false;
-    const QString suggested = !LabFile->Path.isEmpty() ? LabFile->Path
-                              : !LabFile->HandoutPath.isEmpty()
+    const TLabSession& f = Lab->Session;
+    const QString suggested = !f.Path().isEmpty() ? f.Path()
+                              : !f.HandoutPath().isEmpty()
                                   ? SuggestedPath(QStringLiteral("-results"), ExperimentFileExtension)
                                   : SuggestedPath(QStringLiteral("experiment"), ExperimentFileExtension);
     const QString path = Environment.LabFiles.SaveFileName(this, QStringLiteral("Save experiment as"),
@@ -560,19 +424,12 @@ bool TVEK4Form::FileSaveAsClick() {
 }
 
 bool TVEK4Form::SaveExperimentFile(const QString& path) {
-    const TExperimentSetup setup = CurrentSetup();
-    const QString why = SaveExperiment(path, setup, RowsJson(Lab->Table));
+    const QString why = Lab->Session.Save(path, CurrentSetup());
     if (!why.isEmpty()) {
         ShowMessage(ApplicationTitle, LabFileTexts::SaveFailed.arg(QDir::toNativeSeparators(path), why),
                     TMsgIcon::Error);
         return false;
     }
-    TVEK4LabFile& f = *LabFile;
-    f.Path = path;
-    f.HandoutPath.clear();
-    f.SavedSetup = SetupKey(setup);
-    f.SavedTableVersion = f.TableVersion;
-    Journal(TExperimentJournal::FileRecord(path));
     UpdateLabTitle();
     return true;
 }
@@ -584,7 +441,7 @@ void TVEK4Form::FileSaveHandoutClick() {
         SuggestedPath(QStringLiteral("-handout"), ExperimentFileExtension));
     if (chosen.isEmpty()) return;
     const QString path = WithSuffix(chosen, ExperimentFileExtension);
-    const QString why = SaveExperiment(path, CurrentSetup(), RowsJson(Lab->Table), true);
+    const QString why = Lab->Session.Save(path, CurrentSetup(), true);
     if (!why.isEmpty())
         ShowMessage(ApplicationTitle, LabFileTexts::SaveFailed.arg(QDir::toNativeSeparators(path), why),
                     TMsgIcon::Error);
@@ -592,7 +449,7 @@ void TVEK4Form::FileSaveHandoutClick() {
 }
 
 bool TVEK4Form::ExportTable(const QString& path) {
-    const TExportTable table = ReadingsExportTable(Lab->Table);
+    const TExportTable table = ReadingsExportTable(Lab->Session.Table());
     const QString why =
         QFileInfo(path).suffix().compare(QLatin1String("xlsx"), Qt::CaseInsensitive) == 0
             ? (Environment.LabFiles.WriteXlsx
@@ -611,7 +468,7 @@ void TVEK4Form::FileExportTableClick() {
     if (!LabToolsOn() || !Environment.LabFiles.SaveFileName) return;
     const QString path = Environment.LabFiles.SaveFileName(
         this, QStringLiteral("Export table"), LabFileTexts::TableFilter,
-        LabFile->Path.isEmpty() && LabFile->HandoutPath.isEmpty()
+        Lab->Session.Path().isEmpty() && Lab->Session.HandoutPath().isEmpty()
             ? SuggestedPath(QStringLiteral("readings"), QStringLiteral("csv"))
             : SuggestedPath(QString(), QStringLiteral("csv")));
     if (!path.isEmpty()) (void)ExportTable(WithSuffix(path, QStringLiteral("csv")));
@@ -621,37 +478,31 @@ TReportContent TVEK4Form::ReportContent(const QString& studentName) const {
     TReportContent c;
     c.When = QDateTime::currentDateTime();
     c.StudentName = studentName;
-    c.FileName = QFileInfo(LabFile->Path).fileName();
-    c.Apparatus = Panel1->grab(ScreenImage->geometry()).toImage();
-    c.Deflection = View->TheoryImage->grab().toImage();
-    const TExperimentSetup setup = CurrentSetup();
-    c.Setup = SetupExportTable(setup);
-    const TReadingsTable& table = Lab->Table;
-    c.PropertyVaried = table.Empty() ? VariedPropertyName(VariedPropertyFromIndex(setup.PropertyVaried))
-                                     : VariedPropertyName(table.SeriesProperty());
-    c.Readings = ReadingsExportTable(table);
-
-    // The plot: the series of the newest row's property, against its value when every row has a number.
-    const TVariedProperty series = table.SeriesProperty();
-    bool numeric = true;
-    QString quantity, unit;
-    for (const TReading& r : table.Rows())
-        if (r.Property == series) {
-            numeric = numeric && r.Varied.Numeric;
-            quantity = r.Varied.Quantity;
-            unit = r.Varied.Unit;
+    c.FileName = QFileInfo(Lab->Session.Path()).fileName();
+    // The apparatus without what hovers over it (the position popups): only the layout's pictures.
+    std::vector<QWidget*> hidden;
+    for (QWidget* popup :
+         {static_cast<QWidget*>(PositionPopup), static_cast<QWidget*>(PositionValue),
+          static_cast<QWidget*>(LoadPositionPopup), static_cast<QWidget*>(LoadPositionValue)})
+        if (popup->isVisible()) {
+            popup->hide();
+            hidden.push_back(popup);
         }
-    for (const TReading& r : table.Rows()) {
-        if (r.Property != series) continue;
-        const double x = numeric ? r.Varied.Value : double(r.Number);
-        c.Plot.Theory.emplace_back(x, r.TheoryMm);
-        if (const auto m = r.MeasuredMm()) c.Plot.Measured.emplace_back(x, *m);
-    }
-    c.Plot.XTitle = numeric && !quantity.isEmpty()
-                        ? (unit.isEmpty() ? quantity : QStringLiteral("%1 (%2)").arg(quantity, unit))
-                        : QStringLiteral("Reading number");
-    c.Plot.YTitle = QStringLiteral("Deflection at the gauge (mm)");
-    c.ModulusText = FitResultText(FitMeasuredToTheory(table));
+    c.Apparatus = Panel1->grab(ScreenImage->geometry()).toImage();
+    for (QWidget* popup : hidden)
+        popup->show();
+    // The deflection drawn from the theory's last drawing, not grabbed from the screen.
+    c.Deflection = QImage(TDeflectionView::ImageWidth, TDeflectionView::ImageHeight, QImage::Format_RGB32);
+    TDeflectionView::Render(View->LastDrawing(), c.Deflection);
+    c.Setup = Lab->Session.ReportSetup(CurrentSetup());
+    const TReadingsTable& table = Lab->Session.Table();
+    c.PropertyVaried = table.Empty()
+                           ? VariedPropertyName(VariedPropertyFromIndex(CaptureCombo->currentIndex()))
+                           : VariedPropertyName(table.SeriesProperty());
+    c.Readings = ReadingsExportTable(table);
+    // The plot and the fits as the "Readings" window shows them: one series function, one painter.
+    c.Plot = ReadingsSeries(table);
+    c.ModulusText = RunsFitText(c.Plot);
     return c;
 }
 
@@ -672,7 +523,7 @@ void TVEK4Form::FileExportPdfClick() {
     if (!name) return;
     LabFile->StudentName = *name;
     const QString path = d.SaveFileName(this, QStringLiteral("Export report as PDF"), LabFileTexts::PdfFilter,
-                                        LabFile->Path.isEmpty() && LabFile->HandoutPath.isEmpty()
+                                        Lab->Session.Path().isEmpty() && Lab->Session.HandoutPath().isEmpty()
                                             ? SuggestedPath(QStringLiteral("report"), QStringLiteral("pdf"))
                                             : SuggestedPath(QString(), QStringLiteral("pdf")));
     if (!path.isEmpty()) (void)ExportReportPdf(WithSuffix(path, QStringLiteral("pdf")), *name);

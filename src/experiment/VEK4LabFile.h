@@ -13,7 +13,7 @@
 #include <optional>
 #include <vector>
 
-#include "record/io/ExperimentJournal.h"
+#include "record/LabSession.h"
 
 class QWidget;
 struct TExportTable;
@@ -44,37 +44,15 @@ struct TLabFileDialogs {
 // program's start-up).
 [[nodiscard]] TLabFileDialogs QtLabFileDialogs();
 
-// The window's file state. Destroying it is an ordinary end of the window (a crash destroys nothing), so
-// it removes the journal it kept.
+// What the window keeps of its files beyond the session: the name offered in the next report dialog.
 struct TVEK4LabFile {
-    TVEK4LabFile() = default;
-    TVEK4LabFile(const TVEK4LabFile&) = delete;
-    TVEK4LabFile& operator=(const TVEK4LabFile&) = delete;
-    ~TVEK4LabFile() {
-        if (Journal && JournalReady) Journal->Remove();
-    }
-
-    QString Path;              // the experiment's file; empty while never saved or opened
-    QString HandoutPath;       // the hand-out this untitled experiment was opened from
-    QJsonObject SavedSetup;    // the set-up as last saved, opened or started anew
-    int TableVersion = 0;      // changes to the table of readings
-    int SavedTableVersion = 0; // ... at the last save, open or new
-    QString StudentName;       // offered again in the next report dialog
-
-    std::unique_ptr<TExperimentJournal> Journal; // none: no folder to keep it in
-    bool JournalReady = false;                   // after the restore offer (if any) was answered
-    std::optional<TJournalState> Left;           // a journal left by a session that did not end normally
-    QJsonObject JournalSetup;                    // the set-up last written to the journal
-    std::vector<QString> JournalNotes;           // the notes of the rows the journal holds
-    bool JournalWarned = false;                  // a failed journal write was reported once
+    QString StudentName;
 };
 
 namespace LabFileTexts {
 inline const QString Unsaved =
     QStringLiteral("The experiment has changes that are not saved (readings or layout).\n\nSave them first?");
-inline const QString RestoreOffer = QStringLiteral(
-    "The experiment window was not closed normally last time. Restore its layout and its %1 recorded "
-    "reading(s)?\n\nNo discards them.");
+inline const QString RestoreOffer = LabSessionTexts::RestoreOffer;
 inline const QString DisconnectFirst = QStringLiteral(
     "An experiment opens in virtual mode. Disconnect from the VEK2000 and open the experiment?");
 inline const QString OpenRefused =
@@ -86,10 +64,6 @@ inline const QString ReportFailed = QStringLiteral("The report could not be writ
 inline const QString JournalFailed = QStringLiteral(
     "The crash journal could not be written (%1). Readings are still recorded, but save the experiment "
     "often: a crash could lose them.");
-inline const QString RestoreLeftOut = QStringLiteral("\n\nThese cannot be restored: %1.");
-inline const QString LayoutNotRebuilt = QStringLiteral(
-    "the layout, which could not be rebuilt (%1); the readings come back on an empty beam, and the next "
-    "save asks for a file name");
 inline const QString UDLTakenOff = QStringLiteral(
     "The UDL was taken off the beam: the apparatus has no distributed load. Supports, weights and the gauge "
     "are kept.");

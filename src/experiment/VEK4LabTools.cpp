@@ -85,6 +85,9 @@ void TVEK4Form::BuildLabToolsMenu(QMenu* options) {
     ClearZeroAction = add("ClearZeroAction", QStringLiteral("C&lear zero"), {});
     ShowTableAction =
         add("ShowTableAction", QStringLiteral("Show &table"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    NewRunAction = add("NewRunAction", QStringLiteral("&New run"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    SetHintText(NewRunAction, QStringLiteral("The next row starts a new run, fitted on its own"));
+    RecordDataMenu->insertAction(separator, NewRunAction);
     RecordDataMenu->insertAction(separator, ZeroGaugesAction);
     RecordDataMenu->insertAction(separator, ClearZeroAction);
     RecordDataMenu->addAction(ShowTableAction);
@@ -93,6 +96,7 @@ void TVEK4Form::BuildLabToolsMenu(QMenu* options) {
     connect(ZeroGaugesAction, &QAction::triggered, this, &TVEK4Form::ZeroGaugesClick);
     connect(ClearZeroAction, &QAction::triggered, this, &TVEK4Form::ClearZeroClick);
     connect(ShowTableAction, &QAction::triggered, this, &TVEK4Form::ShowTableClick);
+    connect(NewRunAction, &QAction::triggered, this, &TVEK4Form::NewRunClick);
 }
 
 void TVEK4Form::CreateLabTools() {
@@ -111,6 +115,7 @@ void TVEK4Form::CreateLabTools() {
     SetHint(ZeroedMark, QStringLiteral("The measured values are the readings minus the zero taken"));
     ZeroedMark->hide();
     Lab->On = ReadLabToolsEnabled(Lab->SettingsFile);
+    Lab->Session.SetActive(Lab->On);
     if (Lab->On) ApplyLabTools();
 }
 
@@ -132,6 +137,7 @@ bool TVEK4Form::LabToolsOn() const {
 
 void TVEK4Form::LabToolsActionClick(bool on) {
     Lab->On = on;
+    Lab->Session.SetActive(on);
     WriteLabToolsEnabled(Lab->SettingsFile, on);
     ApplyLabTools();
 }
@@ -145,13 +151,13 @@ void TVEK4Form::ApplyLabTools() {
     if (!on) CaptureCombo->setCurrentIndex(-1);
     RecordDataMenu->menuAction()->setEnabled(CaptureAvailable);
     RecordDataAction->setEnabled(true);
-    for (QAction* a : {ZeroGaugesAction, ClearZeroAction, ShowTableAction})
+    for (QAction* a : {NewRunAction, ZeroGaugesAction, ClearZeroAction, ShowTableAction})
         a->setVisible(on);
     ApplyDiagramsCommand(on);
     ApplyDisplayCommands(on);
     if (!on) {
         // Back to the designed window: no zero, no readings window on screen (its rows are kept).
-        Lab->Zero = {};
+        Lab->Session.SetZero({});
         if (Lab->ViewWidget) Lab->ViewWidget->hide();
         HideLabWindows();
     }
@@ -165,14 +171,15 @@ void TVEK4Form::UpdateLabToolsCommands() {
     const bool on = Lab->On;
     const bool linked = DisconnectBtn->isEnabled() && Environment.Comms &&
                         Environment.Comms->LinkState() == TLinkState::LinkOK;
-    const bool canZero = on && linked && Lab->History.Size() > 0;
+    const bool canZero = on && linked && Lab->Session.History().Size() > 0;
     ZeroGaugesAction->setEnabled(canZero);
     SetHintText(ZeroGaugesAction, canZero ? ZeroHint : ZeroNeedsLink);
-    const bool zeroed = on && AnyZeroSet(Lab->Zero);
+    const bool zeroed = on && AnyZeroSet(Lab->Session.Zero());
     ClearZeroAction->setEnabled(zeroed);
     SetHintText(ClearZeroAction, zeroed ? ClearZeroHint : ClearZeroNeedsZero);
     ShowTableAction->setEnabled(on);
     SetHintText(ShowTableAction, ShowTableHint);
+    NewRunAction->setEnabled(on);
 }
 
 void TVEK4Form::LabToolsNewReadings(const TProcessBlock& processor) {
@@ -182,32 +189,32 @@ void TVEK4Form::LabToolsNewReadings(const TProcessBlock& processor) {
         const bool mm = g == 0 ? processor.Gauge1InMillimetres : processor.Gauge2InMillimetres;
         values[g] = GaugeMillimetres(processor.Filter(Gauge1Channel + g).Average(), mm);
     }
-    const bool first = Lab->History.Size() == 0;
-    Lab->History.Add(Lab->Clock(), values);
+    const bool first = Lab->Session.History().Size() == 0;
+    Lab->Session.History().Add(Lab->Clock(), values);
     ++Lab->SamplesTaken;
     if (first) UpdateLabToolsCommands();
 }
 
 double TVEK4Form::LabToolsZeroed(int gauge, double mm) const {
     if (!LabToolsOn()) return mm;
-    return ApplyZero(mm, Lab->Zero[static_cast<std::size_t>(std::clamp(gauge, 0, GaugeCount - 1))]);
+    return ApplyZero(mm, Lab->Session.Zero()[static_cast<std::size_t>(std::clamp(gauge, 0, GaugeCount - 1))]);
 }
 
 void TVEK4Form::ShowZeroedMark() {
     if (!ZeroedMark) return;
     const int i = std::clamp(MeterComboBox->currentIndex(), 0, 1);
-    ZeroedMark->setVisible(LabToolsOn() && Lab->Zero[static_cast<std::size_t>(i)].Set &&
+    ZeroedMark->setVisible(LabToolsOn() && Lab->Session.Zero()[static_cast<std::size_t>(i)].Set &&
                            ActualDeflection->isVisible());
 }
 
 void TVEK4Form::ZeroGaugesClick() {
     if (!ZeroGaugesAction->isEnabled()) return;
-    const TZero zero = Lab->History.ZeroNow(Lab->Clock());
+    const TZero zero = Lab->Session.History().ZeroNow(Lab->Clock());
     if (!AnyZeroSet(zero)) {
         ShowMessage(ApplicationTitle, LabTexts::ZeroRefusedNoGauge, TMsgIcon::Warning);
         return;
     }
-    Lab->Zero = zero;
+    Lab->Session.SetZero(zero);
     // A gauge in error keeps no zero, and says so.
     for (int g = 0; g < GaugeCount; ++g)
         if (!zero[static_cast<std::size_t>(g)].Set)
@@ -229,23 +236,23 @@ void TVEK4Form::RedrawReadouts() {
 }
 
 void TVEK4Form::ClearZeroClick() {
-    Lab->Zero = {};
+    Lab->Session.SetZero({});
     RedrawReadouts();
     UpdateLabToolsCommands();
     ShowZeroedMark();
 }
 
 void TVEK4Form::LabToolsLinkEnded() {
-    Lab->Zero = {};
-    Lab->History.Clear();
+    Lab->Session.SetZero({});
+    Lab->Session.History().Clear();
     UpdateLabToolsCommands();
     ShowZeroedMark();
 }
 
 void TVEK4Form::CloseLabTools() {
     if (!Lab) return;
-    Lab->Zero = {};
-    Lab->History.Clear();
+    Lab->Session.SetZero({});
+    Lab->Session.History().Clear();
     if (Lab->ViewWidget) Lab->ViewWidget->close();
     if (Diagrams) Diagrams->close();
     HideLabWindows();
@@ -259,7 +266,7 @@ void TVEK4Form::ShowTableClick() {
     if (!LabToolsOn()) return;
     if (!Lab->ViewWidget) {
         TReadingsViewContext context;
-        context.Table = &Lab->Table;
+        context.Table = &Lab->Session.Table();
         context.Messages = &Messages();
         context.Owner = this;
         context.Changed = [this] { LabFileTableChanged(); };
@@ -281,14 +288,6 @@ void TVEK4Form::ShowTableClick() {
     ShowLabWindow(Lab->ViewWidget);
 }
 
-QString RecordedText(const TReading& row) {
-    if (const std::optional<double> measured = row.MeasuredMm())
-        return LabTexts::RecordedMeasured.arg(row.Number)
-            .arg(FormatFixed(*measured, 2))
-            .arg(row.SelectedGauge + 1);
-    return LabTexts::RecordedTheory.arg(row.Number).arg(FormatFixed(row.TheoryMm, 2));
-}
-
 bool TVEK4Form::RecordReading() {
     const bool connected = DisconnectBtn->isEnabled();
     auto refuse = [this](const QString& why) {
@@ -297,37 +296,33 @@ bool TVEK4Form::RecordReading() {
         return false;
     };
     if (!connected && !VirtualExperimentsOn()) return refuse(LabTexts::NotRecordedIdle);
-    if (Lab->Table.Full()) return refuse(LabTexts::NotRecordedFull);
+    if (Lab->Session.Table().Full()) return refuse(LabTexts::NotRecordedFull);
     const qint64 now = Lab->Clock();
     if (connected) {
         const TLinkState state = Environment.Comms ? Environment.Comms->LinkState() : TLinkState::LinkOff;
         if (state == TLinkState::LinkUnstable) return refuse(LabTexts::NotRecordedUnstable);
         if (state != TLinkState::LinkOK) return refuse(LabTexts::NotRecordedLinkOff);
         // Gauges in error give blank columns; a unit that sent nothing in the last second gives no reading.
-        if (Lab->History.SamplesWithin(now) == 0) return refuse(LabTexts::NotRecordedNoSamples);
+        if (Lab->Session.History().SamplesWithin(now) == 0) return refuse(LabTexts::NotRecordedNoSamples);
     }
 
-    // Everything is gathered first and the row added in one step: nothing half-recorded is ever kept.
-    TReading r;
-    r.Property = VariedPropertyFromIndex(CaptureCombo->currentIndex());
-    const int section = std::clamp(Sections->SectionsComboBox->currentIndex(), 0, SectionCount - 1);
-    const int material = std::clamp(Sections->YoungsModulus->currentIndex(), 0, MaterialCount - 1);
-    static const char* const materials[MaterialCount] = {"Aluminium", "Steel", "Brass", "Other material"};
-    r.Stiffness.SectionName = QString::fromLatin1(SectionNames[section]);
-    r.Stiffness.MaterialName = QString::fromLatin1(materials[material]);
-    r.Stiffness.ModulusGPa = double(BeamTheory.ModulusE) / 1e9;
-    r.Stiffness.SecondMomentM4 = double(BeamTheory.SecondMomentI);
-    r.Varied = VariedValue(r.Property, Layout, r.Stiffness);
-    r.GaugeStation = Layout.GaugeStation;
-    r.TheoryMm = BeamTheory.DisplayedDeflectionMm(Layout.GaugeStation);
-    r.SelectedGauge = std::clamp(MeterComboBox->currentIndex(), 0, 1);
-    r.Gauges = GaugeReadings(Lab->History, now, Lab->Zero, connected);
+    TRowInputs in;
+    in.Setup = CurrentSetup();
+    in.TheoryMm = BeamTheory.DisplayedDeflectionMm(Layout.GaugeStation);
+    in.SelectedGauge = MeterComboBox->currentIndex();
+    in.Connected = connected;
     // The journal has the row on the disk before any window shows it.
-    const int index = Lab->Table.Add(std::move(r), now);
-    LabFileRowAdded(index);
+    const int index = Lab->Session.Record(in, now);
+    UpdateLabTitle();
     if (ReadingsView()) Lab->View->RowsChanged();
     // Said where the student looks, whichever window has the focus: with the table closed, F10 shows nothing
     // else.
-    StatusBar1->showMessage(RecordedText(Lab->Table.Row(index)), 10000);
+    StatusBar1->showMessage(Lab->Session.RecordedText(index), 10000);
     return true;
+}
+
+void TVEK4Form::NewRunClick() {
+    if (!LabToolsOn()) return;
+    const int run = Lab->Session.StartNewRun();
+    StatusBar1->showMessage(LabTexts::NewRunStarted.arg(Lab->Session.Table().RunName(run)), 10000);
 }

@@ -1,25 +1,22 @@
 #pragma once
-// The experiment window's laboratory tools state: the switch, the last second of gauge readings, the zero in
-// use, the table of readings and the readings window. The arithmetic is the record core's; the window only
-// gathers a reading and shows the answers.
+// The experiment window's laboratory tools state: the switch, the lab session (readings, runs, zero, gauge
+// history, file, journal: record/LabSession.h) and the readings window. Every decision about readings is
+// the session's; the window forwards its events and shows the answers.
 
 #include <QPointer>
 #include <QString>
 #include <functional>
 
 #include "lab/ReadingsView.h"
-#include "record/GaugeHistory.h"
-#include "record/Readings.h"
+#include "record/LabSession.h"
 
 struct TVEK4LabTools {
     bool On = false;
     QString SettingsFile;          // FerrantSettings.ini, or empty when no settings folder is in use
     std::function<qint64()> Clock; // ms, monotonic
-    TGaugeHistory History;         // both gauges, mm, raw
+    TLabSession Session;           // the zero in use is cleared by "C&lear zero", a disconnect, the close
     long long SamplesTaken = 0;    // new-readings messages seen while the tools are on
     bool Redrawing = false;        // the readouts redrawn after a zero change: no new sample
-    TZero Zero; // the zero in use (cleared by "C&lear zero", a disconnect, the window closing)
-    TReadingsTable Table;
     TReadingsView* View = nullptr; // a child window of the experiment window, which deletes it
     QPointer<QWidget> ViewWidget;
 };
@@ -30,9 +27,9 @@ inline const QString NotRecordedFull =
     QStringLiteral(
         "The table is full (%1 readings). Save the experiment, then start a new one with \"&New\".")
         .arg(MaxReadings);
-inline const QString RecordedMeasured = QStringLiteral("Row %1 recorded: %2 mm (gauge %3)");
-inline const QString RecordedTheory =
-    QStringLiteral("Row %1 recorded: theory %2 mm at the gauge (virtual mode)");
+inline const QString RecordedMeasured = LabSessionTexts::RecordedMeasured;
+inline const QString RecordedTheory = LabSessionTexts::RecordedTheory;
+inline const QString NewRunStarted = QStringLiteral("The next row starts %1.");
 inline const QString NotRecordedIdle =
     QStringLiteral("No reading recorded: switch on Virtual Experiments or connect to the VEK2000 first.");
 inline const QString NotRecordedUnstable = QStringLiteral(
@@ -46,7 +43,3 @@ inline const QString ZeroRefusedNoGauge =
     QStringLiteral("No zero taken: both gauges are in error, or no readings arrived in the last second.");
 inline const QString ReadingsUnavailable = QStringLiteral("The readings window could not be opened: %1");
 } // namespace LabTexts
-
-// What the status bar says after F10: the row's number and its measured value (or the theory in virtual
-// mode).
-[[nodiscard]] QString RecordedText(const TReading& row);

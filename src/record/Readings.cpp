@@ -21,6 +21,58 @@ std::optional<double> TReading::DifferencePercent() const {
     return 100.0 * *d / TheoryMm;
 }
 
+QString TReading::NotFittedReason() const {
+    return Varied.Undefined ? Varied.Text : QString();
+}
+
+namespace {
+
+bool Same(double a, double b) {
+    return std::abs(a - b) <= 1e-9 * std::max(std::abs(a), std::abs(b));
+}
+
+QString ZeroState(bool zeroed) {
+    return zeroed ? QStringLiteral("zeroed") : QStringLiteral("not zeroed");
+}
+
+} // namespace
+
+QString RunBreak(const TReading& last, const TReading& next) {
+    if (next.Property != last.Property)
+        return QStringLiteral("another property varied (%1 after %2)")
+            .arg(VariedPropertyName(next.Property), VariedPropertyName(last.Property));
+    if (next.Stiffness.SectionName != last.Stiffness.SectionName)
+        return QStringLiteral("another section (%1 after %2)")
+            .arg(next.Stiffness.SectionName, last.Stiffness.SectionName);
+    if (next.Stiffness.MaterialName != last.Stiffness.MaterialName)
+        return QStringLiteral("another material (%1 after %2)")
+            .arg(next.Stiffness.MaterialName, last.Stiffness.MaterialName);
+    if (!Same(next.Stiffness.ModulusGPa, last.Stiffness.ModulusGPa))
+        return QStringLiteral("another modulus (%1 GPa after %2 GPa)")
+            .arg(next.Stiffness.ModulusGPa, 0, 'g', 4)
+            .arg(last.Stiffness.ModulusGPa, 0, 'g', 4);
+    if (!Same(next.Stiffness.SecondMomentM4, last.Stiffness.SecondMomentM4))
+        return QStringLiteral("another size of the section (second moment of area)");
+    if (next.SelectedGauge != last.SelectedGauge)
+        return QStringLiteral("gauge %1 compared after gauge %2")
+            .arg(next.SelectedGauge + 1)
+            .arg(last.SelectedGauge + 1);
+    if (next.Zeroed() != last.Zeroed())
+        return QStringLiteral("%1 after %2").arg(ZeroState(next.Zeroed()), ZeroState(last.Zeroed()));
+    return {};
+}
+
+void TFitSums::Add(const TReading& r) {
+    if (!r.NotFittedReason().isEmpty() || r.TheoryMm == 0.0) return;
+    const std::optional<double> m = r.MeasuredMm();
+    if (!m) return;
+    ++N;
+    if (*m == 0.0) ++ZeroMeasured;
+    SumMT += *m * r.TheoryMm;
+    SumTT += r.TheoryMm * r.TheoryMm;
+    SumMM += *m * *m;
+}
+
 std::array<TMeasuredGauge, GaugeCount> GaugeReadings(const TGaugeHistory& history, qint64 nowMs,
                                                      const TZero& zero, bool connected) {
     std::array<TMeasuredGauge, GaugeCount> gauges{};
@@ -41,21 +93,96 @@ int TReadingsTable::Add(TReading reading, qint64 nowMs) {
     if (Items.empty() && Last == 0) Origin = nowMs;
     reading.Number = ++Last;
     reading.ElapsedS = static_cast<double>(nowMs - Origin) / 1000.0;
+    StartReason.clear();
+    if (Items.empty()) {
+        reading.Run = LastRun + (NewRunAsked || LastRun == 0 ? 1 : 0);
+        if (NewRunAsked) StartReason = QStringLiteral("New run");
+    } else {
+        const QString broken = RunBreak(Items.back(), reading);
+        if (NewRunAsked || !broken.isEmpty()) {
+            reading.Run = LastRun + 1;
+            StartReason = NewRunAsked ? QStringLiteral("New run") : broken;
+        } else {
+            reading.Run = Items.back().Run;
+        }
+    }
+    NewRunAsked = false;
+    LastRun = std::max(LastRun, reading.Run);
+    Sums[reading.Run].Add(reading);
     Items.push_back(std::move(reading));
     return Count() - 1;
 }
 
 void TReadingsTable::Remove(std::vector<int> indices) {
-    std::sort(indices.begin(), indices.end());
-    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
-    for (auto it = indices.rbegin(); it != indices.rend(); ++it)
-        if (*it >= 0 && *it < Count()) Items.erase(Items.begin() + *it);
+    std::vector<char> gone(Items.size(), 0);
+    bool any = false;
+    for (int i : indices)
+        if (i >= 0 && i < Count()) any = gone[static_cast<std::size_t>(i)] = 1;
+    if (!any) return;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < Items.size(); ++i) {
+        if (gone[i]) continue;
+        if (kept != i) Items[kept] = std::move(Items[i]);
+        ++kept;
+    }
+    Items.resize(kept);
+    // Summed anew rather than taken away: subtraction would leave rounding behind in a run's sums.
+    Resum();
+}
+
+void TReadingsTable::Resum() {
+    Sums.clear();
+    for (const TReading& r : Items)
+        Sums[r.Run].Add(r);
 }
 
 void TReadingsTable::Clear() {
     Items.clear();
     Origin = 0;
     Last = 0;
+    LastRun = 0;
+    NewRunAsked = false;
+    StartReason.clear();
+    Names.clear();
+    Sums.clear();
+}
+
+int TReadingsTable::StartNewRun() {
+    if (!Items.empty() && Items.back().Run == LastRun) NewRunAsked = true;
+    return CurrentRun() + (NewRunAsked ? 1 : 0);
+}
+
+int TReadingsTable::CurrentRun() const {
+    return std::max(1, LastRun);
+}
+
+QString TReadingsTable::RunName(int run) const {
+    const auto it = Names.find(run);
+    return it != Names.end() ? it->second : QStringLiteral("Run %1").arg(run);
+}
+
+void TReadingsTable::RenameRun(int run, const QString& name) {
+    const QString clean = CleanNote(name).left(60).trimmed();
+    if (clean.isEmpty() || clean == QStringLiteral("Run %1").arg(run))
+        Names.erase(run);
+    else
+        Names[run] = clean;
+}
+
+std::vector<int> TReadingsTable::Runs() const {
+    std::vector<int> runs;
+    for (const auto& [run, sums] : Sums)
+        runs.push_back(run);
+    // A run whose rows have no point still has rows.
+    for (const TReading& r : Items)
+        if (std::find(runs.begin(), runs.end(), r.Run) == runs.end()) runs.push_back(r.Run);
+    std::sort(runs.begin(), runs.end());
+    return runs;
+}
+
+TFitSums TReadingsTable::RunSums(int run) const {
+    const auto it = Sums.find(run);
+    return it != Sums.end() ? it->second : TFitSums{};
 }
 
 QString CleanNote(const QString& note) {
@@ -75,10 +202,18 @@ TVariedProperty TReadingsTable::SeriesProperty() const {
     return Items.empty() ? TVariedProperty::Arbitrary : Items.back().Property;
 }
 
-void TReadingsTable::Restore(std::vector<TReading> rows, qint64 firstRowMs, int lastNumber) {
+void TReadingsTable::Restore(std::vector<TReading> rows, qint64 firstRowMs, int lastNumber,
+                             std::map<int, QString> runNames) {
     Items = std::move(rows);
     Origin = firstRowMs;
     Last = lastNumber;
-    for (const TReading& r : Items)
+    LastRun = 0;
+    NewRunAsked = false;
+    StartReason.clear();
+    for (const TReading& r : Items) {
         Last = std::max(Last, r.Number);
+        LastRun = std::max(LastRun, r.Run);
+    }
+    Names = std::move(runNames);
+    Resum();
 }

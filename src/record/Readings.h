@@ -9,11 +9,17 @@
 //     d = m - t,   d% = 100 (m - t) / t      (blank when m is blank or t = 0)
 // In virtual mode, or while a gauge is in error, its measured columns are blank (Valid false).
 //
+// A run is a series of rows fitted on its own: one property varied, one section and material, one gauge
+// compared, zeroed or not. A row that would break its run (RunBreak) starts the next run by itself; the
+// student starts one with "&New run" (loading, then unloading). A row whose property the layout does not
+// define (two hangers under "hanger position") is kept, says why it is not fitted, and no fit counts it.
+//
 // Plain data: the experiment file, CSV, XLSX and the report serialise these fields as they are.
 
 #include <QString>
 #include <QtGlobal>
 #include <array>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -39,6 +45,10 @@ struct TReading {
     int SelectedGauge = 0;      // the gauge the difference compares (the meter's channel)
     TStiffnessChoice Stiffness; // the section and material of this row (the fit uses E and I)
     QString Note;
+    int Run = 1; // the run the row belongs to; set by the table
+
+    // Why no fit counts this row, or empty: the layout does not define the property's value.
+    [[nodiscard]] QString NotFittedReason() const;
 
     [[nodiscard]] int GaugePositionMm() const { return GaugeStation * 10; }
     // The selected gauge's zeroed mean, if it has one.
@@ -53,6 +63,19 @@ struct TReading {
 [[nodiscard]] std::array<TMeasuredGauge, GaugeCount> GaugeReadings(const TGaugeHistory& history, qint64 nowMs,
                                                                    const TZero& zero, bool connected);
 
+// Why `next` cannot continue the run `last` belongs to, as the status bar says it ("the material changed:
+// Steel, not Aluminium"); empty when it can.
+[[nodiscard]] QString RunBreak(const TReading& last, const TReading& next);
+
+// The sums a fit through the origin needs, kept per run as rows come and go so a new row costs the same
+// however long the table is (ReadingsFit.h turns them into k, its error and R^2).
+struct TFitSums {
+    int N = 0;            // points: rows with a measured value and a non-zero theory, value defined
+    int ZeroMeasured = 0; // ... of them with a measured value of exactly 0
+    double SumMT = 0.0, SumTT = 0.0, SumMM = 0.0;
+    void Add(const TReading& r);
+};
+
 // The largest table the window records, and the longest note a row keeps: together they bound the
 // experiment file (ExperimentFile.h). Ten thousand load steps is far beyond any lab session.
 inline constexpr int MaxReadings = 10000;
@@ -64,14 +87,31 @@ inline constexpr int MaxNoteLength = 500;
 
 class TReadingsTable {
 public:
-    // Numbers the reading (one more than the last row's) and times it from the first row, then appends it.
+    // Numbers the reading (one more than the last row's), times it from the first row and puts it in a run
+    // (the newest row's, or the next one when asked for or when the row would break it), then appends it.
     // Returns the row's index.
     int Add(TReading reading, qint64 nowMs);
-    // Removes the rows at these indices (any order, duplicates ignored). Numbers are kept: a deleted step
-    // leaves a gap, so a note that says "see reading 4" stays true.
+    // Removes the rows at these indices (any order, duplicates ignored), in one pass. Numbers are kept: a
+    // deleted step leaves a gap, so a note that says "see reading 4" stays true.
     void Remove(std::vector<int> indices);
-    // Empties the table; the next row is number 1 at 0 s.
+    // Empties the table; the next row is number 1 at 0 s, in run 1.
     void Clear();
+
+    // Runs. The next row starts a new run (when the newest run has rows); returns its number.
+    int StartNewRun();
+    // The run the next row joins unless it breaks it.
+    [[nodiscard]] int CurrentRun() const;
+    // Why the newest row began a new run ("New run" or RunBreak's reason); empty when it continued one.
+    [[nodiscard]] const QString& RunStartReason() const { return StartReason; }
+    // "Run 2", or the name the student gave it.
+    [[nodiscard]] QString RunName(int run) const;
+    // A name for a run (cleaned like a note, at most 60 characters); empty gives back "Run n".
+    void RenameRun(int run, const QString& name);
+    [[nodiscard]] const std::map<int, QString>& RunNames() const { return Names; }
+    // The runs that have rows, in order.
+    [[nodiscard]] std::vector<int> Runs() const;
+    // A run's fit sums, kept as rows are added and removed.
+    [[nodiscard]] TFitSums RunSums(int run) const;
     // The note through CleanNote.
     void SetNote(int index, const QString& note);
     [[nodiscard]] bool Full() const { return Count() >= MaxReadings; }
@@ -83,13 +123,21 @@ public:
     // The property of the series: the newest row's (Arbitrary when empty).
     [[nodiscard]] TVariedProperty SeriesProperty() const;
 
-    // For restoring a saved table: rows as they were, the clock origin as it was.
-    void Restore(std::vector<TReading> rows, qint64 firstRowMs, int lastNumber);
+    // For restoring a saved table: rows as they were (their runs with them), the clock origin as it was.
+    void Restore(std::vector<TReading> rows, qint64 firstRowMs, int lastNumber,
+                 std::map<int, QString> runNames = {});
     [[nodiscard]] qint64 FirstRowMs() const { return Origin; }
     [[nodiscard]] int LastNumber() const { return Last; }
 
 private:
+    void Resum();
+
     std::vector<TReading> Items;
     qint64 Origin = 0; // the clock at the first row since the last Clear
     int Last = 0;      // the number given to the newest row since the last Clear
+    int LastRun = 0;   // the highest run given since the last Clear
+    bool NewRunAsked = false;
+    QString StartReason;
+    std::map<int, QString> Names;
+    std::map<int, TFitSums> Sums;
 };

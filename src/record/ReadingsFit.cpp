@@ -10,29 +10,92 @@ bool Same(double a, double b) {
     return std::abs(a - b) <= 1e-9 * std::max(std::abs(a), std::abs(b));
 }
 
+// k, its error and R^2 from the sums, once the series is known to be one proportion.
+void Finish(TFitResult& fit, const TFitSums& sums, const TStiffnessChoice& stiffness,
+            TVariedProperty series) {
+    fit.K = sums.SumMT / sums.SumTT;
+    fit.ModulusGPa = stiffness.ModulusGPa;
+    if (sums.ZeroMeasured == sums.N) {
+        fit.Message =
+            QStringLiteral("No fit: the measured values are all zero (is the gauge touching the beam?)");
+        return;
+    }
+    if (!(fit.K > 0.0)) {
+        fit.Message = QStringLiteral("No fit: measured and theory have opposite signs (k = %1)")
+                          .arg(FormatFixed(fit.K, 3));
+        return;
+    }
+    fit.Ok = true;
+    fit.ModulusExpGPa = fit.ModulusGPa / fit.K;
+    fit.DifferencePercent = 100.0 * (fit.ModulusExpGPa - fit.ModulusGPa) / fit.ModulusGPa;
+    // sum(e^2) = sum(m^2) - 2 k sum(m t) + k^2 sum(t^2) = sum(m^2) - k sum(m t); never below zero.
+    const double sse = std::max(0.0, sums.SumMM - fit.K * sums.SumMT);
+    fit.KError = sums.N > 1 ? std::sqrt(sse / (sums.N - 1) / sums.SumTT) : 0.0;
+    fit.RSquared = sums.SumMM > 0.0 ? 1.0 - sse / sums.SumMM : 0.0;
+    fit.ModulusExpErrorGPa = fit.ModulusGPa * fit.KError / (fit.K * fit.K);
+    if (series == TVariedProperty::HangerLoad) {
+        fit.HasFlexuralStiffness = true;
+        fit.FlexuralStiffnessNm2 = fit.ModulusExpGPa * 1e9 * stiffness.SecondMomentM4;
+    }
+}
+
 } // namespace
+
+TFitResult FitRun(const TReadingsTable& table, int run) {
+    TFitResult fit;
+    // The run's rows share property and stiffness by its rule: its first row speaks for them, and its
+    // first row with a defined value says whether the property is a number.
+    const TReading* first = nullptr;
+    const TReading* defined = nullptr;
+    for (const TReading& r : table.Rows())
+        if (r.Run == run) {
+            if (!first) first = &r;
+            if (!r.Varied.Undefined) {
+                defined = &r;
+                break;
+            }
+        }
+    const bool numeric = !defined || defined->Varied.Numeric;
+    if (!first) {
+        fit.Message = QStringLiteral("No readings in this run");
+        return fit;
+    }
+    const TFitSums sums = table.RunSums(run);
+    fit.N = sums.N;
+    if (!numeric) {
+        fit.Message = QStringLiteral("No fit: the property varied is not a number");
+        return fit;
+    }
+    if (fit.N < 2) {
+        fit.Message = QStringLiteral("No fit yet: it needs at least two readings with a measured value and a "
+                                     "non-zero theory (%1 so far)")
+                          .arg(fit.N);
+        return fit;
+    }
+    Finish(fit, sums, first->Stiffness, first->Property);
+    return fit;
+}
 
 TFitResult FitMeasuredToTheory(const TReadingsTable& table) {
     TFitResult fit;
     const TVariedProperty series = table.SeriesProperty();
-    double sumMT = 0.0, sumTT = 0.0;
+    TFitSums sums;
     const TReading* first = nullptr;
     bool mixedStiffness = false;
     bool numeric = true;
     for (const TReading& r : table.Rows()) {
-        if (r.Property != series) continue;
+        if (r.Property != series || !r.NotFittedReason().isEmpty()) continue;
         const auto m = r.MeasuredMm();
         if (!m || r.TheoryMm == 0.0) continue;
-        if (!r.Varied.Numeric && !r.Varied.Undefined) numeric = false;
+        if (!r.Varied.Numeric) numeric = false;
         if (!first)
             first = &r;
         else if (!Same(r.Stiffness.ModulusGPa, first->Stiffness.ModulusGPa) ||
                  !Same(r.Stiffness.SecondMomentM4, first->Stiffness.SecondMomentM4))
             mixedStiffness = true;
-        sumMT += *m * r.TheoryMm;
-        sumTT += r.TheoryMm * r.TheoryMm;
-        ++fit.N;
+        sums.Add(r);
     }
+    fit.N = sums.N;
     if (table.Empty()) {
         fit.Message = QStringLiteral("No readings yet");
         return fit;
@@ -51,20 +114,7 @@ TFitResult FitMeasuredToTheory(const TReadingsTable& table) {
         fit.Message = QStringLiteral("No fit: the section or material changed during the series");
         return fit;
     }
-    fit.K = sumMT / sumTT;
-    fit.ModulusGPa = first->Stiffness.ModulusGPa;
-    if (!(fit.K > 0.0)) {
-        fit.Message = QStringLiteral("No fit: measured and theory have opposite signs (k = %1)")
-                          .arg(FormatFixed(fit.K, 3));
-        return fit;
-    }
-    fit.Ok = true;
-    fit.ModulusExpGPa = fit.ModulusGPa / fit.K;
-    fit.DifferencePercent = 100.0 * (fit.ModulusExpGPa - fit.ModulusGPa) / fit.ModulusGPa;
-    if (series == TVariedProperty::HangerLoad) {
-        fit.HasFlexuralStiffness = true;
-        fit.FlexuralStiffnessNm2 = fit.ModulusExpGPa * 1e9 * first->Stiffness.SecondMomentM4;
-    }
+    Finish(fit, sums, first->Stiffness, series);
     return fit;
 }
 
@@ -77,5 +127,19 @@ QString FitResultText(const TFitResult& fit) {
                        .arg(fit.N);
     if (fit.HasFlexuralStiffness)
         text += QStringLiteral("; EI = %1 N m^2").arg(FormatFixed(fit.FlexuralStiffnessNm2, 3));
+    return text;
+}
+
+QString RunFitText(const TFitResult& fit) {
+    if (!fit.Ok) return fit.Message;
+    const QString sign = fit.DifferencePercent > 0 ? QStringLiteral("+") : QString();
+    QString text = QStringLiteral("k = %1 \u00b1 %2, R\u00b2 = %3, n = %4; E_exp = E / k = %5 \u00b1 %6 GPa "
+                                  "(material %7 GPa, %8%9 %)")
+                       .arg(FormatFixed(fit.K, 3), FormatFixed(fit.KError, 3), FormatFixed(fit.RSquared, 4))
+                       .arg(fit.N)
+                       .arg(FormatFixed(fit.ModulusExpGPa, 1), FormatFixed(fit.ModulusExpErrorGPa, 1),
+                            FormatGeneral(fit.ModulusGPa), sign, FormatFixed(fit.DifferencePercent, 1));
+    if (fit.HasFlexuralStiffness)
+        text += QStringLiteral("; EI = %1 N m\u00b2").arg(FormatFixed(fit.FlexuralStiffnessNm2, 3));
     return text;
 }

@@ -8,9 +8,15 @@
 // gives the experimental modulus E_exp = E / k, compared as 100 (E_exp - E) / E %. For a series of hanger
 // loads the implied flexural stiffness is E_exp I (N m^2).
 //
-// A point is usable when its row belongs to the series (the newest row's property), has a measured value
-// and a non-zero theory. The fit needs at least two usable points, a numeric property, and the same E and
-// I in every usable row (otherwise t and m are not in one proportion); otherwise it says why.
+// Its standard error and R^2 are those of a line through the origin (as a spreadsheet's trend line with a
+// zero intercept gives them), with the residuals e = m - k t of the n points:
+//     s(k) = sqrt( sum(e^2) / (n - 1) / sum(t^2) ),   R^2 = 1 - sum(e^2) / sum(m^2),
+// and the modulus' uncertainty follows as s(E_exp) = E s(k) / k^2.
+//
+// A point is usable when its row belongs to the series (the newest row's property, or one run), has a
+// measured value, a non-zero theory and a value the layout defines (TReading::NotFittedReason). The fit needs
+// at least two usable points, a numeric property, and the same E and I in every usable row (otherwise t and m
+// are not in one proportion); otherwise it says why.
 
 #include <QString>
 
@@ -26,9 +32,20 @@ struct TFitResult {
     double DifferencePercent = 0.0;
     bool HasFlexuralStiffness = false; // for a series of hanger loads
     double FlexuralStiffnessNm2 = 0.0; // E_exp I
+    double KError = 0.0;               // standard error of k (0 with two points on the line, or n = 2)
+    double RSquared = 0.0;
+    double ModulusExpErrorGPa = 0.0; // E s(k) / k^2
 };
 
+// The series of the newest row's property over the whole table.
 [[nodiscard]] TFitResult FitMeasuredToTheory(const TReadingsTable& table);
+// One run (its rows share property, section, material, gauge and zero state), from the sums the table
+// keeps: the same cost at ten rows as at ten thousand.
+[[nodiscard]] TFitResult FitRun(const TReadingsTable& table, int run);
+
+// A run's fit in one line, with its errors, for the window and the report alike: "k = 1.080 ± 0.004,
+// R² = 0.9998, n = 5; E_exp = E / k = 63.9 ± 0.2 GPa (material 69 GPa, -7.4 %)", or why there is none.
+[[nodiscard]] QString RunFitText(const TFitResult& fit);
 
 // One line for the window: "E_exp = 72.1 GPa (material 69 GPa, +4.5 %), k = 0.957, n = 3".
 [[nodiscard]] QString FitResultText(const TFitResult& fit);

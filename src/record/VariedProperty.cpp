@@ -183,3 +183,12 @@ TVariedValue VariedValue(TVariedProperty property, const TBeamLayout& layout,
     }
     return Description(QStringLiteral("Layout"), LayoutSummary(layout));
 }
+
+TStiffnessChoice StiffnessOf(const TSectionChoice& choice) {
+    TStiffnessChoice s;
+    s.SectionName = SectionName(choice.Section);
+    s.MaterialName = MaterialName(choice.Material);
+    s.ModulusGPa = double(ChoiceModulusE(choice)) / 1e9;
+    s.SecondMomentM4 = double(ChoiceSecondMomentI(choice));
+    return s;
+}

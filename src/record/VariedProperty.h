@@ -11,6 +11,7 @@
 #include <array>
 
 #include "model/BeamLayout.h"
+#include "theory/Sections.h"
 
 enum class TVariedProperty {
     HangerPosition,
@@ -39,6 +40,9 @@ struct TStiffnessChoice {
     double ModulusGPa = 0;     // E
     double SecondMomentM4 = 0; // I
 };
+
+// A row's section and material from the tool box's choice: the names, and E and I as the theory has them.
+[[nodiscard]] TStiffnessChoice StiffnessOf(const TSectionChoice& choice);
 
 struct TVariedValue {
     // True when Value is a number that a plot can use as x; Text always describes the value.

@@ -103,3 +103,31 @@ TSectionShape SectionShape(int index) {
     }
     return s;
 }
+
+float ChoiceModulusE(const TSectionChoice& choice) {
+    return choice.Material == OtherMaterial ? ModulusFromGPa(choice.OtherModulusGPa)
+                                            : DefaultMaterialModuli[std::size_t(choice.Material)];
+}
+
+float ChoiceSecondMomentI(const TSectionChoice& choice) {
+    return choice.Section == FlatSectionIndex
+               ? SecondMomentToM4(FlatSectionProperties(choice.FlatWidth, choice.FlatThickness).SecondMoment)
+               : SecondMomentToM4(SectionCatalogue[std::size_t(choice.Section)].SecondMoment);
+}
+
+double ChoiceModulusGPa(const TSectionChoice& choice) {
+    if (choice.Material == OtherMaterial) return choice.OtherModulusGPa;
+    // The table holds 32-bit floats (69 GPa is 69000003584 Pa there); the nominal value is a whole MPa.
+    return std::round(double(DefaultMaterialModuli[std::size_t(choice.Material)]) / 1e6) / 1e3;
+}
+
+QString MaterialName(int material) {
+    return material >= 0 && material < MaterialCount
+               ? QString::fromLatin1(MaterialNames[std::size_t(material)])
+               : QString();
+}
+
+QString SectionName(int section) {
+    return section >= 0 && section < SectionCount ? QString::fromLatin1(SectionNames[std::size_t(section)])
+                                                  : QString();
+}

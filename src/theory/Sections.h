@@ -62,6 +62,10 @@ inline constexpr std::array<const char*, MaterialCount> MaterialItemTexts = {
     QT_TRANSLATE_NOOP("Sections", "Brass:         105 GPa"),
     QT_TRANSLATE_NOOP("Sections", "Other material (GPa):")};
 
+// The materials' names as a row, a file and a report give them (the list's texts carry the moduli too).
+inline constexpr std::array<const char*, MaterialCount> MaterialNames = {"Aluminium", "Steel", "Brass",
+                                                                         "Other material"};
+
 // The user's own modulus, GPa.
 inline constexpr double OtherModulusMinGPa = 1.0;
 inline constexpr double OtherModulusMaxGPa = 500.0;
@@ -98,6 +102,28 @@ struct TFlatSectionProperties {
 // The power of ten shown after the second moment: "-9" in m^4, "3" in mm^4 (the number does not change,
 // because 1 x 10^-9 m^4 = 1 x 10^3 mm^4).
 [[nodiscard]] QString PowerOfTenText(bool metreUnits);
+
+// The section and material chosen in the tool box: the set-up's vocabulary, shared by the window, the
+// record, the files and the exports.
+struct TSectionChoice {
+    int Section = FlatSectionIndex;    // index into SectionCatalogue
+    double FlatWidth = FlatWidthStart; // mm, the flat bar's accepted dimensions
+    double FlatThickness = FlatThicknessStart;
+    int Material = 0;              // index into the material list
+    double OtherModulusGPa = 69.0; // the user's own modulus, used when Material == OtherMaterial
+    bool operator==(const TSectionChoice&) const = default;
+};
+
+// Young's modulus in Pa and the second moment in m^4 the theory uses for a choice (32-bit, as the theory
+// holds them).
+[[nodiscard]] float ChoiceModulusE(const TSectionChoice& choice);
+[[nodiscard]] float ChoiceSecondMomentI(const TSectionChoice& choice);
+// The modulus as the material list states it, GPa (69 for aluminium, not the float's 69.0000036).
+[[nodiscard]] double ChoiceModulusGPa(const TSectionChoice& choice);
+// "Aluminium", "Steel", "Brass", "Other material"; empty for an index outside the list.
+[[nodiscard]] QString MaterialName(int material);
+// "Flat section", ...; empty for an index outside the catalogue.
+[[nodiscard]] QString SectionName(int section);
 
 // The solid parts of a section as rectangles in mm, x to the right from the left edge, y down from the top
 // face; the box section lists its hole separately and the ring is given by its diameters. The drawings are

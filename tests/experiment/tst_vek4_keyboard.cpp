@@ -305,7 +305,7 @@ private slots:
         now += 1500;
         QVERIFY2(Window->RecordDataAction->isEnabled(), "recording disabled");
         Window->RecordDataAction->trigger();
-        QCOMPARE(Window->LabTools().Table.Count(), 1);
+        QCOMPARE(Window->Session().Table().Count(), 1);
         QTRY_VERIFY2(Window->Keys->LastAnnouncement().startsWith("Reading 1 recorded"),
                      qPrintable(Window->Keys->LastAnnouncement() + " | " + Messages->Texts().join(" | ")));
         Window->LabToolsAction->trigger(); // the switch is kept in the settings: left off as found

@@ -95,7 +95,7 @@ class TVEK4LabTest : public QObject {
         QTest::keyClick(&w, Qt::Key_F10);
         Click(w.RecordDataBtn);
         QCOMPARE(rig.Pictures, (QList<int>{4, 4}));
-        QVERIFY(w.LabTools().Table.Empty());
+        QVERIFY(w.Session().Table().Empty());
         // Ctrl+T and Ctrl+0 do nothing while the tools are off.
         QTest::keyClick(&w, Qt::Key_T, Qt::ControlModifier);
         QVERIFY(!w.ReadingsView());
@@ -125,8 +125,8 @@ private slots:
         QCOMPARE(w.CaptureCombo->itemText(8), QString("Circular Bending, variable load"));
         QVERIFY(w.RecordDataMenu->menuAction()->isEnabled());
         QCOMPARE(MenuTexts(w.RecordDataMenu),
-                 (QStringList{"&Record data to table", "&Zero gauges", "C&lear zero", "-", "Show &table",
-                              "Show &diagrams"}));
+                 (QStringList{"&Record data to table", "&New run", "&Zero gauges", "C&lear zero", "-",
+                              "Show &table", "Show &diagrams"}));
         QCOMPARE(w.ZeroGaugesAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_0));
         QCOMPARE(w.ShowTableAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
         // Disabled commands say why.
@@ -141,7 +141,7 @@ private slots:
         // F10 now records (virtual experiments are on when the window opens), no picture.
         rig.Pictures.clear();
         QTest::keyClick(&w, Qt::Key_F10);
-        QCOMPARE(w.LabTools().Table.Count(), 1);
+        QCOMPARE(w.Session().Table().Count(), 1);
         QVERIFY(rig.Pictures.isEmpty());
         QVERIFY(messages.Shown.empty());
 
@@ -182,7 +182,7 @@ private slots:
         rig.Now = 7500;
         w.Recorddatatotable1->trigger();
         QVERIFY(messages.Shown.empty());
-        const TReadingsTable& t = w.LabTools().Table;
+        const TReadingsTable& t = w.Session().Table();
         QCOMPARE(t.Count(), 2);
         const TReading& r = t.Row(1);
         QCOMPARE(r.Number, 2);
@@ -207,7 +207,7 @@ private slots:
         QCOMPARE(view->Model->index(1, TReadingsModel::Gauge1).data().toString(), QString());
         QCOMPARE(view->Model->index(1, TReadingsModel::Theory).data().toString(), QString("-1.25"));
         QVERIFY(view->FitLabel->text().contains("at least two readings with a measured value"));
-        QCOMPARE(view->Plot->axes(Qt::Horizontal).first()->titleText(), QString("Hanger load (N)"));
+        QCOMPARE(view->PlotView->Series().XTitle, QString("Hanger load (N)"));
         // A third row reaches the open window at once.
         w.RecordReading();
         QCOMPARE(view->Model->rowCount(), 3);
@@ -230,6 +230,50 @@ private slots:
         QVERIFY(!view->isVisible());
     }
 
+    // Loading, Ctrl+R, unloading: two runs. A material chosen mid-run starts a run by itself, and a second
+    // hanger under "hanger position" is recorded but marked; the status bar says each.
+    void RunsFromTheWindow() {
+        TRecordingMessages messages;
+        TRig rig;
+        TVEK4Form& w = rig.Open();
+        w.LabToolsActionClick(true);
+        TBeamLayout& l = w.Layout;
+        l.KnifeEdge1 = l.KnifeEdge2 = true;
+        l.KnifeEdge1Station = 0;
+        l.KnifeEdge2Station = 60;
+        l.UpdateKnifeEdgeOrder();
+        w.CaptureCombo->setCurrentIndex(0); // "Variable hanger position"
+        for (int station : {20, 30}) {
+            l.HangerSlots = {};
+            l.HangerSlots[station].Mass = 100;
+            w.DrawHanger(station);
+            QTest::keyClick(&w, Qt::Key_F10);
+        }
+        QTest::keyClick(&w, Qt::Key_R, Qt::ControlModifier);
+        QVERIFY2(w.StatusBar1->currentMessage().contains("Run 2"),
+                 qPrintable(w.StatusBar1->currentMessage()));
+        QTest::keyClick(&w, Qt::Key_F10);
+        QVERIFY2(w.StatusBar1->currentMessage().contains("Run 2 begins: New run"),
+                 qPrintable(w.StatusBar1->currentMessage()));
+        // Steel in the tool box: the next row is run 3, and says why.
+        w.Sections->YoungsModulus->setCurrentIndex(1);
+        QTest::keyClick(&w, Qt::Key_F10);
+        QVERIFY2(
+            w.StatusBar1->currentMessage().contains("Run 3 begins: another material (Steel after Aluminium)"),
+            qPrintable(w.StatusBar1->currentMessage()));
+        // A second hanger: the position is undefined; the row is kept, marked, and not fitted.
+        l.HangerSlots[45].Mass = 200;
+        w.DrawHanger(45);
+        QTest::keyClick(&w, Qt::Key_F10);
+        QVERIFY2(w.StatusBar1->currentMessage().contains("not fitted: 2 hangers on the beam"),
+                 qPrintable(w.StatusBar1->currentMessage()));
+        const TReadingsTable& t = w.Session().Table();
+        QCOMPARE(t.Count(), 5);
+        QCOMPARE((std::vector<int>{t.Row(0).Run, t.Row(1).Run, t.Row(2).Run, t.Row(3).Run, t.Row(4).Run}),
+                 (std::vector<int>{1, 1, 2, 3, 3}));
+        QVERIFY(messages.Shown.empty());
+    }
+
     void RecordingRefusedWhileIdle() {
         TRecordingMessages messages;
         TRig rig;
@@ -238,7 +282,7 @@ private slots:
         Click(w.WizardBtn); // virtual experiments off: idle
         QTest::keyClick(&w, Qt::Key_F10);
         QCOMPARE(messages.Texts(), QStringList{LabTexts::NotRecordedIdle});
-        QVERIFY(w.LabTools().Table.Empty());
+        QVERIFY(w.Session().Table().Empty());
     }
     // A lab window the student moved (or resized) opens there again in the next session, kept whole on the
     // screen; a place the settings file garbles, or one off the screen, never puts it out of sight.

@@ -44,7 +44,7 @@ QMenu* FileMenu(TVEK4Form& w) {
 
 QJsonArray RowsOf(const TVEK4Form& w) {
     QJsonArray rows;
-    for (const TReading& r : w.LabTools().Table.Rows())
+    for (const TReading& r : w.Session().Table().Rows())
         rows.append(ReadingToJson(r));
     return rows;
 }
@@ -147,14 +147,14 @@ private slots:
         TRig saving;
         TVEK4Form& a = saving.Open();
         BuildExperiment(saving);
-        a.LabTools().Table.SetNote(0, QStringLiteral("=first; \"quoted\""));
+        a.Session().Table().SetNote(0, QStringLiteral("=first; \"quoted\""));
         QVERIFY(a.LabFileModified());
         saving.SaveNames = {saving.Path("run")}; // the extension is added
         QTest::keyClick(&a, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(saving.SaveAsked, 1);
         QVERIFY(QFileInfo::exists(saving.Path("run.ferx")));
         QVERIFY(!a.LabFileModified());
-        QCOMPARE(a.LabFileState().Path, saving.Path("run.ferx"));
+        QCOMPARE(a.Session().Path(), saving.Path("run.ferx"));
 
         TRig opening;
         TVEK4Form& b = opening.Open();
@@ -183,11 +183,37 @@ private slots:
         // The next row continues the numbering and the clock.
         opening.Now += 4000;
         QVERIFY(b.RecordReading());
-        QCOMPARE(b.LabTools().Table.Row(2).Number, 3);
-        QVERIFY(b.LabTools().Table.Row(2).ElapsedS > b.LabTools().Table.Row(1).ElapsedS);
+        QCOMPARE(b.Session().Table().Row(2).Number, 3);
+        QVERIFY(b.Session().Table().Row(2).ElapsedS > b.Session().Table().Row(1).ElapsedS);
         QVERIFY(b.LabFileModified());
-        b.LabTools().Table.Clear(); // nothing to ask about on close
-        b.LabFileState().SavedTableVersion = b.LabFileState().TableVersion;
+        b.Session().Table().Clear(); // nothing to ask about on close
+        b.Session().MarkSaved(b.CurrentSetup());
+    }
+
+    // A version 1 file written by the earlier program opens in the window as one run, saved as it stands;
+    // saved again it is version 2 and opens with the same rows.
+    void versionOneFileOpensAndSavesAsVersionTwo() {
+        TRecordingMessages messages;
+        TRig rig;
+        TVEK4Form& w = rig.Open();
+        const QString old = QStringLiteral(FERRANT_FIXTURES "/v1-simply-supported-load-series.ferx");
+        QVERIFY(w.OpenExperimentFile(old));
+        QVERIFY(messages.Shown.empty());
+        const TReadingsTable& t = w.Session().Table();
+        QCOMPARE(t.Count(), 9);
+        QCOMPARE(t.Runs(), std::vector<int>{1});
+        QCOMPARE(t.Row(4).Note, QString("top of the loading"));
+        QVERIFY(!w.LabFileModified());
+        QVERIFY(w.windowTitle().startsWith(QString("v1-simply-supported-load-series.ferx")));
+        const QString copy = rig.Path("copy.ferx");
+        QVERIFY(w.SaveExperimentFile(copy));
+        QFile file(copy);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QJsonDocument::fromJson(file.readAll()).object().value("version").toInt(), 2);
+        const TFileRead<TOpenedExperiment> again = TLabSession::ReadExperiment(copy);
+        QVERIFY2(again.Ok(), qPrintable(again.Problem));
+        QCOMPARE(int(again.Value.Rows.size()), 9);
+        QCOMPARE(again.Value.Rows[8].TheoryMm, t.Row(8).TheoryMm);
     }
 
     void refusedFileChangesNothing() {
@@ -236,9 +262,9 @@ private slots:
         w.NewButton->click();
         QVERIFY(QFileInfo::exists(rig.Path("before-new.ferx")));
         QVERIFY(!w.Layout.Loaded() && !w.Layout.LeftClamp);
-        QVERIFY(w.LabTools().Table.Empty());
+        QVERIFY(w.Session().Table().Empty());
         QVERIFY(!w.LabFileModified());
-        QVERIFY(w.LabFileState().Path.isEmpty()); // a new experiment has no file yet
+        QVERIFY(w.Session().Path().isEmpty()); // a new experiment has no file yet
 
         // Save cancelled in its dialog: nothing is lost, the window stays.
         rig.Now += 1000;
@@ -266,7 +292,7 @@ private slots:
         rig.Now += 2000;
         Drop(w, TDragSource::FixedWeight(500), TDropTarget::Screen(StationX[20], 190)); // 300 g -> 500 g
         QVERIFY(w.RecordReading());
-        w.LabTools().Table.SetNote(2, QStringLiteral("heavier hanger"));
+        w.Session().Table().SetNote(2, QStringLiteral("heavier hanger"));
 
         const QString pdf = rig.Path("report.pdf");
         QVERIFY(w.ExportReportPdf(pdf, QStringLiteral("Grace Hopper")));
@@ -280,7 +306,7 @@ private slots:
                                  "Hanger load (N)", "Page 1 of", "Experimental modulus"})
             QVERIFY2(all.contains(QString::fromLatin1(part)), part);
         // Virtual readings have no measured values: the fit says why instead of giving a number.
-        QVERIFY(all.contains(FitResultText(FitMeasuredToTheory(w.LabTools().Table))));
+        QVERIFY(all.contains(FitResultText(FitMeasuredToTheory(w.Session().Table()))));
 
         rig.SaveNames = {rig.Path("table")};
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -296,8 +322,8 @@ private slots:
         QVERIFY(lines[3].startsWith(QStringLiteral("3,5;3;Variable hanger load;")));
         QVERIFY(lines[3].endsWith(QStringLiteral(";heavier hanger")));
         QVERIFY(messages.Shown.empty());
-        w.LabFileState().SavedTableVersion = w.LabFileState().TableVersion;
-        w.LabFileState().SavedSetup = QJsonObject(); // closing would ask; the test ends here
+        w.Session().MarkSaved(w.CurrentSetup());
+        w.Session().TableChanged(); // closing would ask; the test ends here
         messages.Answers = {TMsgResult::Discard};
     }
 
@@ -330,15 +356,15 @@ private slots:
         QCOMPARE(messages.Shown[0].Buttons, TMsgButtons::YesNo);
         const TJournalState journal = TExperimentJournal::ReadBack(rig.Path("experiment-journal.jsonl"));
         if (accept) {
-            QCOMPARE(w.LabTools().Table.Count(), 3);
-            QCOMPARE(w.LabTools().Table.Row(2).Number, 3);
-            QCOMPARE(w.LabTools().Table.Row(2).ElapsedS, 5.0);
+            QCOMPARE(w.Session().Table().Count(), 3);
+            QCOMPARE(w.Session().Table().Row(2).Number, 3);
+            QCOMPARE(w.Session().Table().Row(2).ElapsedS, 5.0);
             QVERIFY(w.Layout.LeftClamp);
             QCOMPARE(w.Layout.HangerSlots[60].Mass, 300);
             QVERIFY(w.LabFileModified());          // restored, but in no file yet
             QCOMPARE(int(journal.Rows.size()), 3); // the new journal holds what was restored
         } else {
-            QVERIFY(w.LabTools().Table.Empty());
+            QVERIFY(w.Session().Table().Empty());
             QVERIFY(!w.Layout.LeftClamp);
             QVERIFY(journal.Rows.empty());
         }
@@ -477,7 +503,7 @@ private slots:
         QCOMPARE(student.SaveAsked, 1);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), written);
-        QCOMPARE(s.LabFileState().Path, student.Path("mine.ferx"));
+        QCOMPARE(s.Session().Path(), student.Path("mine.ferx"));
         QCOMPARE(s.windowTitle(), QStringLiteral("mine.ferx[*] - ") + TVEK4Form::Caption);
         QVERIFY(!s.isWindowModified());
         QVERIFY(!OpenExperiment(student.Path("mine.ferx")).Value.Handout);
@@ -510,7 +536,7 @@ private slots:
         QCOMPARE(w.Layout.HangerSlots[20].Mass, 300);
         QCOMPARE(w.Layout.HangerSlots[55].Mass, 70);
         QCOMPARE(w.Layout.GaugeStation, built.GaugeStation);
-        QCOMPARE(w.LabTools().Table.Count(), 2);
+        QCOMPARE(w.Session().Table().Count(), 2);
         QCOMPARE(w.StatusBar1->currentMessage(), LabFileTexts::UDLTakenOff);
 
         // Without a UDL or another section nothing is lost, so nothing is asked.
@@ -559,8 +585,8 @@ private slots:
               "1 record this version of the program does not know", "1 damaged line",
               "1 reading(s) that could not be read"})
             QVERIFY2(offer.contains(QString::fromLatin1(part)), qPrintable(offer));
-        QCOMPARE(w.LabTools().Table.Count(), 1);
-        QVERIFY(w.LabFileState().Path.isEmpty());
+        QCOMPARE(w.Session().Table().Count(), 1);
+        QVERIFY(w.Session().Path().isEmpty());
         rig.SaveNames = {};
         QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(rig.SaveAsked, 1); // asked for a name, and cancelled

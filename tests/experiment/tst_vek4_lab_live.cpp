@@ -115,7 +115,7 @@ private slots:
         QVERIFY(w.ZeroGaugesAction->isEnabled());
         const long long taken = w.LabTools().SamplesTaken;
         QTest::keyClick(&w, Qt::Key_0, Qt::ControlModifier);
-        QVERIFY(w.LabTools().Zero[0].Set && w.LabTools().Zero[1].Set);
+        QVERIFY(w.Session().Zero()[0].Set && w.Session().Zero()[1].Set);
         QCOMPARE(w.LabTools().SamplesTaken, taken); // redrawing the readouts is not a reading
         QCOMPARE(w.ActualDeflection->text(), QString("0.00 mm"));
         QCOMPARE(w.DisplayMeter1->text(), QString(" 0.00 mm "));
@@ -135,7 +135,7 @@ private slots:
             QTest::keyClick(&w, Qt::Key_F10);
         }
         QVERIFY2(messages.Shown.empty(), qPrintable(messages.Texts().join('|')));
-        const TReadingsTable& t = w.LabTools().Table;
+        const TReadingsTable& t = w.Session().Table();
         QCOMPARE(t.Count(), 3);
         for (int step = 0; step < 3; ++step) {
             const TReading& r = t.Row(step);
@@ -175,7 +175,7 @@ private slots:
 
         // A disconnect takes the zero away.
         Click(w.DisconnectBtn);
-        QVERIFY(!AnyZeroSet(w.LabTools().Zero));
+        QVERIFY(!AnyZeroSet(w.Session().Zero()));
         QVERIFY(w.ZeroedMark->isHidden());
     }
 
@@ -196,18 +196,18 @@ private slots:
         messages.Clear();
         QTest::keyClick(&w, Qt::Key_F10);
         QCOMPARE(messages.Texts(), QStringList{LabTexts::NotRecordedUnstable});
-        QVERIFY(w.LabTools().Table.Empty());
+        QVERIFY(w.Session().Table().Empty());
         // Green again; a gauge in error records with its columns blank.
         Link->Sim.SetGauge(2, {0, false, true});
         QVERIFY(Frames(5));
         QVERIFY(Link->Until([&] { return w.ComsLabel->text() == "COM 3: Connected"; }));
         messages.Clear();
         QVERIFY(w.RecordReading());
-        const TReading& r = w.LabTools().Table.Row(0);
+        const TReading& r = w.Session().Table().Row(0);
         QVERIFY(r.Gauges[0].Valid && !r.Gauges[1].Valid);
         // Gauge 2 in error keeps no zero, and says so.
         QTest::keyClick(&w, Qt::Key_0, Qt::ControlModifier);
-        QVERIFY(w.LabTools().Zero[0].Set && !w.LabTools().Zero[1].Set);
+        QVERIFY(w.Session().Zero()[0].Set && !w.Session().Zero()[1].Set);
         QCOMPARE(messages.Texts(),
                  QStringList{"Gauge 2 is in error: it keeps no zero and shows its raw reading."});
         // The unit goes quiet for over a second: no reading.
@@ -215,7 +215,7 @@ private slots:
         messages.Clear();
         QVERIFY(!w.RecordReading());
         QCOMPARE(messages.Texts(), QStringList{LabTexts::NotRecordedNoSamples});
-        QCOMPARE(w.LabTools().Table.Count(), 1);
+        QCOMPARE(w.Session().Table().Count(), 1);
     }
 };
 

@@ -155,7 +155,7 @@ private slots:
         readings->Grid->setFocus();
         now += 2000;
         QTest::keyClick(readings->Grid, Qt::Key_F10);
-        QCOMPARE(w.LabTools().Table.Count(), 1);
+        QCOMPARE(w.Session().Table().Count(), 1);
         QVERIFY(w.StatusBar1->currentMessage().startsWith(QStringLiteral("Row 1 recorded:")));
         // For a screenshot of the arrangement (FERRANT_HOLD_MS=3000 ... import -window root).
         if (qEnvironmentVariableIsSet("FERRANT_HOLD_MS"))

@@ -14,9 +14,6 @@
 
 namespace {
 
-const QStringList MaterialNames = {QStringLiteral("Aluminium"), QStringLiteral("Steel"),
-                                   QStringLiteral("Brass"), QStringLiteral("Other material")};
-
 // A position on the beam in the file is in mm, a multiple of the 10 mm between stations.
 int StationMm(int station) {
     return station * 10;
@@ -168,27 +165,6 @@ bool LayoutFromJson(const QJsonObject& json, TBeamLayout& layout, QString& probl
 
 } // namespace
 
-float ChoiceModulusE(const TSectionChoice& choice) {
-    return choice.Material == OtherMaterial ? ModulusFromGPa(choice.OtherModulusGPa)
-                                            : DefaultMaterialModuli[std::size_t(choice.Material)];
-}
-
-float ChoiceSecondMomentI(const TSectionChoice& choice) {
-    return choice.Section == FlatSectionIndex
-               ? SecondMomentToM4(FlatSectionProperties(choice.FlatWidth, choice.FlatThickness).SecondMoment)
-               : SecondMomentToM4(SectionCatalogue[std::size_t(choice.Section)].SecondMoment);
-}
-
-double ChoiceModulusGPa(const TSectionChoice& choice) {
-    if (choice.Material == OtherMaterial) return choice.OtherModulusGPa;
-    // The table holds 32-bit floats (69 GPa is 69000003584 Pa there); the nominal value is a whole MPa.
-    return std::round(double(DefaultMaterialModuli[std::size_t(choice.Material)]) / 1e6) / 1e3;
-}
-
-QString MaterialName(int material) {
-    return MaterialNames.value(material);
-}
-
 QJsonObject SetupToJson(const TExperimentSetup& setup) {
     const TSectionChoice& c = setup.Section;
     return {
@@ -310,9 +286,30 @@ TFileRead<QJsonObject> ParseExperimentDocument(const QByteArray& bytes) {
     return read;
 }
 
-QByteArray ExperimentBytes(const TExperimentSetup& setup, const std::vector<QJsonObject>& rows,
-                           bool handout) {
+QJsonArray RunNamesToJson(const std::map<int, QString>& names) {
+    QJsonArray list;
+    for (const auto& [run, name] : names)
+        list.append(QJsonObject{{QStringLiteral("run"), run}, {QStringLiteral("name"), name}});
+    return list;
+}
+
+std::map<int, QString> RunNamesFromJson(const QJsonObject& root) {
+    std::map<int, QString> names;
+    const QJsonValue list = root.value(QLatin1String("runNames"));
+    for (const QJsonValue item : list.toArray()) {
+        const QJsonObject o = item.toObject();
+        const double run = o.value(QLatin1String("run")).toDouble(-1);
+        const QString name = o.value(QLatin1String("name")).toString().left(60);
+        if (run >= 1 && run <= MaxReadings && run == std::floor(run) && !name.trimmed().isEmpty())
+            names[int(run)] = name;
+    }
+    return names;
+}
+
+QByteArray ExperimentBytes(const TExperimentSetup& setup, const std::vector<QJsonObject>& rows, bool handout,
+                           const std::map<int, QString>& runNames) {
     QJsonObject root = SetupToJson(setup);
+    root.insert(QStringLiteral("runNames"), RunNamesToJson(runNames));
     if (handout) root.insert(QStringLiteral("handout"), true);
     root.insert(QStringLiteral("format"), ExperimentFileFormat);
     root.insert(QStringLiteral("version"), ExperimentFileVersion);
@@ -355,12 +352,15 @@ TFileRead<TExperimentDocument> ExperimentFromBytes(const QByteArray& bytes) {
     }
     read.Value.Setup = setup.Setup;
     read.Value.Handout = document.Value.value(QLatin1String("handout")).toBool(false);
+    read.Value.Version = document.Value.value(QLatin1String("version")).toInt();
+    read.Value.RunNames = RunNamesFromJson(document.Value);
     return read;
 }
 
 QString SaveExperiment(const QString& path, const TExperimentSetup& setup,
-                       const std::vector<QJsonObject>& rows, bool handout) {
-    const QByteArray bytes = ExperimentBytes(setup, rows, handout);
+                       const std::vector<QJsonObject>& rows, bool handout,
+                       const std::map<int, QString>& runNames) {
+    const QByteArray bytes = ExperimentBytes(setup, rows, handout, runNames);
     // The bound of opening holds for saving too: a file the program writes is one it reads.
     if (bytes.size() > ExperimentFileMaxBytes)
         return QStringLiteral(

@@ -11,8 +11,10 @@
 // answer then names the problem and the caller changes nothing.
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -23,30 +25,13 @@
 inline const QString ExperimentFileExtension = QStringLiteral("ferx");
 inline const QString ExperimentFileFilter = QStringLiteral("Beam experiments (*.ferx)");
 inline const QString ExperimentFileFormat = QStringLiteral("ferrant-experiment");
-inline constexpr int ExperimentFileVersion = 1;
+// Version 2 adds the runs: each row's "run" and the runs' names. A version 1 file opens as one run.
+inline constexpr int ExperimentFileVersion = 2;
 // A reading takes about 1,300 bytes of JSON with an empty note and at most 1,500 more with the longest note
 // (MaxNoteLength characters of 3 UTF-8 bytes), so the largest table the window records (MaxReadings) fits
 // in 28 MB. One bound for opening and saving: anything larger is not an experiment, is refused before it
 // is read whole, and is never written.
 inline constexpr qint64 ExperimentFileMaxBytes = 32 * 1024 * 1024;
-
-// The section and material chosen in the tool box.
-struct TSectionChoice {
-    int Section = FlatSectionIndex;    // index into SectionCatalogue
-    double FlatWidth = FlatWidthStart; // mm, the flat bar's accepted dimensions
-    double FlatThickness = FlatThicknessStart;
-    int Material = 0;              // index into the material list
-    double OtherModulusGPa = 69.0; // the user's own modulus, used when Material == OtherMaterial
-    bool operator==(const TSectionChoice&) const = default;
-};
-
-// Young's modulus in Pa and the second moment in m^4 the theory uses for a choice.
-[[nodiscard]] float ChoiceModulusE(const TSectionChoice& choice);
-[[nodiscard]] float ChoiceSecondMomentI(const TSectionChoice& choice);
-// The modulus as the material list states it, GPa (69 for aluminium, not the float's 69.0000036).
-[[nodiscard]] double ChoiceModulusGPa(const TSectionChoice& choice);
-// "Aluminium", "Steel", "Brass", "Other material".
-[[nodiscard]] QString MaterialName(int material);
 
 struct TExperimentSetup {
     TBeamLayout Layout;
@@ -80,13 +65,19 @@ struct TExperimentDocument {
     TExperimentSetup Setup;
     std::vector<QJsonObject> Rows;
     bool Handout = false;
+    int Version = ExperimentFileVersion;
+    std::map<int, QString> RunNames; // the runs the student named ("Loading"); the others are "Run n"
 };
 [[nodiscard]] QByteArray ExperimentBytes(const TExperimentSetup& setup, const std::vector<QJsonObject>& rows,
-                                         bool handout = false);
+                                         bool handout = false, const std::map<int, QString>& runNames = {});
+// The runs' names as the file keeps them: [{"run": 2, "name": "Unloading"}]; reading skips anything else.
+[[nodiscard]] QJsonArray RunNamesToJson(const std::map<int, QString>& names);
+[[nodiscard]] std::map<int, QString> RunNamesFromJson(const QJsonObject& root);
 [[nodiscard]] TFileRead<TExperimentDocument> ExperimentFromBytes(const QByteArray& bytes);
 // Empty when saved, else the reason (the old file is then untouched).
 [[nodiscard]] QString SaveExperiment(const QString& path, const TExperimentSetup& setup,
-                                     const std::vector<QJsonObject>& rows, bool handout = false);
+                                     const std::vector<QJsonObject>& rows, bool handout = false,
+                                     const std::map<int, QString>& runNames = {});
 [[nodiscard]] TFileRead<TExperimentDocument> OpenExperiment(const QString& path);
 
 // Reads a regular file of at most maxBytes without blocking (RegularFile.h); a larger file is refused by its

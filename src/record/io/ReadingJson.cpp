@@ -120,6 +120,7 @@ QJsonObject ReadingToJson(const TReading& r) {
                      {QStringLiteral("modulusGPa"), r.Stiffness.ModulusGPa},
                      {QStringLiteral("secondMomentM4"), r.Stiffness.SecondMomentM4}}},
         {QStringLiteral("note"), r.Note},
+        {QStringLiteral("run"), r.Run},
     };
 }
 
@@ -136,6 +137,8 @@ TReadingRead ReadingFromJson(const QJsonObject& json, const QString& where) {
         !c.Integer("selectedGauge", r.SelectedGauge, 0, GaugeCount - 1) || !c.Child("stiffness", stiffness) ||
         !c.Text("note", r.Note))
         return read;
+    // Rows of version 1 files and journals have no run: they are all one run.
+    if (json.contains(QLatin1String("run")) && !c.Integer("run", r.Run, 1, MaxReadings)) return read;
     if (gaugeMm % 10 != 0) {
         c.Fail("gaugeMm", QStringLiteral("must be a multiple of 10 mm"));
         return read;
