@@ -85,7 +85,7 @@ TAboutForm::TAboutForm(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("AboutForm"));
-    setWindowTitle(QStringLiteral("About the Korvex Ferrant Product Range"));
+    setWindowTitle(tr("About the Korvex Ferrant Product Range"));
     setFixedSize(ClientWidth, ClientHeight);
     setFont(QFont(QStringLiteral("Tahoma"), 8));
 

@@ -1,6 +1,7 @@
 #include "EquipmentSelection.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -33,7 +34,9 @@ TBrowserVersion BrowserMajorVersion(const std::optional<QString>& value) {
     bool ok = !text.isEmpty() && !text.front().isSpace() && !text.back().isSpace();
     const int major = ok ? text.toInt(&ok, 10) : 0;
     if (!ok) {
-        result.ConversionError = QStringLiteral("'%1' is not a valid integer value").arg(text);
+        result.ConversionError =
+            QCoreApplication::translate("TEquipmentSelectionForm", "'%1' is not a valid integer value")
+                .arg(text);
         return result;
     }
     result.Major = major;
@@ -41,9 +44,13 @@ TBrowserVersion BrowserMajorVersion(const std::optional<QString>& value) {
 }
 
 QString ColourDepthNotice() {
-    return QStringLiteral("It is recommended that you increase the system color setting to at least 16 bit") +
+    return QCoreApplication::translate(
+               "TEquipmentSelectionForm",
+               "It is recommended that you increase the system color setting to at least 16 bit") +
            QStringLiteral("\n\r") +
-           QStringLiteral("Lower color settings will result in some graphics not being displayed correctly.");
+           QCoreApplication::translate(
+               "TEquipmentSelectionForm",
+               "Lower color settings will result in some graphics not being displayed correctly.");
 }
 
 void TPictureButton::keyPressEvent(QKeyEvent* event) {
@@ -106,7 +113,7 @@ TEquipmentSelectionForm::TEquipmentSelectionForm(TLauncherEnvironment environmen
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(0, 0, LauncherBackgroundWidth, LauncherBackgroundHeight);
     Image2->setPixmap(LauncherBackground());
-    const QString backgroundHint = QStringLiteral("Click a button to select an experimental module");
+    const QString backgroundHint = tr("Click a button to select an experimental module");
     Image2->setStatusTip(backgroundHint);
     Image2->setToolTip(backgroundHint);
 
@@ -152,8 +159,7 @@ void TEquipmentSelectionForm::FormCreate() {
         return;
     }
     if (browser.Major < MinimumBrowserMajor) {
-        ShowMessage(QStringLiteral("Error"),
-                    QStringLiteral("Please install Microsoft Internet Explorer 5.0 or later"),
+        ShowMessage(tr("Error"), tr("Please install Microsoft Internet Explorer 5.0 or later"),
                     TMsgIcon::Error, TMsgButtons::Ok);
         TerminationRequested = true;
     }

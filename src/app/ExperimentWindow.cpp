@@ -2,9 +2,11 @@
 
 #include "app/About.h"
 #include "app/ImageForm.h"
+#include "app/StartUpDisplay.h"
 #include "experiment/VEK4.h"
 #include "link/CommsModuleDM.h"
 
+#include <QApplication>
 #include <QTimer>
 
 void RunExperimentWindow() {
@@ -20,6 +22,11 @@ void RunExperimentWindowOn(const QString& experimentFile) {
     };
     environment.LabFiles = QtLabFileDialogs();
     environment.LabFiles.OpenAtStart = experimentFile;
+    // The large display's scale is set at start-up: the program ends and main() starts it again.
+    environment.Restart = [] {
+        RequestRestart();
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::quit(); });
+    };
     RunVEK4Form(std::move(environment));
 }
 

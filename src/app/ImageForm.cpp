@@ -45,7 +45,18 @@ bool TImageViewer::ShowModulePicture(int n) {
         ShowCentralError(picture.Error);
         return false;
     }
-    Image1->setPixmap(QPixmap::fromImage(picture.Image));
+    QPixmap pixmap = QPixmap::fromImage(picture.Image);
+    // On a screen at 150 % or more, the picture drawn at twice the size beside it, when it is there and is
+    // exactly that: the same picture, sharp, in the same room.
+    if (devicePixelRatioF() >= 1.5) {
+        const TJpegResult sharp =
+            LoadJpegFile(QDir(PictureDirectory).filePath(QStringLiteral("VEK%1@2x.JPG").arg(n)));
+        if (sharp.Ok() && sharp.Image.size() == picture.Image.size() * 2) {
+            pixmap = QPixmap::fromImage(sharp.Image);
+            pixmap.setDevicePixelRatio(2.0);
+        }
+    }
+    Image1->setPixmap(pixmap);
     Image1->resize(picture.Image.size()); // natural size, never scaled
     ShowModal(*this);
     return true;

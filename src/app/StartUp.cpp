@@ -1,6 +1,7 @@
 #include "StartUp.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QTimer>
 #include <memory>
 
@@ -43,9 +44,10 @@ int RunFerrantDemo(const TStartupOptions& options) {
     if (guard.Outcome() == TSingleInstanceGuard::TOutcome::AlreadyRunning) {
         // A file to open goes to the copy that runs, which opens it as File > Open would.
         if (!file.isEmpty() && HandFileToRunningCopy(handOver, file)) return 0;
-        ShowMessage(QStringLiteral("Application already running"),
-                    QStringLiteral("An Instance of this application is already running."), TMsgIcon::Error,
-                    TMsgButtons::Ok);
+        ShowMessage(
+            QCoreApplication::translate("StartUp", "Application already running"),
+            QCoreApplication::translate("StartUp", "An Instance of this application is already running."),
+            TMsgIcon::Error, TMsgButtons::Ok);
         return 0;
     }
     // Said once, where a developer or an administrator looks: the program runs on, as it always has.

@@ -13,7 +13,10 @@ class TPictureControl : public QWidget {
 public:
     explicit TPictureControl(QWidget* parent, const QImage& picture = {});
 
-    void SetPicture(const QImage& picture);
+    // The picture, and where to get it drawn for another screen scale (the device pixel ratio); without that,
+    // other scales show the 1x picture enlarged.
+    using TPictureAtScale = std::function<QImage(qreal scale)>;
+    void SetPicture(const QImage& picture, TPictureAtScale atScale = {});
     [[nodiscard]] const QImage& Picture() const { return Image; }
     // Sizes the control to its picture.
     void AutoSize();
@@ -35,4 +38,6 @@ protected:
 
 private:
     QImage Image;
+    TPictureAtScale AtScale;
+    QImage Sharp; // the picture at the scale last painted
 };

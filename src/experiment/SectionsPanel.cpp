@@ -1,6 +1,7 @@
 #include "SectionsPanel.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -136,7 +137,7 @@ QLabel* MakeValueLabel(QWidget* parent, QPoint place) {
 
 TSectionsComboBox::TSectionsComboBox(QWidget* parent) : QComboBox(parent) {
     for (const char* name : SectionNames)
-        addItem(QString::fromLatin1(name));
+        addItem(QCoreApplication::translate("Sections", name));
     setItemDelegate(new TSectionItemDelegate(this));
 }
 
@@ -158,23 +159,21 @@ void TSectionsComboBox::paintEvent(QPaintEvent*) {
 
 TSectionsPanel::TSectionsPanel(QWidget* toolBox, TSectionsHost& host)
     : QObject(toolBox), ToolBox(toolBox), Host(host) {
-    RadioGroup =
-        new TRadioGroup(QStringLiteral(" Display:"),
-                        {QStringLiteral("Beam Tools"), QStringLiteral("Section Properties")}, toolBox);
+    RadioGroup = new TRadioGroup(tr(" Display:"), {tr("Beam Tools"), tr("Section Properties")}, toolBox);
     RadioGroup->setGeometry(43, RadioGroupDesignTop, 133, 57);
-    SetControlHint(RadioGroup, QStringLiteral("Switch between section attributes displayed"));
+    SetControlHint(RadioGroup, tr("Switch between section attributes displayed"));
 
     SectionsComboBox = new TSectionsComboBox(toolBox);
     SectionsComboBox->setGeometry(43, 69, 140, 22);
-    SetControlHint(SectionsComboBox, QStringLiteral("Pull down list to select a beam cross-section"));
+    SetControlHint(SectionsComboBox, tr("Pull down list to select a beam cross-section"));
     SectionsComboBox->hide();
 
     SectionImage = new QLabel(toolBox);
     SectionImage->hide();
-    DimensionUnitsLabel = MakeLabel(QStringLiteral("(All dimensions are in mm)"), toolBox, {50, 236});
+    DimensionUnitsLabel = MakeLabel(tr("(All dimensions are in mm)"), toolBox, {50, 236});
     DimensionUnitsLabel->hide();
 
-    GroupValues = new QGroupBox(QStringLiteral(" Theoretical values:"), toolBox);
+    GroupValues = new QGroupBox(tr(" Theoretical values:"), toolBox);
     GroupValues->setGeometry(QRect(GroupValuesPlace, QSize(205, 132)));
     GroupValues->hide();
     NeutralAxisLabel = MakeValueLabel(GroupValues, {8, 20});
@@ -187,20 +186,20 @@ TSectionsPanel::TSectionsPanel(QWidget* toolBox, TSectionsHost& host)
     UnitsBtn = new QToolButton(GroupValues);
     UnitsBtn->setGeometry(173, 38, 25, 18);
     UnitsBtn->setIconSize(QSize(19, 12));
-    SetControlHint(UnitsBtn, QStringLiteral("Click to switch units"));
+    SetControlHint(UnitsBtn, tr("Click to switch units"));
     for (QWidget* w : {static_cast<QWidget*>(NeutralAxisLabel), static_cast<QWidget*>(MomentOfAreaLabel),
                        static_cast<QWidget*>(AreaLabel), static_cast<QWidget*>(PowerOfLabel),
                        static_cast<QWidget*>(UnitsBtn)})
         w->hide();
 
-    YoungsModLabel = MakeLabel(QStringLiteral("Young's modulus:"), GroupValues, YoungsModLabelPlace);
+    YoungsModLabel = MakeLabel(tr("Young's modulus:"), GroupValues, YoungsModLabelPlace);
     YoungsModulus = new QComboBox(GroupValues);
     for (const char* text : MaterialItemTexts)
-        YoungsModulus->addItem(QString::fromLatin1(text));
+        YoungsModulus->addItem(QCoreApplication::translate("Sections", text));
     YoungsModulus->setGeometry(QRect(YoungsModulusPlace, QSize(190, 22)));
-    SetControlHint(YoungsModulus, QStringLiteral("Pull down list to select the material's Young's modulus"));
+    SetControlHint(YoungsModulus, tr("Pull down list to select the material's Young's modulus"));
     YoungsModulus->setEnabled(false); // the window's modes enable it
-    OtherLabel = MakeLabel(QStringLiteral("Other (GPa):"), GroupValues, OtherLabelPlace);
+    OtherLabel = MakeLabel(tr("Other (GPa):"), GroupValues, OtherLabelPlace);
     OtherValue = new TSpinEditFloat(GroupValues);
     OtherValue->setGeometry(QRect(OtherValuePlace, QSize(52, 22)));
     OtherValue->MinValue = OtherModulusMinGPa;
@@ -208,10 +207,10 @@ TSectionsPanel::TSectionsPanel(QWidget* toolBox, TSectionsHost& host)
     OtherValue->Increment = 1.0;
     OtherValue->Precision = 1;
     OtherValue->SetValue(69.0);
-    SetControlHint(OtherValue, QStringLiteral("Enter Young's modulus (Range: 1 - 500 GPa)"));
-    OkButton = new QPushButton(QStringLiteral("OK"), GroupValues);
+    SetControlHint(OtherValue, tr("Enter Young's modulus (Range: 1 - 500 GPa)"));
+    OkButton = new QPushButton(tr("OK"), GroupValues);
     OkButton->setGeometry(QRect(OkButtonPlace, QSize(40, 24)));
-    SetControlHint(OkButton, QStringLiteral("Click to confirm value of Young's modulus"));
+    SetControlHint(OkButton, tr("Click to confirm value of Young's modulus"));
     YoungsModLabel->show();
     YoungsModulus->show();
     OtherLabel->hide();
@@ -282,7 +281,8 @@ void TSectionsPanel::SectionsComboBoxDrawItem(QPainter& painter, int index, cons
     painter.setPen(ink);
     const QRect textRect(rect.left() + icon.width() + 8, rect.top(), rect.width() - icon.width() - 8,
                          rect.height());
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(SectionNames[index]));
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter,
+                     QCoreApplication::translate("Sections", SectionNames[index]));
     painter.restore();
 }
 

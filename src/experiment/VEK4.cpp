@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -47,13 +48,37 @@ QFont ArialPixels(int pixels) {
     return font;
 }
 
+// The status texts of the design (VEK4.h keeps them in English), in the language in use.
+[[maybe_unused]] constexpr const char* StatusTexts[] = {
+    QT_TRANSLATE_NOOP("TVEK4Form", "Connect VEK2000 / Select Virtual Experiments"),
+    QT_TRANSLATE_NOOP("TVEK4Form", "Use tool box tools to add supports and weights to beam")};
+QString Translated(const QString& english) {
+    return QCoreApplication::translate("TVEK4Form", english.toUtf8().constData());
+}
+
 template <typename W> W* Named(W* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
 
+// An apparatus picture drawn for a screen's scale.
+TPictureControl::TPictureAtScale AtScale(const QString& picture) {
+    return [picture](qreal scale) { return ApparatusBitmap(picture, scale); };
+}
+
+// An icon with the picture drawn at 1x and at the larger scales of screens, so a tool button is sharp on
+// each.
+QIcon SharpIcon(const char* picture) {
+    QIcon icon;
+    for (const qreal scale : {1.0, 1.25, 1.5, 2.0, 3.0})
+        icon.addPixmap(QPixmap::fromImage(ApparatusBitmap(QString::fromLatin1(picture), scale)));
+    return icon;
+}
+
 TPictureControl* Picture(QWidget* parent, const char* name, const char* picture, int x, int y) {
-    auto* control = Named(new TPictureControl(parent, ApparatusBitmap(QString::fromLatin1(picture))), name);
+    auto* control = Named(new TPictureControl(parent), name);
+    control->SetPicture(ApparatusBitmap(QString::fromLatin1(picture)), AtScale(QString::fromLatin1(picture)));
+    control->AutoSize();
     control->move(x, y);
     return control;
 }
@@ -134,48 +159,46 @@ void TVEK4Form::BuildMenu() {
     MainMenu1 = Named(new QMenuBar(this), "MainMenu1");
     MainMenu1->setNativeMenuBar(false);
 
-    QMenu* file = MainMenu1->addMenu(QStringLiteral("&File"));
-    FileNew = Named(file->addAction(QStringLiteral("&New")), "FileNew");
-    FileNew->setStatusTip(QStringLiteral("New layout"));
+    QMenu* file = MainMenu1->addMenu(tr("&File"));
+    FileNew = Named(file->addAction(tr("&New")), "FileNew");
+    FileNew->setStatusTip(tr("New layout"));
     FileNew->setEnabled(false);
-    FileOpen = Named(file->addAction(QStringLiteral("&Open")), "FileOpen");
+    FileOpen = Named(file->addAction(tr("&Open")), "FileOpen");
     FileOpen->setVisible(false);
     file->addSeparator();
-    FileExit = Named(file->addAction(QStringLiteral("E&xit")), "FileExit");
+    FileExit = Named(file->addAction(tr("E&xit")), "FileExit");
 
-    QMenu* run = MainMenu1->addMenu(QStringLiteral("&Run"));
-    RunConnect = Named(run->addAction(QStringLiteral("&Connect to VEK2000")), "RunConnect");
-    RunDisconnect = Named(run->addAction(QStringLiteral("&Disconnect from VEK2000")), "RunDisconnect");
+    QMenu* run = MainMenu1->addMenu(tr("&Run"));
+    RunConnect = Named(run->addAction(tr("&Connect to VEK2000")), "RunConnect");
+    RunDisconnect = Named(run->addAction(tr("&Disconnect from VEK2000")), "RunDisconnect");
     RunDisconnect->setEnabled(false);
     run->addSeparator();
-    RunVirtual = Named(run->addAction(QStringLiteral("&Virtual Experiments")), "RunVirtual");
+    RunVirtual = Named(run->addAction(tr("&Virtual Experiments")), "RunVirtual");
 
-    QMenu* options = MainMenu1->addMenu(QStringLiteral("&Options"));
-    SelectCOMPort1 =
-        Named(options->addAction(QStringLiteral("&Set Communications Options")), "SelectCOMPort1");
+    QMenu* options = MainMenu1->addMenu(tr("&Options"));
+    SelectCOMPort1 = Named(options->addAction(tr("&Set Communications Options")), "SelectCOMPort1");
 
     // F10 reaches the record-data command through the window, even while its menu is disabled.
-    RecordDataAction = Named(new QAction(QStringLiteral("&Record data to table"), this), "RecordDataAction");
-    RecordDataAction->setStatusTip(QStringLiteral("Record data to table"));
-    RecordDataAction->setToolTip(QStringLiteral("Record data to table"));
+    RecordDataAction = Named(new QAction(tr("&Record data to table"), this), "RecordDataAction");
+    RecordDataAction->setStatusTip(tr("Record data to table"));
+    RecordDataAction->setToolTip(tr("Record data to table"));
     RecordDataAction->setShortcut(QKeySequence(Qt::Key_F10));
     RecordDataAction->setShortcutContext(Qt::WindowShortcut);
-    RecordDataAction->setIcon(QIcon(QPixmap::fromImage(ApparatusBitmap(QStringLiteral("ToolRecord")))));
+    RecordDataAction->setIcon(SharpIcon("ToolRecord"));
     addAction(RecordDataAction);
 
-    RecordDataMenu = Named(MainMenu1->addMenu(QStringLiteral("&Data")), "RecordDataMenu");
+    RecordDataMenu = Named(MainMenu1->addMenu(tr("&Data")), "RecordDataMenu");
     Recorddatatotable1 = RecordDataAction;
     RecordDataMenu->addAction(Recorddatatotable1);
     RecordDataMenu->addSeparator();
 
-    WindowMenu = Named(MainMenu1->addMenu(QStringLiteral("&Window")), "WindowMenu");
+    WindowMenu = Named(MainMenu1->addMenu(tr("&Window")), "WindowMenu");
     WindowMenu->menuAction()->setEnabled(false);
     WindowMenu->menuAction()->setVisible(false);
 
-    QMenu* help = MainMenu1->addMenu(QStringLiteral("&Help"));
-    About1 = Named(help->addAction(QStringLiteral("&About Ferrant Range...")), "About1");
-    VersionInformation1 =
-        Named(help->addAction(QStringLiteral("&Version Information")), "VersionInformation1");
+    QMenu* help = MainMenu1->addMenu(tr("&Help"));
+    About1 = Named(help->addAction(tr("&About Ferrant Range...")), "About1");
+    VersionInformation1 = Named(help->addAction(tr("&Version Information")), "VersionInformation1");
     BuildLabToolsMenu(options);
     BuildLabFileMenu(file);
 
@@ -199,7 +222,7 @@ void TVEK4Form::BuildToolBar(QWidget* client) {
         b->setGeometry(x, 0, 30, ToolBarHeight);
         b->setAutoRaise(true);
         b->setIconSize(QSize(23, 23));
-        b->setIcon(QIcon(QPixmap::fromImage(ApparatusBitmap(QString::fromLatin1(image)))));
+        b->setIcon(SharpIcon(image));
         SetHint(b, hint);
         b->setFocusPolicy(Qt::NoFocus);
         x += 30;
@@ -212,17 +235,17 @@ void TVEK4Form::BuildToolBar(QWidget* client) {
         line->setGeometry(x + 3, 3, 2, ToolBarHeight - 6);
         x += 8;
     };
-    NewButton = button("NewButton", "ToolNew", QStringLiteral("New layout"));
+    NewButton = button("NewButton", "ToolNew", tr("New layout"));
     NewButton->setEnabled(false);
     separator("ToolButton3");
-    ConnectBtn = button("ConnectBtn", "ToolConnect", QStringLiteral("Connect to VEK2000 unit"));
-    DisconnectBtn = button("DisconnectBtn", "ToolDisconnect", QStringLiteral("Disconnect from VEK2000"));
+    ConnectBtn = button("ConnectBtn", "ToolConnect", tr("Connect to VEK2000 unit"));
+    DisconnectBtn = button("DisconnectBtn", "ToolDisconnect", tr("Disconnect from VEK2000"));
     DisconnectBtn->setEnabled(false);
     separator("ToolButton2");
-    WizardBtn = button("WizardBtn", "ToolVirtual", QStringLiteral("Virtual Experiments"));
+    WizardBtn = button("WizardBtn", "ToolVirtual", tr("Virtual Experiments"));
     WizardBtn->setCheckable(true);
     separator("ToolButton4");
-    RecordDataBtn = button("RecordDataBtn", "ToolRecord", QStringLiteral("Record data to table"));
+    RecordDataBtn = button("RecordDataBtn", "ToolRecord", tr("Record data to table"));
     RecordDataBtn->setDefaultAction(RecordDataAction);
     separator("ToolButton1");
 
@@ -230,13 +253,11 @@ void TVEK4Form::BuildToolBar(QWidget* client) {
     panel3->setGeometry(x, 0, 261, ToolBarHeight);
     CaptureCombo = Named(new QComboBox(panel3), "CaptureCombo");
     CaptureCombo->setGeometry(0, 3, 261, 22);
-    CaptureCombo->addItems(
-        {QStringLiteral("Variable hanger position"), QStringLiteral("Variable hanger load"),
-         QStringLiteral("Variable beam span"), QStringLiteral("Variable UDL value"),
-         QStringLiteral("Variable UDL length"), QStringLiteral("Variable gauge position"),
-         QStringLiteral("Variable section"), QStringLiteral("Variable material"),
-         QStringLiteral("Circular Bending, variable load"), QStringLiteral("Arbitrary combination")});
-    CaptureCombo->setPlaceholderText(QStringLiteral("Select property being varied..."));
+    CaptureCombo->addItems({tr("Variable hanger position"), tr("Variable hanger load"),
+                            tr("Variable beam span"), tr("Variable UDL value"), tr("Variable UDL length"),
+                            tr("Variable gauge position"), tr("Variable section"), tr("Variable material"),
+                            tr("Circular Bending, variable load"), tr("Arbitrary combination")});
+    CaptureCombo->setPlaceholderText(tr("Select property being varied..."));
     CaptureCombo->setCurrentIndex(-1);
 
     for (QToolButton* b : {NewButton, ConnectBtn, DisconnectBtn, WizardBtn, RecordDataBtn})
@@ -255,7 +276,7 @@ void TVEK4Form::BuildToolBar(QWidget* client) {
     RedLED = Picture(Panel2, "RedLED", "RedLED", 4, 4);
     GreenLED->hide();
     AmberLED->hide();
-    ComsLabel = Named(new QLabel(QStringLiteral("Comms link OFF"), Panel2), "ComsLabel");
+    ComsLabel = Named(new QLabel(tr("Comms link OFF"), Panel2), "ComsLabel");
     ComsLabel->setGeometry(24, 0, Panel2->width() - 28, 25);
     ComsLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
@@ -312,7 +333,7 @@ void TVEK4Form::BuildPanel(QWidget* client) {
     View->DeflectionLabel->hide();
     View->DialGaugeDeflection->hide();
     ActualDeflectionLabel =
-        Named(new QLabel(QStringLiteral("Actual deflection on gauge:"), Panel1), "ActualDeflectionLabel");
+        Named(new QLabel(tr("Actual deflection on gauge:"), Panel1), "ActualDeflectionLabel");
     ActualDeflectionLabel->move(525, 476);
     ActualDeflectionLabel->adjustSize();
     ActualDeflection = Named(new QLabel(QStringLiteral("--.-- mm"), Panel1), "ActualDeflection");
@@ -323,12 +344,12 @@ void TVEK4Form::BuildPanel(QWidget* client) {
 
     // The live meter above the gauge, and its channel selector above the meter.
     MeterComboBox = Named(new QComboBox(Panel1), "MeterComboBox");
-    MeterComboBox->addItems({QStringLiteral("Deflection 1"), QStringLiteral("Deflection 2")});
+    MeterComboBox->addItems({tr("Deflection 1"), tr("Deflection 2")});
     MeterComboBox->setGeometry(StationX[30] - 50, 30, 100, 22);
     QPalette silver = MeterComboBox->palette();
     silver.setColor(QPalette::Button, QColor(0xC0, 0xC0, 0xC0));
     MeterComboBox->setPalette(silver);
-    SetHint(MeterComboBox, QStringLiteral("Select input channel to display"));
+    SetHint(MeterComboBox, tr("Select input channel to display"));
     MeterComboBox->hide();
     DisplayMeter1 = Named(new QLabel(QStringLiteral(" --.-- mm "), Panel1), "DisplayMeter1");
     DisplayMeter1->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -336,11 +357,11 @@ void TVEK4Form::BuildPanel(QWidget* client) {
     SetWhite(DisplayMeter1);
     DisplayMeter1->adjustSize();
     DisplayMeter1->move(StationX[30] - HalfRounded(DisplayMeter1->width()), 50);
-    SetHint(DisplayMeter1, QStringLiteral("Select input channel to display"));
+    SetHint(DisplayMeter1, tr("Select input channel to display"));
     DisplayMeter1->setMouseTracking(true);
     DisplayMeter1->hide();
 
-    ToolBox = Named(new QGroupBox(QStringLiteral("Tool Box: "), Panel1), "ToolBox");
+    ToolBox = Named(new QGroupBox(tr("Tool Box: "), Panel1), "ToolBox");
     ToolBox->setGeometry(524, 7, 217, 394);
     SetWhite(ToolBox);
     BuildToolBox();
@@ -356,35 +377,35 @@ void TVEK4Form::BuildToolBox() {
     Named(Sections->GroupValues, "GroupValues");
 
     EndClampImage = Picture(ToolBox, "EndClampImage", "LClampImage", 42, 104);
-    SetHint(EndClampImage, QStringLiteral("Drag clamps to either end of beam"));
+    SetHint(EndClampImage, tr("Drag clamps to either end of beam"));
     KnifeEdgeImage = Picture(ToolBox, "KnifeEdgeImage", "KnifeEdge", 95, 115);
-    SetHint(KnifeEdgeImage, QStringLiteral("Drag supports (max. 2) under beam"));
+    SetHint(KnifeEdgeImage, tr("Drag supports (max. 2) under beam"));
     WeightsBinImage = Picture(ToolBox, "WeightsBinImage", "WeightsBinImage", 138, 101);
-    SetHint(WeightsBinImage, QStringLiteral("Remove weights from beam by dragging to bin"));
+    SetHint(WeightsBinImage, tr("Remove weights from beam by dragging to bin"));
 
     // The caption runs in three lines left of the button and the box.
-    UDLLbl = Named(new QLabel(QStringLiteral("Uniformly Distributed Load (N/m)"), ToolBox), "UDLLbl");
+    UDLLbl = Named(new QLabel(tr("Uniformly Distributed Load (N/m)"), ToolBox), "UDLLbl");
     UDLLbl->setWordWrap(true);
     UDLLbl->setGeometry(24, 160, 68, 42);
     UDLLbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     UDLButton = Named(new QToolButton(ToolBox), "UDLButton");
     UDLButton->setGeometry(95, 166, 41, 25);
     UDLButton->setIconSize(QSize(37, 21));
-    UDLButton->setIcon(QIcon(QPixmap::fromImage(ApparatusBitmap(QStringLiteral("UDLButton")))));
+    UDLButton->setIcon(SharpIcon("UDLButton"));
     UDLButton->setCursor(Qt::PointingHandCursor);
     UDLSpinEdit = WholeNumberBox(ToolBox, "UDLSpinEdit", {141, 167}, {1, 50, 5, 2, 20});
-    SetHint(UDLSpinEdit, QStringLiteral("Select Uniformly Distributed Load (1 - 50 N/m)"));
+    SetHint(UDLSpinEdit, tr("Select Uniformly Distributed Load (1 - 50 N/m)"));
 
     EmptyHangerImage = Picture(ToolBox, "EmptyHangerImage", "EmptyHangerImage", 42, 203);
     EmptyHangerImage->Tag = 0;
-    const QString weightHint = QStringLiteral("Drag displayed weight (grams) onto beam");
+    const QString weightHint = tr("Drag displayed weight (grams) onto beam");
     SetHint(EmptyHangerImage, weightHint);
     VariableWeightLabel = Named(new QLabel(ToolBox), "VariableWeightLabel");
     VariableWeightLabel->move(40, 227);
     SetHint(VariableWeightLabel, weightHint);
     WeightSpinEdit = WholeNumberBox(ToolBox, "WeightSpinEdit", {87, 222}, {0, 500, 10, 3, 0});
-    SetHint(WeightSpinEdit, QStringLiteral("Select weight (Range: 10 - 500 grams)"));
-    WeightUnits = Named(new QLabel(QStringLiteral("(grams)"), ToolBox), "WeightUnits");
+    SetHint(WeightSpinEdit, tr("Select weight (Range: 10 - 500 grams)"));
+    WeightUnits = Named(new QLabel(tr("(grams)"), ToolBox), "WeightUnits");
     WeightUnits->move(134, 226);
     WeightUnits->adjustSize();
 
@@ -394,7 +415,7 @@ void TVEK4Form::BuildToolBox() {
         const QByteArray name = QByteArray("Gram") + QByteArray::number(grams) + "Image";
         GramImages[i] = Picture(ToolBox, name.constData(), name.constData(), massLefts[i], 274);
         GramImages[i]->Tag = grams;
-        SetHint(GramImages[i], QStringLiteral("Drag %1 grams onto beam").arg(grams));
+        SetHint(GramImages[i], tr("Drag %1 grams onto beam").arg(grams));
     }
 
     for (TPictureControl* p : {EndClampImage, KnifeEdgeImage, WeightsBinImage, EmptyHangerImage})
@@ -455,7 +476,7 @@ void TVEK4Form::FormCreate() {
         comms->WindowHandle = this;
         comms->LinkLost = [this] { DisconnectOnLinkLost(); };
         comms->USBChanged = [this] { USBDeviceChanged(); };
-        if (comms->IsUSBConnected()) ComsLabel->setText(QStringLiteral("USB Device Connected"));
+        if (comms->IsUSBConnected()) ComsLabel->setText(tr("USB Device Connected"));
     }
     // 5. The meter's home; the first gauge is selected.
     MeterHome = DisplayMeter1->pos();
@@ -501,7 +522,7 @@ void TVEK4Form::FormCreate() {
     Sections->DockMaterialControlsInToolBox();
     View->ClearDeflectionView();
     // 13.
-    SetStatus(IdleStatus);
+    SetStatus(Translated(IdleStatus));
     // 14. Nothing is being moved; the section values are in metre units.
     Layout.MovingKnifeEdge1 = Layout.MovingKnifeEdge2 = false;
     Layout.MovingLeftClamp = Layout.MovingRightClamp = false;
@@ -698,29 +719,39 @@ void TVEK4Form::ShowSlot(int s) {
         return;
     }
     const int x = StationX[s];
-    const QString grams = QStringLiteral("%1 grams").arg(slot.Mass);
+    const QString grams = tr("%1 grams").arg(slot.Mass);
 
     // 1. The hanger's picture: the bare hanger, then the masses below it.
     if (controls.ComposedMass != slot.Mass || controls.ComposedVariable != slot.Variable) {
-        const QImage hanger = ApparatusBitmap(QStringLiteral("LoadHangerImage"));
-        const int h = hanger.height();
-        QImage picture(HangerWidth, HangerHeight, QImage::Format_ARGB32_Premultiplied);
-        picture.fill(Qt::transparent);
-        QPainter painter(&picture);
-        painter.drawImage(QRect(0, 0, HangerWidth, h), hanger, QRect(0, 0, HangerWidth, h));
         QString massName;
         if (slot.Variable)
             massName = QStringLiteral("EmptyHangerImage");
         else if (std::find(FixedMasses.begin(), FixedMasses.end(), slot.Mass) != FixedMasses.end())
             massName = QStringLiteral("Gram%1Image").arg(slot.Mass);
-        if (!massName.isEmpty()) {
-            const QImage masses = ApparatusBitmap(massName);
-            const int rows = HangerHeight - h;
-            painter.drawImage(QRect(0, h, HangerWidth, rows), masses,
-                              QRect(0, MassPictureTop, HangerWidth, rows));
-        }
-        painter.end();
-        controls.Hanger->SetPicture(picture);
+        // Composed in logical pixels at any scale, from the pieces drawn at that scale.
+        const auto compose = [massName](qreal scale) {
+            const QImage hanger = ApparatusBitmap(QStringLiteral("LoadHangerImage"), scale);
+            const int h = int(hanger.deviceIndependentSize().height() + 0.5);
+            QImage picture(
+                QSize(int(std::lround(HangerWidth * scale)), int(std::lround(HangerHeight * scale))),
+                QImage::Format_ARGB32_Premultiplied);
+            picture.setDevicePixelRatio(scale);
+            picture.fill(Qt::transparent);
+            QPainter painter(&picture);
+            const auto part = [scale](int x, int y, int w, int h) {
+                return QRectF(x * scale, y * scale, w * scale, h * scale);
+            };
+            painter.drawImage(QRectF(0, 0, HangerWidth, h), hanger, part(0, 0, HangerWidth, h));
+            if (!massName.isEmpty()) {
+                const QImage masses = ApparatusBitmap(massName, scale);
+                const int rows = HangerHeight - h;
+                painter.drawImage(QRectF(0, h, HangerWidth, rows), masses,
+                                  part(0, MassPictureTop, HangerWidth, rows));
+            }
+            return picture;
+        };
+        const QImage picture = compose(1.0);
+        controls.Hanger->SetPicture(picture, compose);
         controls.ComposedMass = slot.Mass;
         controls.ComposedVariable = slot.Variable;
     }
@@ -731,16 +762,17 @@ void TVEK4Form::ShowSlot(int s) {
     controls.Hanger->show();
     // 3. Three neighbouring stations get three different arrow lengths and label heights.
     const QImage* arrow = nullptr;
+    const char* arrowName = nullptr;
     int d = 0;
     switch (s % 3) {
     case 1:
-        arrow = &ArrowDownSmall, d = 35;
+        arrow = &ArrowDownSmall, arrowName = "ArrowDownSmall", d = 35;
         break;
     case 2:
-        arrow = &ArrowDownMed, d = 22;
+        arrow = &ArrowDownMed, arrowName = "ArrowDownMed", d = 22;
         break;
     default:
-        arrow = &ArrowDownLarge, d = 9;
+        arrow = &ArrowDownLarge, arrowName = "ArrowDownLarge", d = 9;
         break;
     }
     // 4. A variable weight shows its grams.
@@ -755,7 +787,7 @@ void TVEK4Form::ShowSlot(int s) {
         controls.MassLabel->hide();
     }
     // 5. The arrow's tip touches the diagram's beam line.
-    controls.Arrow->SetPicture(*arrow);
+    controls.Arrow->SetPicture(*arrow, AtScale(QString::fromLatin1(arrowName)));
     controls.Arrow->AutoSize();
     controls.Arrow->move(x - 5, DiagramBeamY - controls.Arrow->height());
     controls.Arrow->show();
@@ -781,7 +813,7 @@ void TVEK4Form::ShowUDLPictures() {
     const int width = UDLImageWidth(Layout.UDLStartStation, Layout.UDLEndStation);
     const QString intensity = QStringLiteral("%1 N/m").arg(Layout.UDLIntensity);
     if (!Layout.ResizingUDL) UDLImage->setGeometry(left, UDLTop, width, UDLHeight);
-    SetHint(UDLImage, QStringLiteral("Uniformly distributed load of ") + intensity);
+    SetHint(UDLImage, tr("Uniformly distributed load of ") + intensity);
     UDLImage->show();
     UDLLabel->setText(intensity);
     UDLLabel->adjustSize();
@@ -832,9 +864,8 @@ void TVEK4Form::SetUDLToolsEnabled(bool on) {
     UDLSpinEdit->setEnabled(on);
     UDLButton->setEnabled(on);
     UDLLbl->setEnabled(on);
-    SetHint(UDLButton,
-            on ? QStringLiteral("Click to put a Uniformly Distributed Load on the beam") : QString());
-    SetHint(UDLLbl, on ? QStringLiteral("Select Uniformly Distributed Load (1 - 50 N/m)") : QString());
+    SetHint(UDLButton, on ? tr("Click to put a Uniformly Distributed Load on the beam") : QString());
+    SetHint(UDLLbl, on ? tr("Select Uniformly Distributed Load (1 - 50 N/m)") : QString());
 }
 
 void TVEK4Form::RunVirtualClick() {
@@ -875,7 +906,7 @@ void TVEK4Form::WizardBtnClick() {
         MeterComboBox->hide();
         Sections->ApplySelectedSectionMoment();
         Recalculate();
-        SetStatus(ActiveStatus);
+        SetStatus(Translated(ActiveStatus));
         SetLayoutItemsEnabled(true);
         Sections->YoungsModulus->setEnabled(true);
     } else {
@@ -889,7 +920,7 @@ void TVEK4Form::WizardBtnClick() {
             LabKeepSetupForTheApparatus();
         else
             NewButtonClick();
-        SetStatus(IdleStatus);
+        SetStatus(Translated(IdleStatus));
         Sections->RadioGroup->move(Sections->RadioGroup->x(), RadioGroupDesignTop + 7);
         Sections->ShowFlatSectionProperties();
         View->ClearDeflectionView();
@@ -962,7 +993,7 @@ void TVEK4Form::ConnectBtnClick() {
     FileNew->setEnabled(true);
     DisconnectBtn->setEnabled(true);
     RunDisconnect->setEnabled(true);
-    SetStatus(ActiveStatus);
+    SetStatus(Translated(ActiveStatus));
     Panel1Hints = true;
     // 7-8.
     Recalculate();
@@ -986,7 +1017,7 @@ void TVEK4Form::DisconnectBtnClick() {
     MeterComboBox->hide();
     ActualDeflection->setText(QStringLiteral("--.-- mm"));
     Panel1Hints = false;
-    SetStatus(IdleStatus);
+    SetStatus(Translated(IdleStatus));
     // The layout built while connected stays on the beam, out of reach until a mode is chosen again.
     SetLayoutItemsEnabled(false);
     DialGaugeImage->setEnabled(false);
@@ -1035,16 +1066,16 @@ void TVEK4Form::UpdateFormOutputs(bool newReadings, bool stateChanged) {
         switch (comms->LinkState()) {
         case TLinkState::LinkOK:
             lamp = GreenLED;
-            text = comms->IsUSBConnected() ? QStringLiteral("Communicating via USB")
-                                           : QStringLiteral("COM %1: Connected").arg(comms->ComPortNumber());
+            text = comms->IsUSBConnected() ? tr("Communicating via USB")
+                                           : tr("COM %1: Connected").arg(comms->ComPortNumber());
             break;
         case TLinkState::LinkOff:
             lamp = RedLED;
-            text = QStringLiteral("Comms link OFF");
+            text = tr("Comms link OFF");
             break;
         case TLinkState::LinkUnstable:
             lamp = AmberLED;
-            text = QStringLiteral("Comms link unstable");
+            text = tr("Comms link unstable");
             break;
         }
         if (!lamp) return;
@@ -1082,7 +1113,8 @@ void TVEK4Form::ScreenImageMouseMove(QPoint position) {
     } else {
         PositionPopup->hide();
         PositionValue->hide();
-        SetStatus(VirtualExperimentsOn() || DisconnectBtn->isEnabled() ? ActiveStatus : IdleStatus);
+        SetStatus(
+            Translated(VirtualExperimentsOn() || DisconnectBtn->isEnabled() ? ActiveStatus : IdleStatus));
     }
     LoadPositionPopup->hide();
     LoadPositionValue->hide();
@@ -1095,10 +1127,10 @@ void TVEK4Form::DisconnectOnLinkLost() {
 
 void TVEK4Form::USBDeviceChanged() {
     if (Environment.Comms && Environment.Comms->IsUSBConnected()) {
-        ComsLabel->setText(QStringLiteral("USB Device Connected"));
+        ComsLabel->setText(tr("USB Device Connected"));
         return;
     }
-    ComsLabel->setText(QStringLiteral("USB Device Disconnected"));
+    ComsLabel->setText(tr("USB Device Disconnected"));
     if (DisconnectBtn->isEnabled()) DisconnectBtnClick();
 }
 

@@ -69,6 +69,9 @@ struct TVEK4Environment {
     std::function<TReadingsView*(const TReadingsViewContext&)> CreateReadingsView;
     // The file dialogs of the laboratory tools' "&File" commands; empty: the window cannot save or open.
     TLabFileDialogs LabFiles;
+    // Ends the run and starts the program again (the large display's scale is set at start-up); empty: the
+    // window only says the change comes with the next start.
+    std::function<void()> Restart;
 };
 
 // The four controls of a hanger slot; the weight itself is in the layout's HangerSlots.
@@ -263,12 +266,14 @@ public:
     // The laboratory tools (VEK4LabTools.cpp), off by default. With them off the window is the designed one:
     // no capture, "&Data" disabled, F10 shows the module picture. With them on, the capture-available flag is
     // true, `CaptureCombo` and "&Data" are enabled, and `RecordDataAction` records a reading.
-    QAction* LabToolsAction = nullptr;   // "&Options" > "&Laboratory tools", checkable
-    QAction* ZeroGaugesAction = nullptr; // "&Data" > "&Zero gauges" (Ctrl+0)
-    QAction* ClearZeroAction = nullptr;  // "&Data" > "C&lear zero"
-    QAction* ShowTableAction = nullptr;  // "&Data" > "Show &table" (Ctrl+T); "Show &diagrams" goes after it
-    QAction* NewRunAction = nullptr;     // "&Data" > "&New run" (Ctrl+R): the next row starts a run
-    QLabel* ZeroedMark = nullptr;        // "(zeroed)" by the measured readout while a zero is in use
+    QAction* LabToolsAction = nullptr;     // "&Options" > "&Laboratory tools", checkable
+    QAction* LargeDisplayAction = nullptr; // "&Options" > "Large &display", checkable, with the tools on
+    QMenu* LanguageMenu = nullptr;         // "&Options" > "Lang&uage", with the tools on
+    QAction* ZeroGaugesAction = nullptr;   // "&Data" > "&Zero gauges" (Ctrl+0)
+    QAction* ClearZeroAction = nullptr;    // "&Data" > "C&lear zero"
+    QAction* ShowTableAction = nullptr;    // "&Data" > "Show &table" (Ctrl+T); "Show &diagrams" goes after it
+    QAction* NewRunAction = nullptr;       // "&Data" > "&New run" (Ctrl+R): the next row starts a run
+    QLabel* ZeroedMark = nullptr;          // "(zeroed)" by the measured readout while a zero is in use
     [[nodiscard]] bool LabToolsOn() const;
     void LabToolsActionClick(bool on);
     void DataMenuPointerAt(QPoint pos);
@@ -365,6 +370,11 @@ private:
     [[nodiscard]] TBeamSection DiagramsSection() const;
     // The one notification of a changed layout or gauge for the laboratory tools (diagrams, lab file).
     void LayoutChanged();
+    // The display commands of the laboratory tools (VEK4Display.cpp): the large display and the language.
+    void BuildDisplayCommands(QMenu* options);
+    void ApplyDisplayCommands(bool on);
+    void LargeDisplayClick(bool on);
+    void LanguageClick(const QString& language);
     void LabToolsNewReadings(const TProcessBlock& processor);
     [[nodiscard]] double LabToolsZeroed(int gauge, double mm) const;
     void ShowZeroedMark();

@@ -12,6 +12,8 @@
 #include <QToolButton>
 
 #include "experiment/PictureControl.h"
+#include <QCoreApplication>
+
 #include "experiment/VEK4.h"
 #include "platform/DragController.h"
 #include "platform/MessageLayer.h"
@@ -23,9 +25,15 @@
 namespace {
 
 constexpr int PopupWidth = 83;
-const QString SupportPositionCaption = QStringLiteral("Support Position");
-const QString GaugePositionCaption = QStringLiteral("Gauge Position");
-const QString UDLLengthCaption = QStringLiteral("UDL length");
+QString SupportPositionCaption() {
+    return QCoreApplication::translate("TVEK4Form", "Support Position");
+}
+QString GaugePositionCaption() {
+    return QCoreApplication::translate("TVEK4Form", "Gauge Position");
+}
+QString UDLLengthCaption() {
+    return QCoreApplication::translate("TVEK4Form", "UDL length");
+}
 
 QString Position(int station) {
     return QString::fromStdString(PositionText(station));
@@ -55,9 +63,9 @@ void TVEK4Form::BuildPopups() {
     QFont value(QStringLiteral("Arial"));
     value.setPointSize(11);
     const QColor silver(0xC0, 0xC0, 0xC0);
-    PositionPopup = make("PositionPopup", SupportPositionCaption, 176, 18, silver, font());
+    PositionPopup = make("PositionPopup", SupportPositionCaption(), 176, 18, silver, font());
     PositionValue = make("PositionValue", QStringLiteral(" --- mm"), 194, 20, Qt::white, value);
-    LoadPositionPopup = make("LoadPositionPopup", QStringLiteral("Load Position"), 103, 18, silver, font());
+    LoadPositionPopup = make("LoadPositionPopup", tr("Load Position"), 103, 18, silver, font());
     LoadPositionValue = make("LoadPositionValue", QStringLiteral(" --- mm"), 121, 17, Qt::white, value);
     for (QLabel* l : {PositionValue, LoadPositionValue})
         l->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -185,7 +193,7 @@ void TVEK4Form::ApplyDrop(const TDropAnswer& answer) {
 void TVEK4Form::KnifeEdgeMouseMove(int knifeEdge) {
     const int station = knifeEdge == 1 ? Layout.KnifeEdge1Station : Layout.KnifeEdge2Station;
     PositionValue->setText(Position(station));
-    PositionPopup->setText(SupportPositionCaption);
+    PositionPopup->setText(SupportPositionCaption());
     PlacePopup(PositionPopup, PositionValue, station);
     LoadPositionPopup->hide();
     LoadPositionValue->hide();
@@ -194,7 +202,7 @@ void TVEK4Form::KnifeEdgeMouseMove(int knifeEdge) {
 void TVEK4Form::ClampImageMouseMove(bool left) {
     const int station = left ? 0 : LastStation;
     PositionValue->setText(Position(station));
-    PositionPopup->setText(SupportPositionCaption);
+    PositionPopup->setText(SupportPositionCaption());
     PlacePopup(PositionPopup, PositionValue, station);
     LoadPositionPopup->hide();
     LoadPositionValue->hide();
@@ -268,15 +276,15 @@ void TVEK4Form::UDLImageMouseMove(QMouseEvent* event) {
         UDLImage->resize(std::max(x + 8, 0), UDLImage->height());
         PositionValue->setText(QString::fromStdString(UDLLengthText(Layout, UDLImage->x() + x)));
         if (PositionValue->isHidden()) {
-            PositionPopup->setText(UDLLengthCaption);
+            PositionPopup->setText(UDLLengthCaption());
             PlacePopup(PositionPopup, PositionValue, Layout.UDLStartStation);
         }
         return;
     }
     const int start = Layout.UDLStartStation, end = Layout.UDLEndStation;
     PositionValue->setText(QStringLiteral("%1 mm").arg((end - start) * 10));
-    if (PositionValue->isHidden() || PositionPopup->text() != UDLLengthCaption) {
-        PositionPopup->setText(UDLLengthCaption);
+    if (PositionValue->isHidden() || PositionPopup->text() != UDLLengthCaption()) {
+        PositionPopup->setText(UDLLengthCaption());
         PositionValue->move(StationX[start] +
                                 Rounded((StationX[end] - StationX[start] - PositionValue->width()) / 2.0),
                             PositionValue->y());
@@ -289,7 +297,7 @@ void TVEK4Form::UDLImageMouseMove(QMouseEvent* event) {
     LoadPositionPopup->hide();
     LoadPositionValue->hide();
     if (Layout.SupportArrangement() == TSupportArrangement::Cantilever)
-        SetStatus(QStringLiteral("Right click to change length of UDL"));
+        SetStatus(tr("Right click to change length of UDL"));
 }
 
 void TVEK4Form::UDLImageMouseUp(QMouseEvent* event) {
@@ -331,8 +339,8 @@ void TVEK4Form::DialGaugeImageMouseMove(QMouseEvent* event) {
         PositionValue->setText(Position(Layout.GaugeStation));
         ShowGaugeReadout();
     }
-    if (PositionValue->isHidden() || PositionPopup->text() != GaugePositionCaption) {
-        PositionPopup->setText(GaugePositionCaption);
+    if (PositionValue->isHidden() || PositionPopup->text() != GaugePositionCaption()) {
+        PositionPopup->setText(GaugePositionCaption());
         PlacePopup(PositionPopup, PositionValue, Layout.GaugeStation);
     }
     LoadPositionPopup->hide();
@@ -416,7 +424,7 @@ void TVEK4Form::WireEditing() {
     DialGaugeImage->OnMouseDown = [this](QMouseEvent* e) { DialGaugeImageMouseDown(e); };
     DialGaugeImage->OnMouseMove = [this](QMouseEvent* e) { DialGaugeImageMouseMove(e); };
     DialGaugeImage->OnMouseUp = [this](QMouseEvent* e) { DialGaugeImageMouseUp(e); };
-    SetHint(DialGaugeImage, QStringLiteral("Drag the dial gauge along the beam"));
+    SetHint(DialGaugeImage, tr("Drag the dial gauge along the beam"));
 
     connect(UDLButton, &QToolButton::clicked, this, &TVEK4Form::UDLComponentClick);
     connect(UDLSpinEdit, &TIntegerSpinEdit::OnChange, this, &TVEK4Form::UDLSpinEditChange);

@@ -66,6 +66,7 @@ void TVEK4Form::BuildLabToolsMenu(QMenu* options) {
     LabToolsAction->setCheckable(true);
     SetHintText(LabToolsAction, QStringLiteral("Record readings to a table, zero the gauges, plot and fit"));
     connect(LabToolsAction, &QAction::triggered, this, &TVEK4Form::LabToolsActionClick);
+    BuildDisplayCommands(options);
 
     // "&Record data to table" and its separator are the design's; the new commands go around them, and are
     // hidden while the tools are off so the menu is the designed one.
@@ -153,6 +154,7 @@ void TVEK4Form::ApplyLabTools() {
     for (QAction* a : {NewRunAction, ZeroGaugesAction, ClearZeroAction, ShowTableAction})
         a->setVisible(on);
     ApplyDiagramsCommand(on);
+    ApplyDisplayCommands(on);
     if (!on) {
         // Back to the designed window: no zero, no readings window on screen (its rows are kept).
         Lab->Session.SetZero({});

@@ -1,5 +1,7 @@
 #include "ComSelect.h"
 
+#include <QCoreApplication>
+
 #include "CommsModuleDM.h"
 #include "serial/ComPortMap.h"
 #include "serial/QtSerialPort.h"
@@ -18,8 +20,12 @@
 
 namespace {
 
-const QString USBConnectedText = QStringLiteral("USB Device Connected");
-const QString USBNotConnectedText = QStringLiteral("USB Device Not Connected");
+QString USBConnectedText() {
+    return QCoreApplication::translate("TComSelectFormKV", "USB Device Connected");
+}
+QString USBNotConnectedText() {
+    return QCoreApplication::translate("TComSelectFormKV", "USB Device Not Connected");
+}
 
 // The design's 8 point sans serif at 11 pixels, black; the free fonts stand in where it is not installed.
 QFont DesignFont(bool bold = false) {
@@ -47,7 +53,7 @@ template <typename W> W* Place(QWidget* parent, int x, int y, int width = -1, in
 TComSelectFormKV::TComSelectFormKV(const std::function<bool(int)>& isPortAvailable, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint) {
-    setWindowTitle(QStringLiteral("Communications Options"));
+    setWindowTitle(tr("Communications Options"));
     setFont(DesignFont());
     // Black text while a control is usable; a disabled one (the serial part when only USB may be used)
     // keeps the style's grey, so it reads as disabled.
@@ -58,19 +64,19 @@ TComSelectFormKV::TComSelectFormKV(const std::function<bool(int)>& isPortAvailab
     setFixedSize(237, 268);
 
     GroupBox1 = Place<QGroupBox>(this, 8, 8, 221, 73);
-    GroupBox1->setTitle(QStringLiteral("USB"));
+    GroupBox1->setTitle(tr("USB"));
     GroupBox1->setFont(DesignFont(true));
     USBConnectedLabel = Place<QLabel>(GroupBox1, 17, 21);
-    USBConnectedLabel->setText(USBNotConnectedText);
+    USBConnectedLabel->setText(USBNotConnectedText());
     USBConnectedLabel->adjustSize();
     USBOnlyCheckBox = Place<QCheckBox>(GroupBox1, 17, 40);
-    USBOnlyCheckBox->setText(QStringLiteral("Only connect via USB"));
+    USBOnlyCheckBox->setText(tr("Only connect via USB"));
     USBOnlyCheckBox->adjustSize();
     // Also when the check is set from the settings, as the design's click handler ran then too.
     connect(USBOnlyCheckBox, &QCheckBox::toggled, this, [this] { USBOnlyCheckBoxClick(); });
 
     GroupBox2 = Place<QGroupBox>(this, 8, 96, 221, 121);
-    GroupBox2->setTitle(QStringLiteral("Serial Port"));
+    GroupBox2->setTitle(tr("Serial Port"));
     GroupBox2->setFont(DesignFont(true));
     Bevel1 = Place<QFrame>(GroupBox2, 8, 23, 205, 50);
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -80,11 +86,11 @@ TComSelectFormKV::TComSelectFormKV(const std::function<bool(int)>& isPortAvailab
     PortsComboBox = Place<QComboBox>(GroupBox2, 8, 89, 205, 21);
 
     OkBtn = Place<QPushButton>(this, 16, 231, 85, 27);
-    OkBtn->setText(QStringLiteral("OK"));
+    OkBtn->setText(tr("OK"));
     OkBtn->setDefault(true);
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
     AbortBtn = Place<QPushButton>(this, 136, 233, 85, 27);
-    AbortBtn->setText(QStringLiteral("Cancel"));
+    AbortBtn->setText(tr("Cancel"));
     connect(AbortBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     FormCreate(isPortAvailable);
@@ -130,16 +136,17 @@ bool ShowCommsOptionsDialog(TCommsModule& module) {
     } unregister{module};
 
     form.USBOnlyCheckBox->setChecked(module.USBOnly);
-    form.USBConnectedLabel->setText(module.IsUSBConnected() ? USBConnectedText : USBNotConnectedText);
+    form.USBConnectedLabel->setText(module.IsUSBConnected() ? USBConnectedText() : USBNotConnectedText());
     const bool havePorts = form.PortsComboBox->count() > 0;
     if (havePorts) {
         const int index = form.PortsComboBox->findText(QStringLiteral("COM%1").arg(module.ComPortNumber()));
         form.PortsComboBox->setCurrentIndex(std::max(index, 0));
-        form.Label1->setText(QStringLiteral("Select the serial port to be used."));
+        form.Label1->setText(
+            QCoreApplication::translate("TComSelectFormKV", "Select the serial port to be used."));
         form.Label2->hide();
     } else {
-        form.Label1->setText(QStringLiteral("No serial port found"));
-        form.Label2->setText(QStringLiteral("USB must be used."));
+        form.Label1->setText(QCoreApplication::translate("TComSelectFormKV", "No serial port found"));
+        form.Label2->setText(QCoreApplication::translate("TComSelectFormKV", "USB must be used."));
         form.USBOnlyCheckBoxClick();
     }
     if (const QScreen* screen = QGuiApplication::primaryScreen())

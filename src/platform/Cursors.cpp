@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
+#include <cmath>
 #include <map>
 
 namespace {
@@ -23,8 +25,14 @@ TCursorNumber Screen = crDefault;
 
 constexpr int Size = 32;
 
+// The scale the cursor being drawn is drawn at: the pixmap has Size x Size logical pixels, and the painter
+// draws the same paths in them, so at 2x every edge is drawn on the finer grid, not enlarged.
+qreal DrawingScale = 1.0;
+
 QPixmap Blank() {
-    QPixmap pixmap(Size, Size);
+    const int side = int(std::lround(Size * DrawingScale));
+    QPixmap pixmap(side, side);
+    pixmap.setDevicePixelRatio(DrawingScale);
     pixmap.fill(Qt::transparent);
     return pixmap;
 }
@@ -247,6 +255,15 @@ TCursorNumber ScreenCursor() {
 }
 
 QCursor DrawCursorResource(const QString& name) {
+    const QScreen* screen = qGuiApp ? QGuiApplication::primaryScreen() : nullptr;
+    return DrawCursorResource(name, screen ? screen->devicePixelRatio() : 1.0);
+}
+
+QCursor DrawCursorResource(const QString& name, qreal scale) {
+    struct TScale {
+        explicit TScale(qreal scale) { DrawingScale = scale; }
+        ~TScale() { DrawingScale = 1.0; }
+    } drawingAt(scale);
     if (name == QLatin1String("WeightHanger")) return WeightHanger();
     if (name == QLatin1String("UDL")) return UDL();
     if (name == QLatin1String("Clamp")) return Clamp();

@@ -30,7 +30,10 @@ void SetScreenCursor(TCursorNumber number);
 
 // Our drawings of the cursor resources, by resource name ("WeightHanger", "UDL", "Clamp", "KnifeEdge",
 // "ROUNDWEIGHT", "VEK7PLATE", "VEK17MEMBER", "HANDPOINT"); the hot spot is where the cursor acts.
+// Drawn at the device pixel ratio of the primary screen (the hot spot stays in logical pixels), or at a
+// scale given.
 [[nodiscard]] QCursor DrawCursorResource(const QString& name);
+[[nodiscard]] QCursor DrawCursorResource(const QString& name, qreal scale);
 
 // The registered cursors of the program: numbers 1 to 8 in this order, registered by resource name.
 inline constexpr const char* RegisteredCursorNames[8] = {

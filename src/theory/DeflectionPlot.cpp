@@ -2,10 +2,14 @@
 
 #include "platform/NumberFormat.h"
 
+#include <QCoreApplication>
+
 namespace {
 
+// The caption in the language in use; the number keeps the designed format.
 QString Readout(const char* caption, double mm) {
-    return QString::fromLatin1(caption) + QChar('\t') + FormatFixed(mm, 2) + QStringLiteral(" mm");
+    return QCoreApplication::translate("TDeflectionView", caption) + QChar('\t') + FormatFixed(mm, 2) +
+           QStringLiteral(" mm");
 }
 
 } // namespace
@@ -30,7 +34,8 @@ TDeflectionDrawing CantileverDrawing(const TDeflectionCurve& curve, int gaugeSta
     if (N == 0) N = 1;
     d.BottomScale = -double(N);
     d.DialGauge = StationReadoutText(curve, -1, gaugeStation);
-    d.Negative = Readout("Max -ve deflection:", -double(curve[LastStation] * 1000.0f));
+    d.Negative = Readout(QT_TRANSLATE_NOOP("TDeflectionView", "Max -ve deflection:"),
+                         -double(curve[LastStation] * 1000.0f));
     d.Positive = QString();
     d.Readouts = TReadoutVisibility::NegativeOnly;
     d.MinDeflection = QStringLiteral("-") + QString::number(N);
@@ -50,7 +55,7 @@ TDeflectionDrawing FixedBothEndsDrawing(const TDeflectionCurve& curve, float lar
     if (largestMm >= S) S += 0.5;
     d.BottomScale = -S;
     d.DialGauge = StationReadoutText(curve, -1, gaugeStation);
-    d.Negative = Readout("Max -ve deflection:", -largestMm);
+    d.Negative = Readout(QT_TRANSLATE_NOOP("TDeflectionView", "Max -ve deflection:"), -largestMm);
     d.Positive = QString();
     d.Readouts = TReadoutVisibility::NegativeOnly;
     d.MinDeflection = QStringLiteral("-") + FormatGeneral(S);
@@ -79,8 +84,8 @@ TDeflectionDrawing TwoSidedDrawing(const TDeflectionCurve& curve, float largest,
     d.ZeroOffset = zeroOffset;
     d.ZeroLineY = y0;
     d.DialGauge = StationReadoutText(curve, 1, gaugeStation);
-    d.Negative = Readout("Max -ve deflection:", smallestMm);
-    d.Positive = Readout("Max +ve deflection:", largestMm);
+    d.Negative = Readout(QT_TRANSLATE_NOOP("TDeflectionView", "Max -ve deflection:"), smallestMm);
+    d.Positive = Readout(QT_TRANSLATE_NOOP("TDeflectionView", "Max +ve deflection:"), largestMm);
     d.Readouts = TReadoutVisibility::Both;
     d.MaxDeflection = FormatGeneral(top);
     d.MinDeflection = FormatGeneral(bottom);

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 
 TTheoryImage::TTheoryImage(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -11,10 +12,33 @@ TTheoryImage::TTheoryImage(QWidget* parent) : QWidget(parent) {
     Bitmap.fill(0xFFFFFFFF);
 }
 
+QImage TTheoryImage::PictureAt(qreal scale) {
+    if (scale == 1.0 && LineWidth == 1.0) return Bitmap;
+    if (Sharp.isNull() || Sharp.devicePixelRatio() != scale) {
+        Sharp =
+            QImage(QSize(int(std::lround(Bitmap.width() * scale)), int(std::lround(Bitmap.height() * scale))),
+                   QImage::Format_ARGB32);
+        Sharp.setDevicePixelRatio(scale);
+        TDeflectionView::Render(Drawing, Sharp, LineWidth);
+    }
+    return Sharp;
+}
+
+void TTheoryImage::SetDrawing(const TDeflectionDrawing& drawing) {
+    Drawing = drawing;
+    Sharp = QImage();
+}
+
+void TTheoryImage::SetLineWidth(qreal width) {
+    LineWidth = width;
+    Sharp = QImage();
+    update();
+}
+
 void TTheoryImage::paintEvent(QPaintEvent*) {
     ++Repaints;
     QPainter painter(this);
-    painter.drawImage(0, 0, Bitmap);
+    painter.drawImage(0, 0, PictureAt(devicePixelRatioF()));
 }
 
 TFittedLabel::TFittedLabel(const QString& text, QWidget* panel, const QRect& design, Qt::Alignment alignment,
@@ -74,7 +98,7 @@ TDeflectionView::TDeflectionView(QWidget* panel) : QObject(panel) {
         MakeLabel(panel, "MaxDeflectionLbl", QStringLiteral("0"), {55, 353, 23, 13}, right, RightEdge, 11);
     MinDeflectionLbl =
         MakeLabel(panel, "MinDeflectionLbl", QStringLiteral("-1"), {54, 472, 24, 14}, right, RightEdge, 11);
-    Label6 = new QLabel(QStringLiteral("Theoretical Deflection y (mm)"), panel);
+    Label6 = new QLabel(tr("Theoretical Deflection y (mm)"), panel);
     Label6->setObjectName(QStringLiteral("Label6"));
     Label6->setGeometry(16, 384, 64, 57);
     Label6->setAlignment(Qt::AlignCenter);
@@ -87,7 +111,7 @@ TDeflectionView::TDeflectionView(QWidget* panel) : QObject(panel) {
         MakeLabel(panel, "NegativeDeflectLbl", QString(), {526, 440, 226, 16}, left, LeftEdge);
     PositiveDeflectLbl->hide();
     NegativeDeflectLbl->hide();
-    DeflectionLabel = MakeLabel(panel, "DeflectionLabel", QStringLiteral("Theoretical deflection on gauge: "),
+    DeflectionLabel = MakeLabel(panel, "DeflectionLabel", tr("Theoretical deflection on gauge: "),
                                 {525, 462, 162, 16}, left, LeftEdge);
     DialGaugeDeflection = MakeLabel(panel, "DialGaugeDeflection", QStringLiteral("0.00 mm"),
                                     {687, 462, 60, 16}, left, LeftEdge);
@@ -95,13 +119,17 @@ TDeflectionView::TDeflectionView(QWidget* panel) : QObject(panel) {
     ClearDeflectionView();
 }
 
-void TDeflectionView::Render(const TDeflectionDrawing& drawing, QImage& bitmap) {
+void TDeflectionView::SetBoldLines(bool bold) {
+    TheoryImage->SetLineWidth(bold ? 2.0 : 1.0);
+}
+
+void TDeflectionView::Render(const TDeflectionDrawing& drawing, QImage& bitmap, qreal lineWidth) {
     bitmap.fill(0xFFFFFFFF);
     QPainter painter(&bitmap);
     painter.setRenderHint(QPainter::Antialiasing, true);
     // Panel coordinates name pixel centres, so the half-pixel shift keeps a horizontal line on one row.
     painter.translate(-ImageLeft + 0.5, -ImageTop + 0.5);
-    painter.setPen(QPen(QColor(0xFF000000u), 1.0));
+    painter.setPen(QPen(QColor(0xFF000000u), lineWidth));
     const double x0 = StationX.front();
     const double x1 = StationX.back() + 10;
     painter.drawLine(QPointF(x0, drawing.ZeroLineY), QPointF(x1, drawing.ZeroLineY));
@@ -118,6 +146,7 @@ void TDeflectionView::Apply(const TDeflectionDrawing& drawing) {
     Last = drawing;
     TheoryImage->setUpdatesEnabled(false);
     Render(drawing, TheoryImage->Bitmap);
+    TheoryImage->SetDrawing(drawing);
     MaxDeflectionLbl->setText(drawing.MaxDeflection);
     MinDeflectionLbl->setText(drawing.MinDeflection);
     DialGaugeDeflection->setText(drawing.DialGauge);

@@ -12,16 +12,29 @@
 
 #include <QLabel>
 
-// The picture control: paints its bitmap, repainted once per drawing.
+// The picture control: paints its bitmap, repainted once per drawing. On a screen of another scale, or with
+// bolder lines, the same drawing is painted again at the screen's device pixel ratio (Bitmap stays the
+// 1x picture).
 class TTheoryImage final : public QWidget {
     Q_OBJECT
 public:
     explicit TTheoryImage(QWidget* parent);
     QImage Bitmap;
     int Repaints = 0; // paint events received, so a test can see one drawing cost one repaint
+    // The drawing in Bitmap (kept for the renders at other scales), and the width of its lines in logical
+    // pixels (1; the large display draws 2).
+    void SetDrawing(const TDeflectionDrawing& drawing);
+    void SetLineWidth(qreal width);
+    // What a paint shows on a screen of this scale: Bitmap at 1x with 1-pixel lines, else a fresh render.
+    [[nodiscard]] QImage PictureAt(qreal scale);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    TDeflectionDrawing Drawing;
+    qreal LineWidth = 1.0;
+    QImage Sharp; // the last fresh render, kept until the drawing, the scale or the line width changes
 };
 
 // A label of the view that keeps one edge of its design rectangle and grows from it to its text, so a
@@ -75,8 +88,11 @@ public:
     // While virtual experiments are on, the Show operations make the deflection readouts visible.
     bool VirtualExperiments = true;
 
-    // Paints a drawing into a bitmap of the view's size (opaque white, black anti-aliased 1-pixel lines).
-    static void Render(const TDeflectionDrawing& drawing, QImage& bitmap);
+    // Paints a drawing into a bitmap of the view's size (opaque white, black anti-aliased 1-pixel lines). A
+    // bitmap with a devicePixelRatio is the view's size in logical pixels, drawn on its finer grid.
+    static void Render(const TDeflectionDrawing& drawing, QImage& bitmap, qreal lineWidth = 1.0);
+    // The large display: the curve and the zero line drawn twice as thick.
+    void SetBoldLines(bool bold);
     [[nodiscard]] const TDeflectionDrawing& LastDrawing() const { return Last; }
 
     TTheoryImage* TheoryImage;

@@ -1,5 +1,7 @@
 #include "Sections.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -29,23 +31,28 @@ float ModulusFromGPa(double gpa) {
 }
 
 QString NeutralAxisText(double y) {
-    return QStringLiteral("Neutral Axis, Y:\t       ") + FormatFixed(y, 2) + QStringLiteral(" mm");
+    return QCoreApplication::translate("Sections", "Neutral Axis, Y:\t       ") + FormatFixed(y, 2) +
+           QStringLiteral(" mm");
 }
 
 QString MomentOfAreaText(double secondMoment) {
-    return QStringLiteral("2nd moment of area: ") + FormatFixed(secondMoment, 3) + QStringLiteral("\u00D710");
+    return QCoreApplication::translate("Sections", "2nd moment of area: ") + FormatFixed(secondMoment, 3) +
+           QStringLiteral("\u00D710");
 }
 
 QString CatalogueAreaText(double area) {
-    return QStringLiteral("Area of section:       ") + FormatGeneral(area) + QStringLiteral(" mm\u00B2");
+    return QCoreApplication::translate("Sections", "Area of section:       ") + FormatGeneral(area) +
+           QStringLiteral(" mm\u00B2");
 }
 
 QString FlatAreaText(double area) {
-    return QStringLiteral("Area of section:       ") + FormatFixed(area, 2) + QStringLiteral(" mm\u00B2");
+    return QCoreApplication::translate("Sections", "Area of section:       ") + FormatFixed(area, 2) +
+           QStringLiteral(" mm\u00B2");
 }
 
 QString OtherMaterialItemText(double gpa) {
-    return QStringLiteral("Other material: ") + FormatFixed(gpa, 1) + QStringLiteral(" GPa");
+    return QCoreApplication::translate("Sections", "Other material: ") + FormatFixed(gpa, 1) +
+           QStringLiteral(" GPa");
 }
 
 QString PowerOfTenText(bool metreUnits) {

@@ -38,8 +38,10 @@ inline constexpr std::array<TSectionRecord, SectionCount> SectionCatalogue = {{
 }};
 
 inline constexpr std::array<const char*, SectionCount> SectionNames = {
-    "Flat section", "Upright section", "Inverted T section", "H section",
-    "I section",    "U section",       "Box section",        "Circular section"};
+    QT_TRANSLATE_NOOP("Sections", "Flat section"),       QT_TRANSLATE_NOOP("Sections", "Upright section"),
+    QT_TRANSLATE_NOOP("Sections", "Inverted T section"), QT_TRANSLATE_NOOP("Sections", "H section"),
+    QT_TRANSLATE_NOOP("Sections", "I section"),          QT_TRANSLATE_NOOP("Sections", "U section"),
+    QT_TRANSLATE_NOOP("Sections", "Box section"),        QT_TRANSLATE_NOOP("Sections", "Circular section")};
 
 inline constexpr std::array<const char*, SectionCount> SectionIcons = {
     "FlatSection", "UprightSection", "InvertedT",  "HSection",
@@ -55,7 +57,10 @@ inline constexpr std::array<float, MaterialCount> DefaultMaterialModuli = {6.9e1
                                                                            6.9e10f};
 // The spaces line the numbers up in the list's proportional font.
 inline constexpr std::array<const char*, MaterialCount> MaterialItemTexts = {
-    "Aluminium:   69 GPa", "Steel:          207 GPa", "Brass:         105 GPa", "Other material (GPa):"};
+    QT_TRANSLATE_NOOP("Sections", "Aluminium:   69 GPa"),
+    QT_TRANSLATE_NOOP("Sections", "Steel:          207 GPa"),
+    QT_TRANSLATE_NOOP("Sections", "Brass:         105 GPa"),
+    QT_TRANSLATE_NOOP("Sections", "Other material (GPa):")};
 
 // The materials' names as a row, a file and a report give them (the list's texts carry the moduli too).
 inline constexpr std::array<const char*, MaterialCount> MaterialNames = {"Aluminium", "Steel", "Brass",

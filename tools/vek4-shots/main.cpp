@@ -1,9 +1,13 @@
-// vek4-shots DIR: pictures of the experiment window at 100 %, empty and with one layout of each support
-// arrangement set up through the model, for looking at the design (run with QT_QPA_PLATFORM=offscreen).
+// vek4-shots DIR [LANGUAGE QMDIR]: pictures of the experiment window at 100 %, empty and with one layout of
+// each support arrangement set up through the model, for looking at the design (run with
+// QT_QPA_PLATFORM=offscreen). With a language ("de", "fr", "es") and the folder of the built .qm files, the
+// window speaks that language and each picture's name ends in "-LANGUAGE".
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QToolButton>
+#include <QTranslator>
 
 #include "experiment/VEK4.h"
 #include "platform/Cursors.h"
@@ -11,9 +15,11 @@
 
 namespace {
 
+QString Suffix;
+
 void Shot(TVEK4Form& window, const QDir& dir, const QString& name) {
     QApplication::processEvents();
-    window.grab().save(dir.filePath(name + QStringLiteral(".png")));
+    window.grab().save(dir.filePath(name + Suffix + QStringLiteral(".png")));
 }
 
 } // namespace
@@ -23,6 +29,15 @@ int main(int argc, char** argv) {
     InstallDesignFontSubstitutes();
     RegisterProgramCursors();
     const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    QTranslator own, qt;
+    if (argc > 3) {
+        const QString language = QString::fromLocal8Bit(argv[2]);
+        if (!own.load(QStringLiteral("ferrant_") + language, QString::fromLocal8Bit(argv[3]))) return 1;
+        QCoreApplication::installTranslator(&own);
+        if (qt.load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qt);
+        Suffix = QLatin1Char('-') + language;
+    }
 
     TVEK4Form window;
     window.show();

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace ApparatusArt {
@@ -51,42 +52,86 @@ int GlyphWidth(const TGlyph& g) {
 
 } // namespace
 
-void TPixels::Dot(int x, int y, const QColor& colour) {
-    if (x < 0 || y < 0 || x >= Image.width() || y >= Image.height() || colour.alpha() == 0) return;
-    auto* line = reinterpret_cast<QRgb*>(Image.scanLine(y));
+int TPixels::Device(int v) const {
+    return Scale == 1.0 ? v : int(std::lround(v * Scale));
+}
+
+int TPixels::StrokeWidth() const {
+    return std::max(1, int(std::lround(Scale / 2)));
+}
+
+void TPixels::DeviceRect(int x0, int y0, int x1, int y1, const QColor& colour) {
+    if (colour.alpha() == 0) return;
     const QRgb source = qPremultiply(colour.rgba());
     const int a = colour.alpha();
-    if (a == 255) {
-        line[x] = source;
-        return;
-    }
-    const QRgb target = line[x];
     const auto over = [a](int s, int t) { return s + (t * (255 - a) + 127) / 255; };
-    line[x] = qRgba(over(qRed(source), qRed(target)), over(qGreen(source), qGreen(target)),
-                    over(qBlue(source), qBlue(target)), over(qAlpha(source), qAlpha(target)));
+    for (int y = std::max(y0, 0); y <= std::min(y1, Image.height() - 1); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(Image.scanLine(y));
+        for (int x = std::max(x0, 0); x <= std::min(x1, Image.width() - 1); ++x) {
+            if (a == 255) {
+                line[x] = source;
+                continue;
+            }
+            const QRgb target = line[x];
+            line[x] = qRgba(over(qRed(source), qRed(target)), over(qGreen(source), qGreen(target)),
+                            over(qBlue(source), qBlue(target)), over(qAlpha(source), qAlpha(target)));
+        }
+    }
+}
+
+void TPixels::Dot(int x, int y, const QColor& colour) {
+    Rect(x, y, x, y, colour);
 }
 
 void TPixels::Rect(int x0, int y0, int x1, int y1, const QColor& colour) {
-    for (int y = std::max(y0, 0); y <= std::min(y1, Image.height() - 1); ++y)
-        for (int x = std::max(x0, 0); x <= std::min(x1, Image.width() - 1); ++x)
-            Dot(x, y, colour);
+    if (x1 < x0 || y1 < y0) return;
+    DeviceRect(Device(x0), Device(y0), Device(x1 + 1) - 1, Device(y1 + 1) - 1, colour);
+}
+
+void TPixels::Tick(int x, int y0, int y1, const QColor& colour) {
+    const int width = StrokeWidth(), left = Device(x) + (Device(x + 1) - Device(x) - width) / 2;
+    DeviceRect(left, Device(y0), left + width - 1, Device(y1 + 1) - 1, colour);
+}
+
+void TPixels::TopEdge(int x0, int x1, int y, const QColor& colour) {
+    DeviceRect(Device(x0), Device(y), Device(x1 + 1) - 1, Device(y) + StrokeWidth() - 1, colour);
 }
 
 void TPixels::Bar(int x0, int y0, int x1, int y1, const QColor& light, const QColor& dark,
                   const QColor& outline) {
     const bool vertical = (y1 - y0) > (x1 - x0);
     const int span = vertical ? x1 - x0 - 1 : y1 - y0 - 1;
+    if (Scale != 1.0) {
+        // The shading runs on under the thin outline, to the outline's cells' outer device pixels.
+        const QColor first = light, last = span > 1 ? dark : light;
+        if (vertical) {
+            VLine(x0, y0, y1, first);
+            VLine(x1, y0, y1, last);
+        } else {
+            HLine(x0, x1, y0, first);
+            HLine(x0, x1, y1, last);
+        }
+    }
     for (int i = 1; i <= span; ++i) {
         const QColor c = Mix(light, dark, span > 1 ? double(i - 1) / (span - 1) : 0.0);
         if (vertical)
-            VLine(x0 + i, y0 + 1, y1 - 1, c);
+            VLine(x0 + i, Scale != 1.0 ? y0 : y0 + 1, Scale != 1.0 ? y1 : y1 - 1, c);
         else
-            HLine(x0 + 1, x1 - 1, y0 + i, c);
+            HLine(Scale != 1.0 ? x0 : x0 + 1, Scale != 1.0 ? x1 : x1 - 1, y0 + i, c);
     }
-    HLine(x0, x1, y0, outline);
-    HLine(x0, x1, y1, outline);
-    VLine(x0, y0, y1, outline);
-    VLine(x1, y0, y1, outline);
+    if (Scale == 1.0) {
+        HLine(x0, x1, y0, outline);
+        HLine(x0, x1, y1, outline);
+        VLine(x0, y0, y1, outline);
+        VLine(x1, y0, y1, outline);
+        return;
+    }
+    const int w = StrokeWidth();
+    const int left = Device(x0), top = Device(y0), right = Device(x1 + 1) - 1, bottom = Device(y1 + 1) - 1;
+    DeviceRect(left, top, right, top + w - 1, outline);
+    DeviceRect(left, bottom - w + 1, right, bottom, outline);
+    DeviceRect(left, top + w, left + w - 1, bottom - w, outline);
+    DeviceRect(right - w + 1, top + w, right, bottom - w, outline);
 }
 
 void TPixels::Text(int x, int y, const QString& text, const QColor& colour) {
@@ -113,13 +158,16 @@ QColor Mix(const QColor& a, const QColor& b, double t) {
                   mix(a.alpha(), b.alpha()));
 }
 
-QImage DrawApparatusPicture(const QString& name) {
+QImage DrawApparatusPicture(const QString& name, qreal scale) {
     const auto picture =
         std::find_if(ApparatusPictures.begin(), ApparatusPictures.end(),
                      [&name](const TApparatusPicture& p) { return name == QLatin1String(p.Name); });
     if (picture == ApparatusPictures.end()) return {};
-    QImage image(picture->Size,
-                 picture->Transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    const QSize size = scale == 1.0 ? picture->Size
+                                    : QSize(int(std::lround(picture->Size.width() * scale)),
+                                            int(std::lround(picture->Size.height() * scale)));
+    QImage image(size, picture->Transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(picture->Transparent ? Qt::transparent : Qt::white);
     const bool toolImage = name.startsWith(QLatin1String("Tool")) || name.endsWith(QLatin1String("LED")) ||
                            name == QLatin1String("WeightsBinImage") || name == QLatin1String("UDLButton");
@@ -134,10 +182,11 @@ QImage DrawApparatusPicture(const QString& name) {
 
 } // namespace ApparatusArt
 
-QImage ApparatusBitmap(const QString& name) {
-    static QHash<QString, QImage> cache;
-    if (const auto it = cache.constFind(name); it != cache.constEnd()) return *it;
-    QImage image = ApparatusArt::DrawApparatusPicture(name);
-    if (!image.isNull()) cache.insert(name, image);
+QImage ApparatusBitmap(const QString& name, qreal scale) {
+    static QHash<QPair<QString, qreal>, QImage> cache;
+    const QPair<QString, qreal> key(name, scale);
+    if (const auto it = cache.constFind(key); it != cache.constEnd()) return *it;
+    QImage image = ApparatusArt::DrawApparatusPicture(name, scale);
+    if (!image.isNull()) cache.insert(key, image);
     return image;
 }

@@ -58,5 +58,8 @@ inline constexpr std::array<TApparatusPicture, 30> ApparatusPictures{{
     {"ToolRecord", {23, 23}, true},     // 4: record data to table
 }};
 
-// The picture of a name in the list above (a null image for any other name). Each is drawn once and kept.
-[[nodiscard]] QImage ApparatusBitmap(const QString& name);
+// The picture of a name in the list above (a null image for any other name), drawn for a screen scale (the
+// device pixel ratio of the screen it is shown on: 1, 1.25, 1.5, 2, 3...) from the same drawing code, its
+// devicePixelRatio set to the scale; its size in logical pixels is always the one above. Each is drawn once
+// per scale and kept.
+[[nodiscard]] QImage ApparatusBitmap(const QString& name, qreal scale = 1.0);

@@ -44,23 +44,37 @@ inline constexpr int HangerStemColumn = 6;                     // the station's 
 inline constexpr int MassPlatformRow = 42;                     // in the 12 x 61 mass pictures: rows 42..44
 inline constexpr int MassHeight = 4;                           // each slotted mass, stacked on the platform
 
-// Source-over painting of whole pixels, for the crisp parts of the pictures. Coordinates are inclusive and
-// clipped to the image.
+// Source-over painting of whole pixels, for the crisp parts of the pictures. Coordinates are the picture's
+// own (logical) pixels, inclusive and clipped to the image. On an image drawn for a screen scale (its
+// devicePixelRatio) a logical pixel covers the device pixels from round(x * scale) to round((x + 1) *
+// scale) - 1, so areas stay whole and fills meet without seams; the strokes (Bar's outline, Tick) stay thin
+// lines of about half a logical pixel, at least one device pixel, so that at 2x an edge is one sharp device
+// pixel and not a doubled one. At 1x every call paints exactly the pixels it always did.
 class TPixels {
 public:
-    explicit TPixels(QImage& image) : Image(image) {}
+    explicit TPixels(QImage& image) : Image(image), Scale(image.devicePixelRatio()) {}
     void Dot(int x, int y, const QColor& colour);
     void Rect(int x0, int y0, int x1, int y1, const QColor& colour);
     void HLine(int x0, int x1, int y, const QColor& colour) { Rect(x0, y, x1, y, colour); }
     void VLine(int x, int y0, int y1, const QColor& colour) { Rect(x, y0, x, y1, colour); }
     // A rectangle with a one-pixel outline and a fill shaded across its short side (light to dark).
     void Bar(int x0, int y0, int x1, int y1, const QColor& light, const QColor& dark, const QColor& outline);
+    // A vertical stroke (a rule's tick) down the middle of column x.
+    void Tick(int x, int y0, int y1, const QColor& colour);
+    // A horizontal stroke along the top of row y (a rim over a fill drawn on the same row first).
+    void TopEdge(int x0, int x1, int y, const QColor& colour);
     // Text in the small pixel font of the apparatus: digits, "mm" and the letters of the captions.
     void Text(int x, int y, const QString& text, const QColor& colour);
     [[nodiscard]] static int TextWidth(const QString& text);
 
 private:
+    // The first device pixel of logical pixel v, and the width of a stroke in device pixels.
+    [[nodiscard]] int Device(int v) const;
+    [[nodiscard]] int StrokeWidth() const;
+    // Source-over of one colour on device pixels x0..x1, y0..y1 (inclusive, clipped).
+    void DeviceRect(int x0, int y0, int x1, int y1, const QColor& colour);
     QImage& Image;
+    qreal Scale;
 };
 
 [[nodiscard]] QColor Mix(const QColor& a, const QColor& b, double t);
@@ -70,7 +84,8 @@ void DrawScreen(QImage& image);
 void DrawPiece(QImage& image, const QString& name);
 void DrawTool(QImage& image, const QString& name);
 
-// The picture of a name, drawn afresh (a null image for an unknown name).
-[[nodiscard]] QImage DrawApparatusPicture(const QString& name);
+// The picture of a name, drawn afresh for a screen scale (a null image for an unknown name): an image of the
+// picture's size times the scale, rounded, whose devicePixelRatio is the scale.
+[[nodiscard]] QImage DrawApparatusPicture(const QString& name, qreal scale = 1.0);
 
 } // namespace ApparatusArt

@@ -106,7 +106,8 @@ void MassHanger(TPixels& px, int masses) {
     HangerStem(px, 4, stackTop - 1);
     for (int i = 0; i < masses; ++i) {
         const int top = stackTop + MassHeight * i;
-        px.HLine(2, 10, top, Colour::Ink);
+        px.HLine(2, 10, top, Colour::BrassLight);
+        px.TopEdge(2, 10, top, Colour::Ink);
         const QColor shades[] = {Colour::BrassLight, Colour::Brass, Colour::BrassDark};
         for (int r = 1; r < MassHeight; ++r) {
             px.HLine(2, 10, top + r, shades[r - 1]);

@@ -66,7 +66,7 @@ void Rule(TPixels& px) {
     for (int station = 0; station < StationCount; ++station) {
         const int x = StationX[station];
         const int length = station % 10 == 0 ? 4 : station % 5 == 0 ? 3 : 2;
-        px.VLine(x, TickTop, TickTop + length - 1, Colour::Ink);
+        px.Tick(x, TickTop, TickTop + length - 1, Colour::Ink);
     }
 }
 

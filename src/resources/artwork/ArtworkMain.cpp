@@ -38,10 +38,12 @@ QImage Glyph(int n) {
     return image;
 }
 
-QImage ModulePicture(int n) {
-    QImage image(ModulePictureWidth, ModulePictureHeight, QImage::Format_RGB888);
+// The picture at a scale: the same drawing on a finer grid (2: twice the pixels each way, for 2x screens).
+QImage ModulePicture(int n, int scale = 1) {
+    QImage image(ModulePictureWidth * scale, ModulePictureHeight * scale, QImage::Format_RGB888);
     image.fill(Qt::white);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     // Title band over the apparatus.
@@ -312,10 +314,14 @@ int main(int argc, char** argv) {
         }
     } else if (what == QLatin1String("pictures")) {
         for (int n = FirstModule; n <= LastModule; ++n) {
-            const QString file = dir.filePath(QStringLiteral("VEK%1.JPG").arg(n));
-            if (!WriteJpeg(ModulePicture(n), file)) {
-                std::fprintf(stderr, "ferrant-artwork: cannot write %s\n", qPrintable(file));
-                ok = false;
+            // VEK<n>.JPG as designed, and VEK<n>@2x.JPG for screens at 150 % and more.
+            for (const int scale : {1, 2}) {
+                const QString file = dir.filePath(scale == 1 ? QStringLiteral("VEK%1.JPG").arg(n)
+                                                             : QStringLiteral("VEK%1@2x.JPG").arg(n));
+                if (!WriteJpeg(ModulePicture(n, scale), file)) {
+                    std::fprintf(stderr, "ferrant-artwork: cannot write %s\n", qPrintable(file));
+                    ok = false;
+                }
             }
         }
     } else {

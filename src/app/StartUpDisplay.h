@@ -1,0 +1,28 @@
+#pragma once
+// What start-up decides before and right after the application object exists, from the settings file, and
+// only while the laboratory tools are on (with them off, the program is the designed one, in English at 1x):
+// - the large display (projector mode): the whole program at 1.5x, set before the application object;
+// - the language: Options > Language, else the desktop's; the program's texts and Qt's own dialogs.
+// And the restart the window offers when the large display is switched.
+
+#include <QString>
+
+class QCoreApplication;
+
+// Call before the application object: sets QT_SCALE_FACTOR for the large display (unless the user set it).
+void PrepareDisplayBeforeApplication();
+// True when this run shows the large display.
+[[nodiscard]] bool LargeDisplayActive();
+
+// Loads and installs the program's translation and Qt's for the language in use ("en" installs none).
+// The folders searched for ferrant_<lang>.qm: the executable's folder and its "translations" folder.
+void InstallProgramTranslations(QCoreApplication& app);
+// Loads both translations for a language from a folder into the application (tests use it). Answers whether
+// the program's own translation was found.
+bool InstallTranslationsFrom(const QString& folder, const QString& language);
+// The language this run speaks ("en", "de", "fr", "es").
+[[nodiscard]] QString ProgramLanguage();
+
+// The window asks for a restart; main() starts the program again once this run has ended.
+void RequestRestart();
+[[nodiscard]] bool RestartRequested();
