@@ -48,9 +48,7 @@ bool InstallTranslationsFrom(const QString& folder, const QString& language) {
 }
 
 void InstallProgramTranslations(QCoreApplication&) {
-    const QString file = ProgramSettingsFile();
-    if (!ReadLabToolsEnabled(file)) return;
-    const QString language = EffectiveLanguage(ReadLanguage(file), QLocale::system().name());
+    const QString language = StartUpLanguage(ProgramSettingsFile(), QLocale::system().name());
     const QString here = QCoreApplication::applicationDirPath();
     for (const QString& folder : {here, here + QStringLiteral("/translations")})
         if (InstallTranslationsFrom(folder, language)) return;

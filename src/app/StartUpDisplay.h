@@ -1,8 +1,9 @@
 #pragma once
-// What start-up decides before and right after the application object exists, from the settings file, and
-// only while the laboratory tools are on (with them off, the program is the designed one, in English at 1x):
-// - the large display (projector mode): the whole program at 1.5x, set before the application object;
-// - the language: Options > Language, else the desktop's; the program's texts and Qt's own dialogs.
+// What start-up decides before and right after the application object exists, from the settings file:
+// - the large display (projector mode, a laboratory tools' command): the whole program at 1.5x, set before
+//   the application object, only while the tools are on;
+// - the language, for everyone: the desktop's, or the one chosen under Options > Language while the tools
+//   are on; the program's texts and Qt's own dialogs. An English desktop gets the texts as designed.
 // And the restart the window offers when the large display is switched.
 
 #include <QString>

@@ -1,5 +1,7 @@
 #include "DisplaySetting.h"
 
+#include "record/LabToolsSetting.h"
+
 #include "platform/SettingsFile.h"
 #include "platform/SettingsFolder.h"
 
@@ -38,4 +40,11 @@ QString EffectiveLanguage(const QString& chosen, const QString& localeName) {
     const QString desktop =
         localeName.section(QLatin1Char('_'), 0, 0).section(QLatin1Char('-'), 0, 0).toLower();
     return ProgramLanguages.contains(desktop) ? desktop : QStringLiteral("en");
+}
+
+QString StartUpLanguage(const QString& settingsFile, const QString& localeName) {
+    // The desktop's language serves everyone; the choice under Options > Language is a laboratory tools'
+    // command and rests while the tools are off.
+    const QString chosen = ReadLabToolsEnabled(settingsFile) ? ReadLanguage(settingsFile) : QString();
+    return EffectiveLanguage(chosen, localeName);
 }

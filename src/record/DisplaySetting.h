@@ -2,8 +2,8 @@
 // The laboratory tools' display settings in the settings file "FerrantSettings.ini", section "Display":
 // "LargeDisplay" ("True" or "False": the projector mode, the whole program at 1.5x with bolder lines) and
 // "Language" (empty or missing: the desktop's; "en", "de", "fr" or "es"). Both are read once at start-up and
-// act only while the laboratory tools are on; with the tools off the program is the designed one. Writing
-// keeps every other section of the file.
+// act only while the laboratory tools are on (the desktop's language applies with the tools off too).
+// Writing keeps every other section of the file.
 
 #include <QString>
 #include <QStringList>
@@ -28,3 +28,5 @@ bool WriteLanguage(const QString& settingsFile, const QString& language);
 // The language to speak: the chosen one, else the desktop locale's (a locale name such as "de_AT") when the
 // program has it, else English.
 [[nodiscard]] QString EffectiveLanguage(const QString& chosen, const QString& localeName);
+// The language a run speaks: the desktop's, or the one chosen while the laboratory tools are on.
+[[nodiscard]] QString StartUpLanguage(const QString& settingsFile, const QString& localeName);

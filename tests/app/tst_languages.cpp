@@ -45,6 +45,7 @@ private slots:
 
     void theLanguageFollowsTheDesktopUnlessChosen_data();
     void theLanguageFollowsTheDesktopUnlessChosen();
+    void theDesktopsLanguageWithTheToolsOffToo();
     void displaySettingsKeepTheOtherSections();
 
     void translationsLoad_data();
@@ -93,6 +94,19 @@ void TestLanguages::theLanguageFollowsTheDesktopUnlessChosen() {
     QFETCH(QString, locale);
     QFETCH(QString, spoken);
     QCOMPARE(EffectiveLanguage(chosen, locale), spoken);
+}
+
+// The desktop's language with the laboratory tools off as well; a choice only while they are on.
+void TestLanguages::theDesktopsLanguageWithTheToolsOffToo() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("FerrantSettings.ini"));
+    QCOMPARE(StartUpLanguage(file, QStringLiteral("de_DE")), QStringLiteral("de")); // no settings file yet
+    QVERIFY(WriteLanguage(file, QStringLiteral("fr")));
+    QVERIFY(WriteLabToolsEnabled(file, false));
+    QCOMPARE(StartUpLanguage(file, QStringLiteral("de_DE")), QStringLiteral("de"));
+    QCOMPARE(StartUpLanguage(file, QStringLiteral("en_GB")), QStringLiteral("en"));
+    QVERIFY(WriteLabToolsEnabled(file, true));
+    QCOMPARE(StartUpLanguage(file, QStringLiteral("de_DE")), QStringLiteral("fr"));
 }
 
 void TestLanguages::displaySettingsKeepTheOtherSections() {
