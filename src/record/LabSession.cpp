@@ -116,8 +116,17 @@ void TLabSession::MarkSaved(const TExperimentSetup& current) {
     SavedTableVersion = TableVersion;
 }
 
+void TLabSession::SetDetails(const TExperimentDetails& details) {
+    const TExperimentDetails clean = CleanDetails(details);
+    if (clean == ExperimentDetails) return;
+    ExperimentDetails = clean;
+    ++TableVersion; // unsaved until saved
+}
+
 QString TLabSession::Save(const QString& path, const TExperimentSetup& setup, bool handout) {
-    const QString why = SaveExperiment(path, setup, RowsJson(Readings), handout, Readings.RunNames());
+    // A hand-out goes to the whole class: it carries no one's names.
+    const QString why = SaveExperiment(path, setup, RowsJson(Readings), handout, Readings.RunNames(),
+                                       handout ? TExperimentDetails{} : ExperimentDetails);
     if (!why.isEmpty() || handout) return why;
     FilePath = path;
     Handout.clear();
@@ -133,6 +142,7 @@ TFileRead<TOpenedExperiment> TLabSession::ReadExperiment(const QString& path) {
     opened.Value.Setup = read.Value.Setup;
     opened.Value.Handout = read.Value.Handout;
     opened.Value.RunNames = read.Value.RunNames;
+    opened.Value.Details = read.Value.Details;
     for (const QJsonObject& row : read.Value.Rows)
         opened.Value.Rows.push_back(ReadingFromJson(row, QString()).Reading);
     return opened;
@@ -159,6 +169,7 @@ void TLabSession::Opened(const QString& path, bool handout, const TExperimentSet
 
 void TLabSession::NewExperiment(const TExperimentSetup& shown) {
     Readings.Clear();
+    ExperimentDetails = {};
     FilePath.clear();
     Handout.clear();
     ++TableVersion;

@@ -38,6 +38,7 @@ struct TOpenedExperiment {
     std::vector<TReading> Rows;
     std::map<int, QString> RunNames;
     bool Handout = false;
+    TExperimentDetails Details;
 };
 
 // What a journal left by a killed session gives back.
@@ -99,6 +100,10 @@ public:
     // difference from what the journal holds.
     void TableChanged();
 
+    // Who did the experiment ("&File" > "Experiment &details..."): saved with it, not in a hand-out.
+    [[nodiscard]] const TExperimentDetails& Details() const { return ExperimentDetails; }
+    void SetDetails(const TExperimentDetails& details);
+
     // The file.
     [[nodiscard]] const QString& Path() const { return FilePath; }
     [[nodiscard]] const QString& HandoutPath() const { return Handout; }
@@ -144,6 +149,7 @@ private:
     [[nodiscard]] QJsonObject JournalSetup(const TExperimentSetup& setup) const;
 
     TReadingsTable Readings;
+    TExperimentDetails ExperimentDetails;
     TGaugeHistory Gauges;
     TZero ZeroInUse;
 
