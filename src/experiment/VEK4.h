@@ -52,6 +52,7 @@ class TReadingsView;
 struct TReadingsViewContext;
 struct TVEK4LabTools;
 class TDiagramsForm;
+class TCompareWindow;
 class TVEK4Keyboard;
 
 // What the window calls outside the experiment: the link manager and the application's shared windows.
@@ -295,6 +296,8 @@ public:
     QAction* FileExportTable = nullptr; // "&Export table..." (Ctrl+E)
     QAction* FilePrintReport = nullptr; // "&Print report..." (Ctrl+P)
     QAction* FileExportPdf = nullptr;   // "Export report as PD&F..."
+    QAction* FileDetails = nullptr;     // "Experiment &details..."
+    QAction* FileCompare = nullptr;     // "&Compare experiments..." (Ctrl+Shift+O)
     void LabNewClick();
     void FileOpenClick();
     bool FileSaveClick();
@@ -303,6 +306,10 @@ public:
     void FileExportTableClick();
     void FilePrintReportClick();
     void FileExportPdfClick();
+    // VEK4Compare.cpp: who did the experiment, and a class's files side by side.
+    bool FileDetailsClick();
+    void FileCompareClick();
+    TCompareWindow* Compare = nullptr;
     // The work behind the commands, once the file name is known. False: refused, with a message.
     bool OpenExperimentFile(const QString& path);
     bool SaveExperimentFile(const QString& path);

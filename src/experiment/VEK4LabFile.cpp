@@ -70,6 +70,19 @@ TLabFileDialogs QtLabFileDialogs() {
     d.OpenFileName = [remember](QWidget* owner, const QString& caption, const QString& filter) {
         return remember(QFileDialog::getOpenFileName(owner, caption, lastFolder, filter));
     };
+    d.OpenFileNames = [remember](QWidget* owner, const QString& caption, const QString& filter) {
+        const QStringList files = QFileDialog::getOpenFileNames(owner, caption, lastFolder, filter);
+        if (!files.isEmpty()) remember(files.first());
+        return files;
+    };
+    d.FolderName = [](QWidget* owner, const QString& caption) {
+        const QString folder = QFileDialog::getExistingDirectory(owner, caption, lastFolder);
+        if (!folder.isEmpty()) lastFolder = folder;
+        return folder;
+    };
+    d.Details = [](QWidget* owner, const TExperimentDetails& details) {
+        return ExperimentDetailsDialog(owner, details);
+    };
     d.StudentName = [](QWidget* owner, const QString& name) -> std::optional<QString> {
         bool ok = false;
         const QString text = QInputDialog::getText(owner, QStringLiteral("Laboratory report"),
@@ -127,6 +140,12 @@ void TVEK4Form::BuildLabFileMenu(QMenu* file) {
                           QStringLiteral("Print the laboratory report"));
     FileExportPdf = add("FileExportPdf", QStringLiteral("Export report as PD&F..."),
                         QStringLiteral("Write the laboratory report as a PDF document"));
+    QAction* classSeparator = add("FileClassSeparator", QString(), QString());
+    classSeparator->setSeparator(true);
+    FileDetails = add("FileDetails", QStringLiteral("Experiment &details..."),
+                      QStringLiteral("Students' names, group, bench, date and a note, saved with the experiment"));
+    FileCompare = add("FileCompare", QStringLiteral("&Compare experiments..."),
+                      QStringLiteral("A class's experiment files side by side, with their fits"));
     addAction(FileOpen);
 
     connect(FileOpen, &QAction::triggered, this, &TVEK4Form::FileOpenClick);
@@ -136,6 +155,8 @@ void TVEK4Form::BuildLabFileMenu(QMenu* file) {
     connect(FileExportTable, &QAction::triggered, this, &TVEK4Form::FileExportTableClick);
     connect(FilePrintReport, &QAction::triggered, this, &TVEK4Form::FilePrintReportClick);
     connect(FileExportPdf, &QAction::triggered, this, &TVEK4Form::FileExportPdfClick);
+    connect(FileDetails, &QAction::triggered, this, [this] { (void)FileDetailsClick(); });
+    connect(FileCompare, &QAction::triggered, this, &TVEK4Form::FileCompareClick);
 }
 
 void TVEK4Form::ApplyLabFileMenu() {
@@ -153,7 +174,10 @@ void TVEK4Form::ApplyLabFileMenu() {
         {findChild<QAction*>(QStringLiteral("FileLabSeparator")), {}},
         {FileExportTable, QKeySequence(Qt::CTRL | Qt::Key_E)},
         {FilePrintReport, QKeySequence(Qt::CTRL | Qt::Key_P)},
-        {FileExportPdf, {}}};
+        {FileExportPdf, {}},
+        {findChild<QAction*>(QStringLiteral("FileClassSeparator")), {}},
+        {FileDetails, {}},
+        {FileCompare, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)}};
     for (const auto& [action, key] : commands) {
         action->setVisible(on);
         action->setEnabled(on);
@@ -411,6 +435,9 @@ bool TVEK4Form::FileSaveClick() {
 
 bool TVEK4Form::FileSaveAsClick() {
     if (!LabToolsOn() || !Environment.LabFiles.SaveFileName) return false;
+    // The first save of an experiment offers its details (who did it); cancelling them saves without.
+    if (Lab->Session.Path().isEmpty() && Lab->Session.Details().Empty() && Environment.LabFiles.Details)
+        (void)FileDetailsClick();
     const TLabSession& f = Lab->Session;
     const QString suggested = !f.Path().isEmpty() ? f.Path()
                               : !f.HandoutPath().isEmpty()
