@@ -108,7 +108,39 @@ void PaintClassScatter(QPainter& p, const QRectF& area, const TClassResults& res
             any = true;
         }
     if (!any) return NoData(p, area, QStringLiteral("No measured readings to compare"));
-    const TAxes a = DrawAxes(p, area, lo, hi, lo, hi, QStringLiteral("Theory (mm)"), QStringLiteral("Measured (mm)"));
+    // The legend above the plot, outside the data: a coloured dot and the file (and group) of each file,
+    // in rows as wide as the chart.
+    std::vector<std::pair<QString, QString>> files; // path, label
+    for (const TClassRun& r : results.Runs)
+        if (std::none_of(files.begin(), files.end(), [&](const auto& f) { return f.first == r.Path; }))
+            files.emplace_back(r.Path, r.Group.isEmpty() ? r.File : QStringLiteral("%1 (%2)").arg(r.File, r.Group));
+    const QFontMetricsF fm(p.font());
+    const double line = fm.height() + 2, dot = 10;
+    double x = area.left(), y = area.top();
+    std::vector<std::pair<QPointF, int>> placed;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const double w = dot + 4 + fm.horizontalAdvance(files[i].second) + 12;
+        if (x > area.left() && x + w > area.right()) {
+            x = area.left();
+            y += line;
+        }
+        placed.emplace_back(QPointF(x, y), int(i));
+        x += w;
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    for (const auto& [at, i] : placed) {
+        const QColor c = ClassFileColour(i);
+        p.setPen(c.darker(130));
+        p.setBrush(c);
+        p.drawEllipse(QRectF(at.x(), at.y() + (line - dot) / 2, dot, dot));
+        p.setPen(Qt::black);
+        p.drawText(QRectF(at.x() + dot + 4, at.y(), area.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
+                   files[std::size_t(i)].second);
+    }
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const QRectF chart = area.adjusted(0, y + line + 4 - area.top(), 0, 0);
+    const TAxes a =
+        DrawAxes(p, chart, lo, hi, lo, hi, QStringLiteral("Theory (mm)"), QStringLiteral("Measured (mm)"));
     p.setPen(QPen(Qt::gray, 1, Qt::DashLine));
     p.drawLine(a.At(std::max(a.X0, a.Y0), std::max(a.X0, a.Y0)), a.At(std::min(a.X1, a.Y1), std::min(a.X1, a.Y1)));
     std::map<QString, int> fileIndex;
@@ -137,17 +169,26 @@ void PaintModulusChart(QPainter& p, const QRectF& area, const TClassResults& res
         hi = std::max({hi, r->Fit.ModulusExpGPa + r->Fit.ModulusExpErrorGPa, r->Fit.ModulusGPa});
     }
     const double pad = std::max(1.0, (hi - lo) * 0.1);
-    const TAxes a = DrawAxes(p, area, -0.5, double(fitted.size()) - 0.5, lo - pad, hi + pad,
-                             QStringLiteral("Group, run"), QStringLiteral("E_exp (GPa)"), false);
+    // The legend above the plot, outside the data: the dashed line is each material's E.
+    const QFontMetricsF lm(p.font());
+    QStringList moduli;
+    for (const TClassStatistic& s : statistics)
+        moduli << QStringLiteral("%1 %2 GPa").arg(s.Material, FormatGeneral(s.ModulusGPa));
+    const QString legend = QStringLiteral("Material's E: ") + moduli.join(QStringLiteral(", "));
+    const double line = lm.height() + 2;
+    p.setPen(QPen(QColor(0x55, 0x55, 0x55), 1.5, Qt::DashLine));
+    p.drawLine(QPointF(area.left(), area.top() + line / 2), QPointF(area.left() + 24, area.top() + line / 2));
+    p.setPen(Qt::black);
+    p.drawText(QRectF(area.left() + 30, area.top(), area.width() - 30, line), Qt::AlignLeft | Qt::AlignVCenter,
+               lm.elidedText(legend, Qt::ElideRight, area.width() - 30));
+    const TAxes a = DrawAxes(p, area.adjusted(0, line + 4, 0, 0), -0.5, double(fitted.size()) - 0.5, lo - pad,
+                             hi + pad, QStringLiteral("Group, run"), QStringLiteral("E_exp (GPa)"), false);
     std::map<QString, int> fileIndex;
     for (const TClassRun& r : results.Runs)
         fileIndex.emplace(r.Path, int(fileIndex.size()));
-    // The material's E as a dashed line across the runs of that material.
     for (const TClassStatistic& s : statistics) {
         p.setPen(QPen(QColor(0x55, 0x55, 0x55), 1.5, Qt::DashLine));
         p.drawLine(a.At(a.X0, s.ModulusGPa), a.At(a.X1, s.ModulusGPa));
-        p.drawText(a.At(a.X0, s.ModulusGPa) + QPointF(4, -3), QStringLiteral("%1 E = %2 GPa")
-                                                                      .arg(s.Material, FormatGeneral(s.ModulusGPa)));
     }
     const QFontMetricsF fm(p.font());
     const double slot = a.Plot.width() / double(fitted.size());
