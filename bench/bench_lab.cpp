@@ -9,6 +9,7 @@
 #include "lab/ReadingsWindow.h"
 #include "platform/Cursors.h"
 #include "platform/DesignFonts.h"
+#include "record/LabSession.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ void BM_RecordRowInto1000(benchmark::State& state) {
         QApplication::processEvents();
         state.SetIterationTime(double(clock.nsecsElapsed()) * 1e-9);
     }
-    state.counters["rows"] = window.LabTools().Table.Count();
+    state.counters["rows"] = window.Session().Table().Count();
 }
 BENCHMARK(BM_RecordRowInto1000)->UseManualTime()->Iterations(200)->Unit(benchmark::kMillisecond);
 

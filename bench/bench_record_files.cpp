@@ -9,6 +9,7 @@
 #include <sys/resource.h>
 
 #include "lab/report/Report.h"
+#include "record/ReadingsSeries.h"
 #include "record/io/ExperimentFile.h"
 #include "record/io/ExperimentJournal.h"
 #include "record/io/ReadingJson.h"
@@ -155,10 +156,7 @@ void BM_ReportPdf(benchmark::State& state) {
     content.Deflection.fill(Qt::white);
     content.Setup = SetupExportTable(Setup());
     content.Readings = ReadingsExportTable(table);
-    for (const TReading& r : table.Rows()) {
-        content.Plot.Measured.emplace_back(r.Varied.Value, *r.MeasuredMm());
-        content.Plot.Theory.emplace_back(r.Varied.Value, r.TheoryMm);
-    }
+    content.Plot = ReadingsSeries(table);
     content.ModulusText = QStringLiteral("E_exp = 68.1 GPa");
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("e.pdf"));

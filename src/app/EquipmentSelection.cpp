@@ -6,11 +6,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
+#include <QShowEvent>
 #include <QStyleOption>
 #include <QTimer>
 
 #include "app/ExperimentWindow.h"
 #include "app/ImageForm.h"
+#include "lab/LabWindowPlacement.h"
 #include "platform/ApplicationHint.h"
 #include "platform/Cursors.h"
 #include "platform/Desktop.h"
@@ -168,7 +171,22 @@ void TEquipmentSelectionForm::FormCreate() {
 
 void TEquipmentSelectionForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    if (!event->spontaneous()) {
+        // The designed place where the screen has room for it; the nearest whole place where it has not
+        // (on 1366 x 768 the bottom row of buttons would be cut). Once more when the window system has framed
+        // the window (its title bar adds to the height).
+        KeepWholeOnScreen();
+        QTimer::singleShot(150, this, [this] { KeepWholeOnScreen(); });
+    }
     FormShow();
+}
+
+void TEquipmentSelectionForm::KeepWholeOnScreen() {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect frame = frameGeometry();
+    const QRect placed = NearestOnScreen(frame, screen->availableGeometry());
+    if (placed != frame) move(placed.topLeft());
 }
 
 void TEquipmentSelectionForm::FormShow() {

@@ -93,6 +93,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void KeepWholeOnScreen();
     bool event(QEvent* event) override;
     void customEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -581,6 +581,7 @@ void TVEK4Form::FormClose() {
     if (Closed) return;
     Closed = true;
     if (Environment.Comms && Environment.Comms->Connected()) Environment.Comms->Disconnect();
+    if (LabWindowsSaveTimer && LabWindowsSaveTimer->isActive()) SaveMovedLabWindows();
     CloseLabTools();
     SetScreenCursor(crHandPoint);
     SetApplicationHintHandler({});
@@ -606,9 +607,11 @@ bool TVEK4Form::eventFilter(QObject* watched, QEvent* event) {
     // Tooltips follow the same rule as the status-bar hint: none from a disabled control, none from the
     // picture while its hints are off.
     if (watched == DisplayMeter1 && event->type() == QEvent::MouseMove) DisplayMeter1MouseMove();
-    if (event->type() == QEvent::Move && watched->isWidgetType() &&
-        LabWindowOrder.contains(static_cast<QWidget*>(watched)))
+    if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && watched->isWidgetType() &&
+        (LabWindowOrder.contains(static_cast<QWidget*>(watched)) || (LabTabs && watched == LabTabs)))
         LabWindowMoved(static_cast<QWidget*>(watched));
+    if (event->type() == QEvent::MouseMove && watched == RecordDataMenu)
+        DataMenuPointerAt(static_cast<QMouseEvent*>(event)->position().toPoint());
     if (event->type() == QEvent::MouseMove && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->parentWidget() == Panel1) {
         if (const int slot = SlotOf(static_cast<QWidget*>(watched));

@@ -32,6 +32,7 @@ class QAction;
 class QComboBox;
 class QFrame;
 class QLabel;
+class QTabWidget;
 class QMenu;
 class QMenuBar;
 class QMouseEvent;
@@ -270,6 +271,7 @@ public:
     QLabel* ZeroedMark = nullptr;        // "(zeroed)" by the measured readout while a zero is in use
     [[nodiscard]] bool LabToolsOn() const;
     void LabToolsActionClick(bool on);
+    void DataMenuPointerAt(QPoint pos);
     void ZeroGaugesClick();
     void ClearZeroClick();
     void ShowTableClick();
@@ -392,10 +394,18 @@ private:
     void ShowLabWindow(QWidget* window);
     void ArrangeLabWindows(QWidget* showing = nullptr);
     void LabWindowMoved(QWidget* window);
+    bool PlaceWhereTheStudentLeftIt(QWidget* window);
+    void SaveMovedLabWindows();
+    [[nodiscard]] QWidget* LabTopLevel(QWidget* window) const;
+    [[nodiscard]] std::vector<QAction*> LabKeyActions() const; // the lab keys, in every lab window
+    void ShowAsTabs(const std::vector<QWidget*>& windows);
+    void HideLabWindows();
+    QPointer<QTabWidget> LabTabs; // the lab windows as tabs of one window, where they have no room apart
     QList<QPointer<QWidget>> LabWindowOrder;
     QHash<QWidget*, QPoint> LabWindowsPlaced; // where each was last put
     QSet<QWidget*> LabWindowsMoved;           // moved by the student since: left where they are
     QElapsedTimer LabWindowsArranged;         // since the last arrangement
+    QTimer* LabWindowsSaveTimer = nullptr; // the moved windows' places go to the settings file after a pause
     [[nodiscard]] bool LabMayLeaveVirtualMode();
     void LabKeepSetupForTheApparatus();
     [[nodiscard]] QString SuggestedPath(const QString& base, const QString& suffix) const;
@@ -404,6 +414,7 @@ private:
 
     TVEK4Environment Environment;
     bool Panel1Hints = true;
+    bool DisabledCommandHintShown = false; // the status bar explains a disabled "&Data" command
     bool Closed = false;
     bool CaptureAvailable = false;
     int RadioGroupDesignTop = 0;

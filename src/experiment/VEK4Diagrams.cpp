@@ -11,8 +11,8 @@
 
 namespace {
 
-const QString ShowDiagramsHint = QStringLiteral(
-    "Show the reactions, shear force, bending moment, slope and deflection with a worked solution");
+const QString ShowDiagramsHint =
+    QStringLiteral("Show the reactions and the beam's diagrams with a worked solution");
 
 } // namespace
 

@@ -26,6 +26,7 @@
 #include "lab/report/Report.h"
 #include "platform/MessageLayer.h"
 #include "record/ReadingsFit.h"
+#include "record/ReadingsSeries.h"
 #include "record/io/ExperimentFile.h"
 #include "record/io/ReadingJson.h"
 #include "record/io/ReadingsExport.h"
@@ -505,36 +506,30 @@ TReportContent TVEK4Form::ReportContent(const QString& studentName) const {
     c.When = QDateTime::currentDateTime();
     c.StudentName = studentName;
     c.FileName = QFileInfo(Lab->Session.Path()).fileName();
-    c.Apparatus = Panel1->grab(ScreenImage->geometry()).toImage();
-    c.Deflection = View->TheoryImage->grab().toImage();
-    const TExperimentSetup setup = CurrentSetup();
-    c.Setup = SetupExportTable(setup);
-    const TReadingsTable& table = Lab->Session.Table();
-    c.PropertyVaried = table.Empty() ? VariedPropertyName(VariedPropertyFromIndex(setup.PropertyVaried))
-                                     : VariedPropertyName(table.SeriesProperty());
-    c.Readings = ReadingsExportTable(table);
-
-    // The plot: the series of the newest row's property, against its value when every row has a number.
-    const TVariedProperty series = table.SeriesProperty();
-    bool numeric = true;
-    QString quantity, unit;
-    for (const TReading& r : table.Rows())
-        if (r.Property == series) {
-            numeric = numeric && r.Varied.Numeric;
-            quantity = r.Varied.Quantity;
-            unit = r.Varied.Unit;
+    // The apparatus without what hovers over it (the position popups): only the layout's pictures.
+    std::vector<QWidget*> hidden;
+    for (QWidget* popup :
+         {static_cast<QWidget*>(PositionPopup), static_cast<QWidget*>(PositionValue),
+          static_cast<QWidget*>(LoadPositionPopup), static_cast<QWidget*>(LoadPositionValue)})
+        if (popup->isVisible()) {
+            popup->hide();
+            hidden.push_back(popup);
         }
-    for (const TReading& r : table.Rows()) {
-        if (r.Property != series) continue;
-        const double x = numeric ? r.Varied.Value : double(r.Number);
-        c.Plot.Theory.emplace_back(x, r.TheoryMm);
-        if (const auto m = r.MeasuredMm()) c.Plot.Measured.emplace_back(x, *m);
-    }
-    c.Plot.XTitle = numeric && !quantity.isEmpty()
-                        ? (unit.isEmpty() ? quantity : QStringLiteral("%1 (%2)").arg(quantity, unit))
-                        : QStringLiteral("Reading number");
-    c.Plot.YTitle = QStringLiteral("Deflection at the gauge (mm)");
-    c.ModulusText = FitResultText(FitMeasuredToTheory(table));
+    c.Apparatus = Panel1->grab(ScreenImage->geometry()).toImage();
+    for (QWidget* popup : hidden)
+        popup->show();
+    // The deflection drawn from the theory's last drawing, not grabbed from the screen.
+    c.Deflection = QImage(TDeflectionView::ImageWidth, TDeflectionView::ImageHeight, QImage::Format_RGB32);
+    TDeflectionView::Render(View->LastDrawing(), c.Deflection);
+    c.Setup = Lab->Session.ReportSetup(CurrentSetup());
+    const TReadingsTable& table = Lab->Session.Table();
+    c.PropertyVaried = table.Empty()
+                           ? VariedPropertyName(VariedPropertyFromIndex(CaptureCombo->currentIndex()))
+                           : VariedPropertyName(table.SeriesProperty());
+    c.Readings = ReadingsExportTable(table);
+    // The plot and the fits as the "Readings" window shows them: one series function, one painter.
+    c.Plot = ReadingsSeries(table);
+    c.ModulusText = RunsFitText(c.Plot);
     return c;
 }
 

@@ -120,6 +120,18 @@ void TVEK4Form::CreateLabTools() {
     if (Lab->On) ApplyLabTools();
 }
 
+void TVEK4Form::DataMenuPointerAt(QPoint pos) {
+    // A menu says nothing about a disabled command under the pointer; the status bar says why it is
+    // disabled ("Zero gauges needs a connected VEK2000..."), and the text goes when the pointer moves on.
+    const QAction* action = RecordDataMenu->actionAt(pos);
+    const bool explains = action && !action->isEnabled() && !action->statusTip().isEmpty();
+    if (explains)
+        StatusPanel1->setText(action->statusTip());
+    else if (DisabledCommandHintShown)
+        StatusPanel1->clear();
+    DisabledCommandHintShown = explains;
+}
+
 bool TVEK4Form::LabToolsOn() const {
     return Lab && Lab->On;
 }
@@ -147,6 +159,7 @@ void TVEK4Form::ApplyLabTools() {
         // Back to the designed window: no zero, no readings window on screen (its rows are kept).
         Lab->Session.SetZero({});
         if (Lab->ViewWidget) Lab->ViewWidget->hide();
+        HideLabWindows();
     }
     UpdateLabToolsCommands();
     ShowZeroedMark();
@@ -242,6 +255,7 @@ void TVEK4Form::CloseLabTools() {
     Lab->Session.History().Clear();
     if (Lab->ViewWidget) Lab->ViewWidget->close();
     if (Diagrams) Diagrams->close();
+    HideLabWindows();
 }
 
 TReadingsView* TVEK4Form::ReadingsView() const {

@@ -114,10 +114,14 @@ TLabArrangement ArrangeLabWindows(const QRect& area, const QRect& experiment,
         }
         return result;
     }
-    // No room to share: the same place, the full height of the column, the newest in front.
+    // No room to share: one place for all, as wide and high as the largest of them needs, within the column.
+    int w = 0, h = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        const int w = widthIn(i), h = std::max(minH[i], std::min(prefH[i], column.height()));
-        result.Lab[i] = QRect(xIn(w), column.top(), w, h);
+        w = std::max(w, widthIn(i));
+        h = std::max(h, std::max(minH[i], std::min(prefH[i], column.height())));
     }
+    result.Shared = true;
+    for (std::size_t i = 0; i < n; ++i)
+        result.Lab[i] = QRect(xIn(w), column.top(), w, h);
     return result;
 }

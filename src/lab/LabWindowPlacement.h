@@ -10,9 +10,9 @@
 //   its own minimum size. When neither side has that room but the screen does, the experiment window moves to
 //   the other edge (whole) to make it.
 // - Two lab windows share the free side: stacked when the height allows both at their minimum heights, side
-// by
-//   side when the width does (the experiment window moved to an edge); otherwise they take the same place,
-//   the newer one in front. None covers the experiment window then.
+//   by side when the width does (the experiment window moved to an edge); otherwise they take one place, the
+//   same frame for each, large enough for every one of them (`Shared`): the window shows them there as tabs
+//   of one window. None covers the experiment window then.
 // - Only on a screen narrower than the experiment window and the smallest lab window together does a lab
 //   window overlap the experiment window, at the screen's far edge; none ever runs past an edge.
 
@@ -28,6 +28,7 @@ struct TLabWindowSize {
 struct TLabArrangement {
     QRect Experiment;       // the experiment window's frame
     std::vector<QRect> Lab; // each lab window's frame, in the order given
+    bool Shared = false;    // no room for them apart: every lab window has the same frame
 };
 
 inline constexpr int LabWindowGap = 6;

@@ -1,5 +1,7 @@
 #include "ReadingsModel.h"
 
+#include <cmath>
+
 #include "platform/NumberFormat.h"
 #include "record/Readings.h"
 
@@ -28,22 +30,51 @@ int TReadingsModel::columnCount(const QModelIndex& parent) const {
 
 QVariant TReadingsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    static const char* const titles[ColumnCount] = {
-        "No.",           "Time (s)",    "Property varied",        "Value",
-        "Gauge at (mm)", "Theory (mm)", "Gauge 1 (mm)",           "n 1",
-        "s.d. 1 (mm)",   "Zero 1 (mm)", "Gauge 2 (mm)",           "n 2",
-        "s.d. 2 (mm)",   "Zero 2 (mm)", "Measured - theory (mm)", "Difference (%)",
-        "Note"};
+    // Deflection is signed as the readout shows it: downward is negative.
+    static const char* const titles[ColumnCount] = {"No.",
+                                                    "Run",
+                                                    "Value",
+                                                    "Theory\n(mm, down -)",
+                                                    "Measured\n(mm)",
+                                                    "Meas. - theory\n(mm)",
+                                                    "Difference (%)",
+                                                    "Gauge compared",
+                                                    "Time (s)",
+                                                    "Property varied",
+                                                    "Gauge at (mm)",
+                                                    "Gauge 1 (mm)",
+                                                    "n 1",
+                                                    "s.d. 1 (mm)",
+                                                    "Zero 1 (mm)",
+                                                    "Gauge 2 (mm)",
+                                                    "n 2",
+                                                    "s.d. 2 (mm)",
+                                                    "Zero 2 (mm)",
+                                                    "Section",
+                                                    "Material",
+                                                    "Fit",
+                                                    "Note"};
     return section >= 0 && section < ColumnCount ? QString::fromLatin1(titles[section]) : QVariant();
 }
 
 QVariant TReadingsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= Table.Count()) return {};
     const TReading& r = Table.Row(index.row());
+    const int column = index.column();
     if (role == Qt::TextAlignmentRole)
-        return index.column() == Property || index.column() == Value || index.column() == Note
+        return column == Property || column == Value || column == Note || column == Run ||
+                       column == Section || column == Material || column == Fitted
                    ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                    : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    // A long note or reason in full on hover: the cell shows what its width holds.
+    if (role == Qt::ToolTipRole) {
+        if (column == Note && !r.Note.isEmpty()) return r.Note;
+        if (column == Fitted && !r.NotFittedReason().isEmpty())
+            return QStringLiteral("Not fitted: %1").arg(r.NotFittedReason());
+        if (column == Theory)
+            return QStringLiteral("Theoretical deflection at the gauge; downward is negative");
+        return {};
+    }
     if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
     auto gauge = [&](int g, int what) -> QString {
         const TMeasuredGauge& gr = r.Gauges[g];
@@ -56,6 +87,23 @@ QVariant TReadingsModel::data(const QModelIndex& index, int role) const {
     switch (index.column()) {
     case Number:
         return r.Number;
+    case Run:
+        return Table.RunName(r.Run);
+    case Measured: {
+        const auto m = r.MeasuredMm();
+        return m ? Mm(*m) : QString();
+    }
+    case Compared:
+        return QStringLiteral("Gauge %1").arg(r.SelectedGauge + 1);
+    case Section:
+        return r.Stiffness.SectionName;
+    case Material:
+        return QStringLiteral("%1, %2 GPa")
+            .arg(r.Stiffness.MaterialName,
+                 FormatGeneral(std::round(r.Stiffness.ModulusGPa * 1000.0) / 1000.0));
+    case Fitted:
+        return r.NotFittedReason().isEmpty() ? QString()
+                                             : QStringLiteral("not fitted: ") + r.NotFittedReason();
     case Time:
         return FormatFixed(r.ElapsedS, 1);
     case Property:
@@ -100,12 +148,19 @@ QVariant TReadingsModel::data(const QModelIndex& index, int role) const {
 
 Qt::ItemFlags TReadingsModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    if (index.column() == Note) f |= Qt::ItemIsEditable;
+    if (index.column() == Note || index.column() == Run) f |= Qt::ItemIsEditable;
     return f;
 }
 
 bool TReadingsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (role != Qt::EditRole || index.column() != Note || index.row() >= Table.Count()) return false;
+    if (role != Qt::EditRole || index.row() >= Table.Count()) return false;
+    if (index.column() == Run) {
+        Table.RenameRun(Table.Row(index.row()).Run, value.toString());
+        emit dataChanged(this->index(0, Run), this->index(rowCount() - 1, Run));
+        if (NoteEdited) NoteEdited();
+        return true;
+    }
+    if (index.column() != Note) return false;
     Table.SetNote(index.row(), value.toString());
     emit dataChanged(index, index);
     if (NoteEdited) NoteEdited();

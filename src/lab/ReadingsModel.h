@@ -1,6 +1,8 @@
 #pragma once
-// The table of readings as an item model: one row per reading, units in the column headers, the note
-// editable. Blank cells are empty strings (virtual mode, a gauge in error, no theory to compare).
+// The table of readings as an item model: one row per reading, units in the column headers, the note and
+// the run's name editable (a name given in one row names the whole run). Blank cells are empty strings
+// (virtual mode, a gauge in error, no theory to compare). The columns a student compares come first, so
+// that they fit a narrow window: the value, theory, the compared gauge's measured value and the difference.
 
 #include <QAbstractTableModel>
 #include <functional>
@@ -12,11 +14,16 @@ class TReadingsModel final : public QAbstractTableModel {
 public:
     enum TColumn {
         Number,
+        Run,
+        Value,
+        Theory,
+        Measured,
+        Difference,
+        DifferencePercent,
+        Compared,
         Time,
         Property,
-        Value,
         GaugePosition,
-        Theory,
         Gauge1,
         Count1,
         StdDev1,
@@ -25,8 +32,9 @@ public:
         Count2,
         StdDev2,
         Zero2,
-        Difference,
-        DifferencePercent,
+        Section,
+        Material,
+        Fitted,
         Note,
         ColumnCount
     };
@@ -42,7 +50,7 @@ public:
 
     // The table changed under the model: rows appended at the end, or anything else (a full reset).
     void Sync();
-    std::function<void()> NoteEdited;
+    std::function<void()> NoteEdited; // a note or a run's name was edited
 
 private:
     TReadingsTable& Table;

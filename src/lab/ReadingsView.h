@@ -3,9 +3,9 @@
 // laboratory tools first show it (it brings Qt Charts, which start-up should not pay for).
 //
 // The experiment window owns the table of readings; the view shows it, lets the student edit notes, delete
-// rows and clear the table (asking first through the message layer it is given), and plots the series with
-// the fit. After changing the table the experiment window calls RowsChanged(); after a change made in the
-// view, the view calls Context.Changed.
+// rows, name runs and clear the table (asking first through the message layer it is given), and plots the
+// runs with their fits. After changing the table the experiment window calls RowsChanged(); after a change
+// made in the view, the view calls Context.Changed.
 
 #include <QWidget>
 #include <functional>
@@ -24,8 +24,6 @@ class TReadingsView {
 public:
     virtual ~TReadingsView() = default;
     [[nodiscard]] virtual QWidget* Widget() = 0;
-    // Shows the window beside its owner (the first time) and brings it forward.
-    virtual void ShowBeside() = 0;
     // The table changed: rows, plot and fit follow.
     virtual void RowsChanged() = 0;
 };

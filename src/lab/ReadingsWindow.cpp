@@ -1,51 +1,67 @@
 #include "ReadingsWindow.h"
 
-#include <QChart>
-#include <QChartView>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QLineSeries>
+#include <QPainter>
 #include <QPushButton>
-#include <QScatterSeries>
-#include <QScreen>
+#include <QScrollArea>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 
 #include "lab/ReadingsModel.h"
+#include "lab/ReadingsPlot.h"
 #include "platform/MessageLayer.h"
 #include "platform/NumberFormat.h"
 #include "record/ReadingsFit.h"
 
-TReadingsPlotData ReadingsPlot(const TReadingsTable& table) {
-    TReadingsPlotData plot;
-    plot.YTitle = QStringLiteral("Deflection at the gauge (mm)");
-    const TVariedProperty series = table.SeriesProperty();
-    bool numeric = !table.Empty();
-    QString quantity, unit;
-    for (const TReading& r : table.Rows())
-        if (r.Property == series && !r.Varied.Undefined) {
-            numeric = numeric && r.Varied.Numeric;
-            quantity = r.Varied.Quantity;
-            unit = r.Varied.Unit;
-        }
-    plot.XTitle = numeric && !quantity.isEmpty()
-                      ? quantity + QStringLiteral(" (") + unit + QStringLiteral(")")
-                      : QStringLiteral("Reading number");
-    for (const TReading& r : table.Rows()) {
-        if (r.Property != series || (numeric && !r.Varied.Numeric)) continue;
-        const double x = numeric ? r.Varied.Value : r.Number;
-        plot.Theory.emplace_back(x, r.TheoryMm);
-        if (const auto m = r.MeasuredMm()) plot.Measured.emplace_back(x, *m);
+TReadingsPlotWidget::TReadingsPlotWidget(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+}
+
+void TReadingsPlotWidget::SetSeries(TReadingsSeries series) {
+    Data = std::move(series);
+    update();
+}
+
+void TReadingsPlotWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    PaintReadingsPlot(p, QRectF(rect()).adjusted(4, 4, -4, -4), Data, font(), 1.0);
+}
+
+QString RunsFitHtml(const TReadingsSeries& series) {
+    QString text = QStringLiteral("<b>Measured against theory, each run fitted on its own</b>");
+    if (series.Runs.empty()) return text + QStringLiteral("<br>No readings yet");
+    for (const TRunSeries& run : series.Runs) {
+        const TPlotStyle style = RunStyle(run.Style);
+        text += QStringLiteral("<br><span style=\"color:%1\">&#9632;</span> <b>%2</b>: %3")
+                    .arg(style.Colour.name(), run.Name.toHtmlEscaped(), RunFitText(run.Fit).toHtmlEscaped());
     }
-    std::stable_sort(plot.Theory.begin(), plot.Theory.end(),
-                     [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
-    return plot;
+    // The shared values as the table shows them: whole millimetres, loads to 0.01 N.
+    int xDecimals = 0;
+    for (const TRunSeries& run : series.Runs)
+        for (const QPointF& p : run.Measured)
+            if (p.x() != std::round(p.x())) xDecimals = 2;
+    for (const TRunComparison& c : RunComparisons(series)) {
+        text += QStringLiteral("<br><b>%1 against %2</b> (measured, mm):<table cellspacing=\"0\" "
+                               "cellpadding=\"2\"><tr><th align=\"right\">%3</th><th align=\"right\">%1</th>"
+                               "<th align=\"right\">%2</th><th align=\"right\">difference</th></tr>")
+                    .arg(c.SecondName.toHtmlEscaped(), c.FirstName.toHtmlEscaped(),
+                         series.XTitle.toHtmlEscaped());
+        for (const TRunDifference& d : c.Rows)
+            text += QStringLiteral("<tr><td align=\"right\">%1</td><td align=\"right\">%2</td><td "
+                                   "align=\"right\">%3</td><td align=\"right\">%4</td></tr>")
+                        .arg(FormatFixed(d.X, xDecimals), FormatFixed(d.Second, 3), FormatFixed(d.First, 3),
+                             FormatFixed(d.Difference, 3));
+        text += QStringLiteral("</table>");
+    }
+    return text;
 }
 
 TReadingsWindow::TReadingsWindow(const TReadingsViewContext& context)
@@ -76,8 +92,18 @@ TReadingsWindow::TReadingsWindow(const TReadingsViewContext& context)
         const QString title = Model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
         Grid->setColumnWidth(c, std::max(52, header.horizontalAdvance(title) + 18));
     }
+    // The columns compared first fit a window of about 500 pixels; the rest scroll in from the right.
+    Grid->setColumnWidth(TReadingsModel::Number, 34);
+    Grid->setColumnWidth(TReadingsModel::Run, 72);
+    Grid->setColumnWidth(TReadingsModel::Value, 104);
+    Grid->setColumnWidth(TReadingsModel::Theory, 84);
+    Grid->setColumnWidth(TReadingsModel::Measured, 70);
+    Grid->setColumnWidth(TReadingsModel::Difference, 96);
     Grid->setColumnWidth(TReadingsModel::Property, 150);
-    Grid->setColumnWidth(TReadingsModel::Value, 130);
+    Grid->setColumnWidth(TReadingsModel::Section, 110);
+    Grid->setColumnWidth(TReadingsModel::Material, 120);
+    Grid->setColumnWidth(TReadingsModel::Fitted, 120);
+    Grid->setColumnWidth(TReadingsModel::Note, 220);
 
     DeleteButton = new QPushButton(QStringLiteral("&Delete selected rows"), this);
     DeleteButton->setObjectName(QStringLiteral("DeleteButton"));
@@ -88,39 +114,21 @@ TReadingsWindow::TReadingsWindow(const TReadingsViewContext& context)
     connect(Grid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TReadingsWindow::UpdateButtons);
 
-    Plot = new QChart();
-    Plot->setMargins(QMargins(4, 4, 4, 4));
-    Plot->legend()->setAlignment(Qt::AlignBottom);
-    TheorySeries = new QLineSeries(Plot);
-    TheorySeries->setName(QStringLiteral("Theory"));
-    TheorySeries->setPointsVisible(true);
-    TheorySeries->setColor(QColor(0x1f, 0x4e, 0xb4));
-    MeasuredSeries = new QScatterSeries(Plot);
-    MeasuredSeries->setName(QStringLiteral("Measured"));
-    MeasuredSeries->setMarkerSize(9);
-    MeasuredSeries->setColor(QColor(0xd0, 0x30, 0x20));
-    MeasuredSeries->setBorderColor(QColor(0xd0, 0x30, 0x20));
-    Plot->addSeries(TheorySeries);
-    Plot->addSeries(MeasuredSeries);
-    XAxis = new QValueAxis(Plot);
-    YAxis = new QValueAxis(Plot);
-    Plot->addAxis(XAxis, Qt::AlignBottom);
-    Plot->addAxis(YAxis, Qt::AlignLeft);
-    for (auto* s : {static_cast<QXYSeries*>(TheorySeries), static_cast<QXYSeries*>(MeasuredSeries)}) {
-        s->attachAxis(XAxis);
-        s->attachAxis(YAxis);
-    }
-    PlotView = new QChartView(Plot, this);
+    PlotView = new TReadingsPlotWidget(this);
     PlotView->setObjectName(QStringLiteral("ReadingsPlot"));
-    PlotView->setRenderHint(QPainter::Antialiasing);
-    PlotView->setMinimumSize(420, 220);
+    PlotView->setMinimumSize(300, 200);
 
-    FitLabel = new QLabel(this);
+    FitLabel = new QLabel;
     FitLabel->setObjectName(QStringLiteral("FitLabel"));
     FitLabel->setWordWrap(true);
     FitLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    FitLabel->setMinimumHeight(QFontMetrics(FitLabel->font()).lineSpacing() * 3);
     FitLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Many runs and their differences scroll under the plot rather than push it away.
+    auto* fitArea = new QScrollArea(this);
+    fitArea->setWidget(FitLabel);
+    fitArea->setWidgetResizable(true);
+    fitArea->setFrameShape(QFrame::NoFrame);
+    fitArea->setMinimumHeight(QFontMetrics(FitLabel->font()).lineSpacing() * 4);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(DeleteButton);
@@ -130,40 +138,13 @@ TReadingsWindow::TReadingsWindow(const TReadingsViewContext& context)
     // the experiment window on a 1366 x 768 screen.
     auto* bottom = new QVBoxLayout;
     bottom->addWidget(PlotView, 4);
-    bottom->addWidget(FitLabel, 1);
+    bottom->addWidget(fitArea, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Grid, 2);
     layout->addLayout(buttons);
     layout->addLayout(bottom, 3);
 
     RowsChanged();
-}
-
-void TReadingsWindow::ShowBeside() {
-    if (!Placed && Context.Owner) {
-        Placed = true;
-        const QRect owner = Context.Owner->frameGeometry();
-        QScreen* screen =
-            Context.Owner->screen() ? Context.Owner->screen() : QGuiApplication::primaryScreen();
-        const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
-        // The wider side, the window narrowed to fit it (down to a usable 560 pixels); on a screen too small
-        // for that it goes to the screen's right edge, over the experiment window.
-        const int right = avail.right() - owner.right() - 8, left = owner.left() - avail.left() - 8;
-        const int room = std::max(right, left);
-        QPoint at;
-        if (room >= 560) {
-            resize(std::min(width(), room), height());
-            at = right >= left ? QPoint(owner.right() + 8, owner.top())
-                               : QPoint(owner.left() - 8 - width(), owner.top());
-        } else {
-            at = QPoint(std::max(avail.left(), avail.right() - width()), owner.top());
-        }
-        at.setY(std::clamp(at.y(), avail.top(), std::max(avail.top(), avail.bottom() - height())));
-        move(at);
-    }
-    show();
-    raise();
-    activateWindow();
 }
 
 void TReadingsWindow::RowsChanged() {
@@ -179,53 +160,9 @@ void TReadingsWindow::UpdateButtons() {
 }
 
 void TReadingsWindow::UpdatePlot() {
-    const TReadingsPlotData data = ReadingsPlot(*Context.Table);
-    TheorySeries->replace(QList<QPointF>(data.Theory.begin(), data.Theory.end()));
-    MeasuredSeries->replace(QList<QPointF>(data.Measured.begin(), data.Measured.end()));
-    XAxis->setTitleText(data.XTitle);
-    YAxis->setTitleText(data.YTitle);
-    // Ranges that hold every point and zero, with a margin, so theory and measured share one scale.
-    double x0 = 0, x1 = 1, y0 = 0, y1 = 0;
-    bool first = true;
-    for (const auto* points : {&data.Theory, &data.Measured})
-        for (const QPointF& p : *points) {
-            if (first) {
-                x0 = x1 = p.x();
-                first = false;
-            }
-            x0 = std::min(x0, p.x());
-            x1 = std::max(x1, p.x());
-            y0 = std::min(y0, p.y());
-            y1 = std::max(y1, p.y());
-        }
-    if (x1 - x0 < 1e-9) {
-        x0 -= 1;
-        x1 += 1;
-    }
-    if (y1 - y0 < 1e-9) y0 -= 1;
-    const double xm = (x1 - x0) * 0.05, ym = (y1 - y0) * 0.08;
-    XAxis->setRange(x0 - xm, x1 + xm);
-    YAxis->setRange(y0 - ym, y1 + ym);
-    XAxis->applyNiceNumbers();
-    YAxis->applyNiceNumbers();
-
-    const TFitResult fit = FitMeasuredToTheory(*Context.Table);
-    QString text = QStringLiteral("<b>Measured against theory</b><br>");
-    if (fit.Ok) {
-        text += QStringLiteral("Slope k = %1 (n = %2 points)<br>").arg(FormatFixed(fit.K, 3)).arg(fit.N);
-        text += QStringLiteral("Experimental E = E / k = <b>%1 GPa</b><br>")
-                    .arg(FormatFixed(fit.ModulusExpGPa, 1));
-        text += QStringLiteral("Material E = %1 GPa<br>").arg(FormatGeneral(fit.ModulusGPa));
-        text += QStringLiteral("Difference: %1%2 %")
-                    .arg(fit.DifferencePercent > 0 ? "+" : "")
-                    .arg(FormatFixed(fit.DifferencePercent, 1));
-        if (fit.HasFlexuralStiffness)
-            text += QStringLiteral("<br>Flexural stiffness E<sub>exp</sub> I = %1 N m\u00b2")
-                        .arg(FormatFixed(fit.FlexuralStiffnessNm2, 3));
-    } else {
-        text += fit.Message.toHtmlEscaped();
-    }
-    FitLabel->setText(text);
+    TReadingsSeries series = ReadingsSeries(*Context.Table);
+    FitLabel->setText(RunsFitHtml(series));
+    PlotView->SetSeries(std::move(series));
 }
 
 bool TReadingsWindow::Ask(const QString& question) {
@@ -243,12 +180,27 @@ void TReadingsWindow::DeleteSelectedClick() {
     for (const QModelIndex& i : Grid->selectionModel()->selectedRows())
         rows.push_back(i.row());
     if (rows.empty()) return;
-    const QString what = rows.size() == 1 ? QStringLiteral("the selected reading")
-                                          : QStringLiteral("the %1 selected readings").arg(rows.size());
+    // The question names what goes: the reading's number and value, or the numbers of several.
+    std::sort(rows.begin(), rows.end());
+    QString what;
+    if (rows.size() == 1) {
+        const TReading& r = Context.Table->Row(rows.front());
+        const QString run = Context.Table->RunName(r.Run);
+        what = QStringLiteral("reading %1 (%2)")
+                   .arg(r.Number)
+                   .arg(r.Varied.Text.isEmpty() ? run : QStringLiteral("%1, %2").arg(r.Varied.Text, run));
+    } else {
+        QStringList numbers;
+        for (int i : rows)
+            numbers << QString::number(Context.Table->Row(i).Number);
+        what = QStringLiteral("the %1 readings %2").arg(rows.size()).arg(numbers.join(QStringLiteral(", ")));
+    }
     if (!Ask(QStringLiteral("Delete %1 from the table?").arg(what))) return;
     Context.Table->Remove(rows);
     Grid->clearSelection();
     RowsChanged();
+    // The table keeps the focus: on "Clear all" a Space would ask to clear everything.
+    Grid->setFocus(Qt::OtherFocusReason);
     if (Context.Changed) Context.Changed();
 }
 

@@ -1,34 +1,37 @@
 #pragma once
 // TReadingsWindow: the "Readings" window of the laboratory tools. The rows of the table of readings with the
-// units in the column headers (notes editable), "Delete selected rows" and "Clear all" (each asked first),
-// and under them the plot of measured and theoretical deflection against the varied property's value with
-// the fit's experimental modulus beside it. It only shows the core's answers (record/ReadingsFit.h).
+// units in the column headers (notes and run names editable), "Delete selected rows" and "Clear all" (each
+// asked first), and under them the plot of every run (ReadingsPlot.h, the painter the report uses too)
+// with each run's fit and, where two runs share values, their differences. It only shows the core's answers
+// (record/ReadingsSeries.h, record/ReadingsFit.h).
 
-#include <QPointF>
 #include <QWidget>
 #include <vector>
 
 #include "lab/ReadingsView.h"
+#include "record/ReadingsSeries.h"
 
-class QChart;
-class QChartView;
 class QLabel;
-class QLineSeries;
 class QPushButton;
-class QScatterSeries;
 class QTableView;
-class QValueAxis;
 class TReadingsModel;
 
-// What the plot shows for a table: the points of the current series (the newest row's property) and the
-// axis titles. Rows whose value is not a number are placed by their reading number.
-struct TReadingsPlotData {
-    std::vector<QPointF> Measured; // the selected gauge's zeroed mean, mm
-    std::vector<QPointF> Theory;   // mm
-    QString XTitle;                // "Hanger load (N)", or "Reading number"
-    QString YTitle;                // "Deflection at the gauge (mm)"
+// The plot as a widget: the shared painter on the widget's own area.
+class TReadingsPlotWidget final : public QWidget {
+public:
+    explicit TReadingsPlotWidget(QWidget* parent = nullptr);
+    void SetSeries(TReadingsSeries series);
+    [[nodiscard]] const TReadingsSeries& Series() const { return Data; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    TReadingsSeries Data;
 };
-[[nodiscard]] TReadingsPlotData ReadingsPlot(const TReadingsTable& table);
+
+// The fits of the runs plotted and the differences of runs that share values, as rich text.
+[[nodiscard]] QString RunsFitHtml(const TReadingsSeries& series);
 
 class TReadingsWindow final : public QWidget, public TReadingsView {
 public:
@@ -41,7 +44,6 @@ public:
     explicit TReadingsWindow(const TReadingsViewContext& context);
 
     QWidget* Widget() override { return this; }
-    void ShowBeside() override;
     void RowsChanged() override;
 
     void DeleteSelectedClick();
@@ -49,12 +51,7 @@ public:
 
     QTableView* Grid;
     TReadingsModel* Model;
-    QChartView* PlotView;
-    QChart* Plot;
-    QScatterSeries* MeasuredSeries;
-    QLineSeries* TheorySeries;
-    QValueAxis* XAxis;
-    QValueAxis* YAxis;
+    TReadingsPlotWidget* PlotView;
     QLabel* FitLabel;
     QPushButton* DeleteButton;
     QPushButton* ClearButton;
@@ -65,5 +62,4 @@ private:
     bool Ask(const QString& question);
 
     TReadingsViewContext Context;
-    bool Placed = false;
 };

@@ -1,6 +1,7 @@
 #pragma once
 // The application-wide hint event. When the pointer enters a control with a hint (its status tip), the one
-// installed handler receives the text, whichever window the control is in; leaving it gives an empty text.
+// installed handler receives the text, whichever window the control is in; leaving it, or entering a control
+// without a hint, gives an empty text.
 // A window that shows hints in its status bar installs its handler when it becomes active.
 
 #include <QString>

@@ -5,6 +5,7 @@
 
 #include "platform/NumberFormat.h"
 #include "record/io/ReadingJson.h"
+#include "record/io/ReadingsExport.h"
 
 namespace {
 
@@ -105,6 +106,10 @@ void TLabSession::TableChanged() {
         JournalRunNames = Readings.RunNames();
         Journal(TExperimentJournal::SetupRecord(JournalSetup(LastJournalled)));
     }
+}
+
+TExportTable TLabSession::ReportSetup(const TExperimentSetup& current) const {
+    return ReportSetupTable(current, Readings);
 }
 
 bool TLabSession::Modified(const TExperimentSetup& current) const {

@@ -23,6 +23,7 @@
 #include "record/Readings.h"
 #include "record/io/ExperimentFile.h"
 #include "record/io/ExperimentJournal.h"
+#include "record/io/TableExport.h"
 
 // What the window has at F10 besides the session's own state.
 struct TRowInputs {
@@ -103,6 +104,8 @@ public:
     // Who did the experiment ("&File" > "Experiment &details..."): saved with it, not in a hand-out.
     [[nodiscard]] const TExperimentDetails& Details() const { return ExperimentDetails; }
     void SetDetails(const TExperimentDetails& details);
+    // The report's set-up: each run's recorded set-up, then the layout as it stands (ReadingsExport.h).
+    [[nodiscard]] TExportTable ReportSetup(const TExperimentSetup& current) const;
 
     // The file.
     [[nodiscard]] const QString& Path() const { return FilePath; }

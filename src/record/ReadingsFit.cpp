@@ -129,3 +129,17 @@ QString FitResultText(const TFitResult& fit) {
         text += QStringLiteral("; EI = %1 N m^2").arg(FormatFixed(fit.FlexuralStiffnessNm2, 3));
     return text;
 }
+
+QString RunFitText(const TFitResult& fit) {
+    if (!fit.Ok) return fit.Message;
+    const QString sign = fit.DifferencePercent > 0 ? QStringLiteral("+") : QString();
+    QString text = QStringLiteral("k = %1 \u00b1 %2, R\u00b2 = %3, n = %4; E_exp = E / k = %5 \u00b1 %6 GPa "
+                                  "(material %7 GPa, %8%9 %)")
+                       .arg(FormatFixed(fit.K, 3), FormatFixed(fit.KError, 3), FormatFixed(fit.RSquared, 4))
+                       .arg(fit.N)
+                       .arg(FormatFixed(fit.ModulusExpGPa, 1), FormatFixed(fit.ModulusExpErrorGPa, 1),
+                            FormatGeneral(fit.ModulusGPa), sign, FormatFixed(fit.DifferencePercent, 1));
+    if (fit.HasFlexuralStiffness)
+        text += QStringLiteral("; EI = %1 N m\u00b2").arg(FormatFixed(fit.FlexuralStiffnessNm2, 3));
+    return text;
+}

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolButton>
@@ -23,6 +24,7 @@
 #include "platform/DesignFonts.h"
 #include "platform/MessageLayer.h"
 #include "platform/NumberFormat.h"
+#include "platform/SettingsFile.h"
 #include "record/LabToolsSetting.h"
 #include "theory/DeflectionView.h"
 
@@ -205,7 +207,7 @@ private slots:
         QCOMPARE(view->Model->index(1, TReadingsModel::Gauge1).data().toString(), QString());
         QCOMPARE(view->Model->index(1, TReadingsModel::Theory).data().toString(), QString("-1.25"));
         QVERIFY(view->FitLabel->text().contains("at least two readings with a measured value"));
-        QCOMPARE(view->Plot->axes(Qt::Horizontal).first()->titleText(), QString("Hanger load (N)"));
+        QCOMPARE(view->PlotView->Series().XTitle, QString("Hanger load (N)"));
         // A third row reaches the open window at once.
         w.RecordReading();
         QCOMPARE(view->Model->rowCount(), 3);
@@ -228,6 +230,50 @@ private slots:
         QVERIFY(!view->isVisible());
     }
 
+    // Loading, Ctrl+R, unloading: two runs. A material chosen mid-run starts a run by itself, and a second
+    // hanger under "hanger position" is recorded but marked; the status bar says each.
+    void RunsFromTheWindow() {
+        TRecordingMessages messages;
+        TRig rig;
+        TVEK4Form& w = rig.Open();
+        w.LabToolsActionClick(true);
+        TBeamLayout& l = w.Layout;
+        l.KnifeEdge1 = l.KnifeEdge2 = true;
+        l.KnifeEdge1Station = 0;
+        l.KnifeEdge2Station = 60;
+        l.UpdateKnifeEdgeOrder();
+        w.CaptureCombo->setCurrentIndex(0); // "Variable hanger position"
+        for (int station : {20, 30}) {
+            l.HangerSlots = {};
+            l.HangerSlots[station].Mass = 100;
+            w.DrawHanger(station);
+            QTest::keyClick(&w, Qt::Key_F10);
+        }
+        QTest::keyClick(&w, Qt::Key_R, Qt::ControlModifier);
+        QVERIFY2(w.StatusBar1->currentMessage().contains("Run 2"),
+                 qPrintable(w.StatusBar1->currentMessage()));
+        QTest::keyClick(&w, Qt::Key_F10);
+        QVERIFY2(w.StatusBar1->currentMessage().contains("Run 2 begins: New run"),
+                 qPrintable(w.StatusBar1->currentMessage()));
+        // Steel in the tool box: the next row is run 3, and says why.
+        w.Sections->YoungsModulus->setCurrentIndex(1);
+        QTest::keyClick(&w, Qt::Key_F10);
+        QVERIFY2(
+            w.StatusBar1->currentMessage().contains("Run 3 begins: another material (Steel after Aluminium)"),
+            qPrintable(w.StatusBar1->currentMessage()));
+        // A second hanger: the position is undefined; the row is kept, marked, and not fitted.
+        l.HangerSlots[45].Mass = 200;
+        w.DrawHanger(45);
+        QTest::keyClick(&w, Qt::Key_F10);
+        QVERIFY2(w.StatusBar1->currentMessage().contains("not fitted: 2 hangers on the beam"),
+                 qPrintable(w.StatusBar1->currentMessage()));
+        const TReadingsTable& t = w.Session().Table();
+        QCOMPARE(t.Count(), 5);
+        QCOMPARE((std::vector<int>{t.Row(0).Run, t.Row(1).Run, t.Row(2).Run, t.Row(3).Run, t.Row(4).Run}),
+                 (std::vector<int>{1, 1, 2, 3, 3}));
+        QVERIFY(messages.Shown.empty());
+    }
+
     void RecordingRefusedWhileIdle() {
         TRecordingMessages messages;
         TRig rig;
@@ -237,6 +283,50 @@ private slots:
         QTest::keyClick(&w, Qt::Key_F10);
         QCOMPARE(messages.Texts(), QStringList{LabTexts::NotRecordedIdle});
         QVERIFY(w.Session().Table().Empty());
+    }
+    // A lab window the student moved (or resized) opens there again in the next session, kept whole on the
+    // screen; a place the settings file garbles, or one off the screen, never puts it out of sight.
+    void MovedLabWindowOpensThereNextTime() {
+        TRecordingMessages messages;
+        TRig rig;
+        TVEK4Form& w = rig.Open();
+        w.LabToolsActionClick(true);
+        QTest::keyClick(&w, Qt::Key_T, Qt::ControlModifier);
+        auto* view = dynamic_cast<TReadingsWindow*>(w.ReadingsView());
+        QVERIFY(view && view->isVisible());
+        QTest::qWait(1500); // the program's own placing is over (it places again 300 ms after showing)
+        const QRect area = view->screen()->availableGeometry();
+        const QPoint chosen = area.topLeft() + QPoint(30, 20);
+        view->move(chosen);
+        view->resize(view->width() + 40, view->height());
+        const QRect left = view->geometry();
+        const QString file = rig.Link.Module->SettingsFilePath();
+        QTRY_VERIFY(ReadSettingsText(file).Value("LabWindows", "ReadingsWindow").has_value());
+        QCOMPARE(*ReadSettingsText(file).Value("LabWindows", "ReadingsWindow"),
+                 QString("%1,%2,%3,%4").arg(view->x()).arg(view->y()).arg(left.width()).arg(left.height()));
+
+        rig.Window.reset();
+        TVEK4Form& again = rig.Open();
+        QTest::keyClick(&again, Qt::Key_T, Qt::ControlModifier);
+        auto* reopened = dynamic_cast<TReadingsWindow*>(again.ReadingsView());
+        QVERIFY(reopened && reopened->isVisible());
+        QTest::qWait(400); // past the second arrangement after the window system framed it
+        QCOMPARE(reopened->geometry(), left);
+
+        // Off the screen, or not four numbers: on the screen, whole.
+        for (const QString& stored : {QStringLiteral("9000,9000,700,500"), QStringLiteral("12,x,3"),
+                                      QStringLiteral("-5000,20,99999999999,5")}) {
+            rig.Window.reset();
+            QVERIFY(WriteSettingsValues(file, {{"LabWindows", "ReadingsWindow", stored}}) ==
+                    TSettingsWrite::Written);
+            TVEK4Form& next = rig.Open();
+            QTest::keyClick(&next, Qt::Key_T, Qt::ControlModifier);
+            auto* shown = dynamic_cast<TReadingsWindow*>(next.ReadingsView());
+            QVERIFY(shown && shown->isVisible());
+            QTest::qWait(400);
+            QVERIFY2(area.contains(shown->frameGeometry()), qPrintable(stored));
+        }
+        QVERIFY(messages.Shown.empty());
     }
 };
 

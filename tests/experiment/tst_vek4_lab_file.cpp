@@ -190,6 +190,32 @@ private slots:
         b.Session().MarkSaved(b.CurrentSetup());
     }
 
+    // A version 1 file written by the earlier program opens in the window as one run, saved as it stands;
+    // saved again it is version 2 and opens with the same rows.
+    void versionOneFileOpensAndSavesAsVersionTwo() {
+        TRecordingMessages messages;
+        TRig rig;
+        TVEK4Form& w = rig.Open();
+        const QString old = QStringLiteral(FERRANT_FIXTURES "/v1-simply-supported-load-series.ferx");
+        QVERIFY(w.OpenExperimentFile(old));
+        QVERIFY(messages.Shown.empty());
+        const TReadingsTable& t = w.Session().Table();
+        QCOMPARE(t.Count(), 9);
+        QCOMPARE(t.Runs(), std::vector<int>{1});
+        QCOMPARE(t.Row(4).Note, QString("top of the loading"));
+        QVERIFY(!w.LabFileModified());
+        QVERIFY(w.windowTitle().startsWith(QString("v1-simply-supported-load-series.ferx")));
+        const QString copy = rig.Path("copy.ferx");
+        QVERIFY(w.SaveExperimentFile(copy));
+        QFile file(copy);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QJsonDocument::fromJson(file.readAll()).object().value("version").toInt(), 2);
+        const TFileRead<TOpenedExperiment> again = TLabSession::ReadExperiment(copy);
+        QVERIFY2(again.Ok(), qPrintable(again.Problem));
+        QCOMPARE(int(again.Value.Rows.size()), 9);
+        QCOMPARE(again.Value.Rows[8].TheoryMm, t.Row(8).TheoryMm);
+    }
+
     void refusedFileChangesNothing() {
         TRecordingMessages messages;
         TRig rig;

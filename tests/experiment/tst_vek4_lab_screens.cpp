@@ -7,10 +7,12 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/EquipmentSelection.h"
 #include "experiment/PictureControl.h"
 #include "experiment/VEK4.h"
 #include "experiment/VEK4LabTools.h"
@@ -62,6 +64,27 @@ private slots:
         InstallDesignFontSubstitutes();
     }
 
+    // The launcher opens at its designed place (300, 275) where the screen holds it whole, else at the
+    // nearest place where it does: on 1366 x 768 its bottom row of buttons and its status bar would be cut.
+    void launcherWholeOnTheScreen() {
+        TLauncherEnvironment environment;
+        environment.BrowserVersion = [] { return std::optional<QString>(QStringLiteral("11.0.9600.0")); };
+        environment.ColourDepth = [] { return 32; };
+        environment.OpenExperiment = [] {};
+        TEquipmentSelectionForm launcher(environment);
+        launcher.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&launcher));
+        QTest::qWait(400); // framed by the window manager, and placed again
+        const QRect screen = RootArea(), client = FromX(launcher);
+        const QString seen = QStringLiteral("screen %1 (%2): launcher %3")
+                                 .arg(Text(screen), qEnvironmentVariable("FERRANT_WM"), Text(client));
+        qInfo().noquote() << seen;
+        QVERIFY2(screen.contains(client), qPrintable(seen));
+        QVERIFY2(screen.contains(launcher.frameGeometry()), qPrintable(seen));
+        // Where the designed place fits, it is kept.
+        if (screen.height() >= 1000) QCOMPARE(launcher.frameGeometry().topLeft(), QPoint(300, 275));
+    }
+
     void labWindowsBesideTheExperimentWindow() {
         TRecordingMessages messages;
         QTemporaryDir folder;
@@ -96,7 +119,8 @@ private slots:
 
         const QRect screen = RootArea();
         const QRect experiment = FromX(w);
-        const QRect table = FromX(*readings), pictures = FromX(*diagrams);
+        // Where they share one window as tabs, that window's frame is each one's.
+        const QRect table = FromX(*readings->window()), pictures = FromX(*diagrams->window());
         const QString seen = QStringLiteral("screen %1 (%2): experiment %3, readings %4, diagrams %5")
                                  .arg(Text(screen), qEnvironmentVariable("FERRANT_WM"), Text(experiment),
                                       Text(table), Text(pictures));
@@ -107,6 +131,17 @@ private slots:
                  qPrintable(QStringLiteral("readings over the apparatus: ") + seen));
         QVERIFY2(!pictures.intersects(experiment),
                  qPrintable(QStringLiteral("diagrams over the apparatus: ") + seen));
+        // The two share the free side: apart where there is room, else as tabs of one window (the newer tab
+        // in front), never one window half over the other.
+        if (readings->window() == diagrams->window()) {
+            auto* tabs = qobject_cast<QTabWidget*>(readings->window());
+            QVERIFY2(tabs, qPrintable(seen));
+            QCOMPARE(tabs->currentWidget(), diagrams);
+            QCOMPARE(tabs->count(), 2);
+        } else {
+            QVERIFY2(!table.intersects(pictures), qPrintable(QStringLiteral("one over the other: ") + seen));
+        }
+        if (screen.width() < 1824) QCOMPARE(readings->window(), diagrams->window());
 
         // A weight dragged onto the beam now lands on the beam: the point under it is the experiment
         // window's.

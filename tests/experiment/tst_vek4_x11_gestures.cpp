@@ -5,7 +5,11 @@
 //
 // Runs when QT_QPA_PLATFORM is xcb (the test command starts it under Xvfb); skipped elsewhere.
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
@@ -13,6 +17,7 @@
 #include <QtTest>
 
 #include "experiment/PictureControl.h"
+#include "experiment/SectionsPanel.h"
 #include "experiment/VEK4.h"
 #include "platform/Cursors.h"
 #include "platform/DesignFonts.h"
@@ -154,6 +159,76 @@ private slots:
         QCOMPARE(w.Layout.KnifeEdgeCount(), 0);
         QVERIFY(w.KnifeEdge1->isHidden());
         QVERIFY(!w.Drag->Dragging());
+    }
+    // A list's hint goes once the pointer has left the list: pick a material from the dropped-down list,
+    // then cross the picture and the tool box, and the status bar no longer shows "Pull down list...".
+    void ListHintGoesAfterAPick_data() {
+        QTest::addColumn<QString>("list");
+        QTest::newRow("section list") << "SectionsComboBox";
+        QTest::newRow("Young's modulus list") << "YoungsModulus";
+    }
+    void ListHintGoesAfterAPick() {
+        QFETCH(QString, list);
+        TVEK4Form& w = *Window;
+        QVERIFY(w.WizardBtn->isChecked()); // virtual experiments, as the window opens
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QComboBox* combo = list == "YoungsModulus" ? w.Sections->YoungsModulus : w.Sections->SectionsComboBox;
+        QVERIFY(combo->isVisible() && combo->isEnabled());
+        RunXdotool({QStringLiteral("mousemove"), QString::number(Centre(combo).x()),
+                    QString::number(Centre(combo).y()), QStringLiteral("sleep"), QStringLiteral("0.1")});
+        QTRY_COMPARE(w.StatusPanel1->text(), combo->statusTip());
+        Click(Centre(combo));
+        QTRY_VERIFY(combo->view()->isVisible());
+        QAbstractItemView* view = combo->view();
+        const QPoint item =
+            view->viewport()->mapToGlobal(view->visualRect(view->model()->index(1, 0)).center());
+        Click(item);
+        QTRY_VERIFY(!view->isVisible());
+        QCOMPARE(combo->currentIndex(), 1);
+        // Across the bare picture and the tool box's background, on the way to the status bar.
+        for (QPoint p : {Global(w.Panel1, {300, 40}), Global(w.Panel1, {200, 250}), Global(w.ToolBox, {3, 3}),
+                         Global(w.Panel1, {420, 60})}) {
+            RunXdotool({QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()),
+                        QStringLiteral("sleep"), QStringLiteral("0.1")});
+        }
+        QCOMPARE(w.StatusPanel1->text(), QString());
+    }
+    // With the laboratory tools on, a disabled "&Data" command explains itself in the status bar when the
+    // pointer is on it (a menu shows nothing for a disabled command), and every command's hint shows whole.
+    void DisabledDataCommandsSayWhyInTheStatusBar() {
+        TVEK4Form& w = *Window;
+        w.LabToolsAction->trigger();
+        QVERIFY(w.LabToolsOn());
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QMenu* data = w.RecordDataMenu;
+        const QRect title = w.MainMenu1->actionGeometry(data->menuAction());
+        Click(w.MainMenu1->mapToGlobal(title.center()));
+        QTRY_VERIFY(data->isVisible());
+        auto pointAt = [&](QAction* a) {
+            const QPoint p = data->mapToGlobal(data->actionGeometry(a).center());
+            RunXdotool({QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()),
+                        QStringLiteral("sleep"), QStringLiteral("0.1")});
+        };
+        QVERIFY(!w.ZeroGaugesAction->isEnabled() && !w.ClearZeroAction->isEnabled());
+        pointAt(w.ZeroGaugesAction);
+        QTRY_COMPARE(w.StatusPanel1->text(), w.ZeroGaugesAction->statusTip());
+        QVERIFY(w.StatusPanel1->text().contains("needs a connected VEK2000"));
+        pointAt(w.ClearZeroAction);
+        QTRY_COMPARE(w.StatusPanel1->text(), QString("Clear zero: no zero is in use"));
+        pointAt(w.ShowTableAction);
+        QTRY_COMPARE(w.StatusPanel1->text(), w.ShowTableAction->statusTip());
+        pointAt(w.ShowDiagramsAction);
+        QTRY_COMPARE(w.StatusPanel1->text(), w.ShowDiagramsAction->statusTip());
+        QTest::keyClick(data, Qt::Key_Escape);
+        QTRY_VERIFY(!data->isVisible());
+
+        const QLabel* panel = w.StatusPanel1;
+        for (const QAction* a : w.findChildren<QAction*>())
+            QVERIFY2(panel->fontMetrics().horizontalAdvance(a->statusTip()) <=
+                         panel->contentsRect().width() - 2 * panel->margin() - panel->indent(),
+                     qPrintable(a->statusTip()));
     }
 };
 

@@ -63,7 +63,34 @@ private slots:
                      Designed.width() + Readings.Minimum.width() + Diagrams.Minimum.width() + 12 ||
                  area.height() >= Readings.Minimum.height() + Diagrams.Minimum.height() + 6))
                 QVERIFY2(!a.Lab[0].intersects(a.Lab[1]), "the two lab windows overlap");
+            // Otherwise they take one place (tabs of one window), large enough for each: never one half over
+            // the other.
+            if (lab.size() == 2) {
+                QCOMPARE(a.Shared, a.Lab[0].intersects(a.Lab[1]));
+                if (a.Shared) QCOMPARE(a.Lab[0], a.Lab[1]);
+            }
         }
+    }
+
+    // Which screens need the tabs (worked from the frames above: 758 wide experiment window, Readings at
+    // least 482 x 585, Diagrams 572 x 725, 6 px apart): side by side needs 758 + 482 + 572 + 12 = 1824 px,
+    // stacked 585 + 725 + 6 = 1316 px.
+    void sharedOnlyWhereNeeded_data() {
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<bool>("shared");
+        QTest::newRow("1366 x 768") << QRect(0, 0, 1366, 768) << true;
+        QTest::newRow("1600 x 1200") << QRect(0, 0, 1600, 1200) << true;
+        QTest::newRow("1600 x 1316: stacked") << QRect(0, 0, 1600, 1316) << false;
+        QTest::newRow("1824 x 900: side by side") << QRect(0, 0, 1824, 900) << false;
+        QTest::newRow("1823 x 900") << QRect(0, 0, 1823, 900) << true;
+    }
+    void sharedOnlyWhereNeeded() {
+        QFETCH(QRect, area);
+        QFETCH(bool, shared);
+        const QRect e = NearestOnScreen(Designed, area);
+        const TLabArrangement a = ArrangeLabWindows(area, e, {Readings, Diagrams});
+        QCOMPARE(a.Shared, shared);
+        QVERIFY(!ArrangeLabWindows(area, e, {Diagrams}).Shared);
     }
 
     void nearestOnScreen() {

@@ -1,14 +1,10 @@
 // The "Readings" window on real widgets: notes typed into the table, deleting and clearing (asked first),
 // the plot's points and axis titles, and the loadable module that the program opens it from.
 
-#include <QAbstractAxis>
-#include <QChart>
 #include <QLabel>
 #include <QLibrary>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QPushButton>
-#include <QScatterSeries>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -17,9 +13,15 @@
 #include "record/io/TableExport.h"
 
 #include "lab/ReadingsModel.h"
+#include "lab/ReadingsPlot.h"
 #include "lab/ReadingsWindow.h"
+#include "lab/report/Report.h"
 #include "platform/MessageLayer.h"
+#include "platform/NumberFormat.h"
 #include "record/Readings.h"
+#include "record/io/ReadingsExport.h"
+#include <QPainter>
+#include <QProcess>
 
 namespace {
 
@@ -57,7 +59,7 @@ class TReadingsWindowTest : public QObject {
         c.Messages = Messages.get();
         c.Changed = [this] { ++Changes; };
         Window = std::make_unique<TReadingsWindow>(c);
-        Window->ShowBeside();
+        Window->show();
         QVERIFY(QTest::qWaitForWindowExposed(Window.get()));
     }
 
@@ -83,7 +85,7 @@ private slots:
             return Window->Model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
         };
         QCOMPARE(header(TReadingsModel::Time), QString("Time (s)"));
-        QCOMPARE(header(TReadingsModel::Theory), QString("Theory (mm)"));
+        QCOMPARE(header(TReadingsModel::Theory), QString("Theory\n(mm, down -)"));
         QCOMPARE(header(TReadingsModel::Gauge1), QString("Gauge 1 (mm)"));
         QCOMPARE(header(TReadingsModel::DifferencePercent), QString("Difference (%)"));
         auto cell = [&](int r, int c) { return Window->Model->index(r, c).data().toString(); };
@@ -93,22 +95,30 @@ private slots:
         QCOMPARE(cell(1, TReadingsModel::Gauge1), QString());
         QCOMPARE(cell(1, TReadingsModel::Difference), QString());
         QCOMPARE(cell(2, TReadingsModel::Time), QString("2.0"));
+        // The run, the gauge compared, section and material of each row.
+        QCOMPARE(cell(0, TReadingsModel::Run), QString("Run 1"));
+        QCOMPARE(cell(0, TReadingsModel::Compared), QString("Gauge 1"));
+        QCOMPARE(cell(0, TReadingsModel::Measured), QString("-1.100"));
+        QCOMPARE(cell(0, TReadingsModel::Material), QString("Aluminium, 69 GPa"));
+        QCOMPARE(cell(0, TReadingsModel::Section), QString("Flat section"));
     }
 
     // The measured points skip the blank row; theory has all three; titles carry the unit; the fit uses two.
     void PlotAndFit() {
-        auto axisTitle = [&](Qt::Orientation o) { return Window->Plot->axes(o).first()->titleText(); };
-        QCOMPARE(axisTitle(Qt::Horizontal), QString("Hanger load (N)"));
-        QCOMPARE(axisTitle(Qt::Vertical), QString("Deflection at the gauge (mm)"));
-        QCOMPARE(Window->TheorySeries->count(), 3);
-        QCOMPARE(Window->MeasuredSeries->count(), 2);
-        QCOMPARE(Window->MeasuredSeries->at(1), QPointF(2.94, -3.30));
-        // k = (1.1 x 1.25 + 3.3 x 3.75) / (1.25^2 + 3.75^2) = 13.75 / 15.625 = 0.88; E_exp = 69 / 0.88 = 78.4
-        QVERIFY2(Window->FitLabel->text().contains("k = 0.880 (n = 2 points)"),
-                 qPrintable(Window->FitLabel->text()));
-        QVERIFY(Window->FitLabel->text().contains("<b>78.4 GPa</b>"));
-        QVERIFY(Window->FitLabel->text().contains("+13.6 %"));
-        QVERIFY(Window->FitLabel->text().contains("Flexural stiffness"));
+        const TReadingsSeries& plot = Window->PlotView->Series();
+        QCOMPARE(plot.XTitle, QString("Hanger load (N)"));
+        QCOMPARE(plot.YTitle, QString("Deflection (mm)"));
+        QCOMPARE(int(plot.Runs.size()), 1);
+        QCOMPARE(int(plot.Runs[0].Theory.size()), 3);
+        QCOMPARE(int(plot.Runs[0].Measured.size()), 2);
+        QCOMPARE(plot.Runs[0].Measured[1], QPointF(2.94, -3.30));
+        // k = (1.1 x 1.25 + 3.3 x 3.75) / (1.25^2 + 3.75^2) = 13.75 / 15.625 = 0.88; E_exp = 69 / 0.88
+        // = 78.4; both points on the line: no scatter, R^2 = 1.
+        const QString text = Window->FitLabel->text();
+        QVERIFY2(text.contains(QString::fromUtf8("k = 0.880 ± 0.000, R² = 1.0000, n = 2")), qPrintable(text));
+        QVERIFY(text.contains(QString::fromUtf8("E_exp = E / k = 78.4 ± 0.0 GPa")));
+        QVERIFY(text.contains("+13.6 %"));
+        QVERIFY(text.contains("EI = "));
     }
 
     void NoteTypedIntoTheTable() {
@@ -133,13 +143,15 @@ private slots:
         QVERIFY(Window->DeleteButton->isEnabled());
         Messages->Answers = {TMsgResult::Cancel};
         QTest::mouseClick(Window->DeleteButton, Qt::LeftButton);
-        QCOMPARE(Messages->Texts(), QStringList{"Delete the selected reading from the table?"});
+        QCOMPARE(Messages->Texts(), QStringList{"Delete reading 2 (Run 1) from the table?"});
         QCOMPARE(Table.Count(), 3);
         QTest::mouseClick(Window->DeleteButton, Qt::LeftButton); // answered OK
         QCOMPARE(Table.Count(), 2);
         QCOMPARE(Table.Row(1).Number, 3);
         QCOMPARE(Window->Model->rowCount(), 2);
-        QCOMPARE(Window->TheorySeries->count(), 2);
+        QCOMPARE(int(Window->PlotView->Series().Runs[0].Theory.size()), 2);
+        // The focus stays on the table, never on "Clear all" where a Space would ask to clear everything.
+        QCOMPARE(Window->focusWidget(), static_cast<QWidget*>(Window->Grid));
 
         Messages->Clear();
         Messages->Answers = {TMsgResult::Cancel};
@@ -152,6 +164,73 @@ private slots:
         QVERIFY(!Window->ClearButton->isEnabled());
         QCOMPARE(Window->FitLabel->text().contains("No readings yet"), true);
         QCOMPARE(Changes, 2);
+    }
+
+    // Loading, then unloading as a second run: the window's plot and the report's plot come from one series
+    // and one painter. Painted on the screen and on a 300 dpi page, each run's measured points carry the
+    // run's colour where the painter maps them; the report's fit lines are the window's, number for number.
+    void WindowAndReportPlotTheSame() {
+        Table.Clear();
+        for (int g : {100, 200, 300})
+            Table.Add(Row(-0.01 * g, -0.0106 * g, g * 0.00980665), g);
+        Table.StartNewRun();
+        for (int g : {300, 200, 100})
+            Table.Add(Row(-0.01 * g, -0.0135 * g, g * 0.00980665), 1000 + g);
+        Table.RenameRun(2, QStringLiteral("Unloading"));
+        Window->RowsChanged();
+        const TReadingsSeries& shown = Window->PlotView->Series();
+        QCOMPARE(int(shown.Runs.size()), 2);
+        QCOMPARE(shown.Runs[1].Name, QString("Unloading"));
+        const TReadingsSeries report = ReadingsSeries(Table);
+        for (std::size_t i = 0; i < 2; ++i) {
+            QCOMPARE(report.Runs[i].Measured, shown.Runs[i].Measured);
+            QCOMPARE(report.Runs[i].Fit.K, shown.Runs[i].Fit.K);
+        }
+        QCOMPARE(RunComparisons(shown).size(), std::size_t(1));
+        QCOMPARE(RunComparisons(shown)[0].Rows.size(), std::size_t(3));
+
+        // Every run's measured points in its own colour, on the screen and on a page.
+        auto coloursAt = [&](QImage image, const QRectF& area, double unit) {
+            image.fill(Qt::white);
+            QPainter p(&image);
+            const QFont font(QStringLiteral("Liberation Sans"), 8);
+            PaintReadingsPlot(p, area, shown, font, unit);
+            p.end();
+            const TPlotLayout l = ReadingsPlotLayout(shown, area, font, unit, QLocale(), &image);
+            QStringList found;
+            for (const TRunSeries& run : shown.Runs)
+                for (const QPointF& m : run.Measured) {
+                    const QPoint at = l.Map(m).toPoint();
+                    found << (image.pixelColor(at) == RunStyle(run.Style).Colour ? run.Name : QString("?"));
+                }
+            return found;
+        };
+        const QStringList expected{"Run 1", "Run 1", "Run 1", "Unloading", "Unloading", "Unloading"};
+        QCOMPARE(coloursAt(QImage(Window->PlotView->size(), QImage::Format_RGB32),
+                           QRectF(Window->PlotView->rect()).adjusted(4, 4, -4, -4), 1.0),
+                 expected);
+        QCOMPARE(coloursAt(QImage(2400, 1100, QImage::Format_RGB32), QRectF(0, 0, 2400, 1100), 300.0 / 72.0),
+                 expected);
+        QVERIFY(RunStyle(0).Colour != RunStyle(1).Colour);
+
+        // The report, written as the window's File command writes it, says the window's fits.
+        TReportContent content;
+        content.Readings = ReadingsExportTable(Table);
+        content.Plot = report;
+        content.ModulusText = RunsFitText(report);
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("r.pdf"));
+        QCOMPARE(WriteReportPdf(pdf, content), QString());
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        if (!text.waitForFinished(60000)) QSKIP("pdftotext (poppler-utils) is needed");
+        const QString all = QString::fromUtf8(text.readAllStandardOutput());
+        for (const TRunSeries& run : shown.Runs) {
+            QVERIFY2(all.contains(QStringLiteral("k = %1").arg(FormatFixed(run.Fit.K, 3))), qPrintable(all));
+            QVERIFY(
+                Window->FitLabel->text().contains(QStringLiteral("k = %1").arg(FormatFixed(run.Fit.K, 3))));
+        }
+        QVERIFY(all.contains(QStringLiteral("Unloading")));
     }
 
     // The program's way in: the module beside the executable, found by its exported factory.

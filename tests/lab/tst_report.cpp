@@ -34,6 +34,8 @@ TReportContent Content(int rows) {
         r.Varied.Numeric = true;
         r.Varied.Value = i * 100 * NewtonsPerGram;
         r.Varied.Text = QStringLiteral("%1 g").arg(i * 100);
+        r.Varied.Quantity = QStringLiteral("Hanger load");
+        r.Varied.Unit = QStringLiteral("N");
         r.TheoryMm = -0.1 * i;
         r.Gauges[0] = {true, -0.105 * i, 10, 0.001, {}};
         r.Note = QStringLiteral("note of row %1").arg(i);
@@ -50,12 +52,7 @@ TReportContent Content(int rows) {
     c.Setup = SetupExportTable(setup);
     c.PropertyVaried = QStringLiteral("Variable hanger load");
     c.Readings = ReadingsExportTable(table);
-    for (const TReading& r : table.Rows()) {
-        c.Plot.Measured.emplace_back(r.Varied.Value, *r.MeasuredMm());
-        c.Plot.Theory.emplace_back(r.Varied.Value, r.TheoryMm);
-    }
-    c.Plot.XTitle = QStringLiteral("Hanger load (N)");
-    c.Plot.YTitle = QStringLiteral("Deflection at the gauge (mm)");
+    c.Plot = ReadingsSeries(table);
     c.ModulusText = QStringLiteral("E_exp = 65.7 GPa (material 69 GPa, -4.8 %), k = 1.050, n = %1").arg(rows);
     return c;
 }

@@ -37,17 +37,27 @@ int main(int argc, char** argv) {
     l.KnifeEdge1Station = 5;
     l.KnifeEdge2Station = 55;
     l.UpdateKnifeEdgeOrder();
-    const double scatter[] = {0.012, -0.018, 0.006, 0.015, -0.009};
-    for (int step = 0; step < 5; ++step) {
-        l.HangerSlots[30].Mass = 100 * (step + 1);
+    // Loading 100 to 500 g, "New run", unloading again; the gauge reads 6 % (loading) and 8 % (unloading)
+    // more than the theory, with a little scatter, as a dial gauge on a real bar would.
+    const int loads[] = {100, 200, 300, 400, 500, 400, 300, 200, 100};
+    const double scatter[] = {0.012, -0.018, 0.006, 0.015, -0.009, 0.01, -0.004, 0.008, -0.012};
+    for (int step = 0; step < 9; ++step) {
+        if (step == 5) window.NewRunClick();
+        l.HangerSlots[30].Mass = loads[step];
         window.DrawHanger(30);
         now += 20000 + 1300 * step;
         window.RecordReading();
-        TReading& r = const_cast<TReading&>(window.LabTools().Table.Row(step));
-        r.Gauges[0] = {true, r.TheoryMm * 1.06 + scatter[step], 5, 0.004 + 0.001 * step, {true, 0.37}};
-        r.Gauges[1] = {true, 0.01 * step, 5, 0.003, {true, 1.12}};
     }
-    const_cast<TReading&>(window.LabTools().Table.Row(2)).Note = QStringLiteral("hanger touched the frame");
+    std::vector<TReading> rows = window.Session().Table().Rows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        TReading& r = rows[i];
+        r.Gauges[0] = {
+            true, r.TheoryMm * (i < 5 ? 1.06 : 1.08) + scatter[i], 5, 0.004 + 0.001 * (i % 5), {true, 0.37}};
+        r.Gauges[1] = {true, 0.01 * double(i), 5, 0.003, {true, 1.12}};
+    }
+    rows[2].Note =
+        QStringLiteral("hanger touched the frame; lifted it clear and waited for the gauge to settle");
+    window.Session().Load(rows, {{1, QStringLiteral("Loading")}, {2, QStringLiteral("Unloading")}}, now);
     QApplication::processEvents();
     window.grab().save(dir.filePath(QStringLiteral("lab-experiment-window.png")));
 
@@ -57,5 +67,8 @@ int main(int argc, char** argv) {
     window.ReadingsView()->RowsChanged();
     QApplication::processEvents();
     readings->grab().save(dir.filePath(QStringLiteral("lab-readings-window.png")));
+    readings->resize(500, 620);
+    QApplication::processEvents();
+    readings->grab().save(dir.filePath(QStringLiteral("lab-readings-window-500.png")));
     return 0;
 }

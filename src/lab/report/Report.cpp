@@ -9,20 +9,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "lab/ReadingsPlot.h"
 #include "platform/FileWriter.h"
 #include "record/io/ExperimentFile.h"
 
 namespace {
-
-// A step of 1, 2 or 5 times a power of ten giving about `ticks` intervals over the range.
-double NiceStep(double range, int ticks) {
-    if (!(range > 0)) return 1.0;
-    const double raw = range / ticks;
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (const double m : {1.0, 2.0, 5.0})
-        if (raw <= m * power) return m * power;
-    return 10.0 * power;
-}
 
 class TReportLayout {
 public:
@@ -193,28 +184,57 @@ private:
 
         // Widths: the widest of the header's two lines and the cells; the last column (the note) takes what
         // is left, and if even the others do not fit they shrink in proportion.
-        std::vector<double> widths;
+        // A column never narrows below its header's longest word: the header wraps at its spaces, never
+        // clipped ("Gauge position", not "Sauge positio").
+        std::vector<double> widths, least;
         for (const int c : columns) {
             const TExportColumn& col = t.Columns[std::size_t(c)];
             double w = std::max(hm.horizontalAdvance(col.Title), hm.horizontalAdvance(col.Unit));
+            double word = hm.horizontalAdvance(QLatin1Char('(') + col.Unit + QLatin1Char(')'));
+            for (const QString& part : col.Title.split(QLatin1Char(' ')))
+                word = std::max(word, hm.horizontalAdvance(part));
             for (const auto& row : t.Rows)
                 if (std::size_t(c) < row.size())
                     w = std::max(w, cm.horizontalAdvance(CellText(row[std::size_t(c)], col.Decimals)));
             widths.push_back(std::min(w, Mm(60)) + 2 * pad);
+            least.push_back(word + 2 * pad);
         }
-        double fixed = 0;
-        for (std::size_t i = 0; i + 1 < widths.size(); ++i)
+        double fixed = 0, fixedLeast = 0;
+        for (std::size_t i = 0; i + 1 < widths.size(); ++i) {
             fixed += widths[i];
+            fixedLeast += least[i];
+        }
         const double noteMin = Mm(25);
         if (fixed + noteMin > W) {
-            const double scale = (W - noteMin) / fixed;
-            for (std::size_t i = 0; i + 1 < widths.size(); ++i)
-                widths[i] *= scale;
-            fixed = W - noteMin;
+            // Narrowed towards each column's least width, in proportion to what it has above it.
+            const double over = fixed - fixedLeast, room = std::max(0.0, W - noteMin - fixedLeast);
+            const double scale = over > 0 ? std::min(1.0, room / over) : 1.0;
+            fixed = 0;
+            for (std::size_t i = 0; i + 1 < widths.size(); ++i) {
+                widths[i] = least[i] + (widths[i] - least[i]) * scale;
+                fixed += widths[i];
+            }
         }
-        widths.back() = W - fixed;
+        widths.back() = std::max(noteMin, W - fixed);
 
-        const double headH = 2 * hm.height() + 2 * pad, rowH = cm.height() + 2 * pad;
+        double titleH = hm.height();
+        for (std::size_t i = 0; i < columns.size(); ++i)
+            titleH = std::max(titleH, hm.boundingRect(QRectF(0, 0, widths[i] - 2 * pad, H), Qt::TextWordWrap,
+                                                      t.Columns[std::size_t(columns[i])].Title)
+                                          .height());
+        const double headH = titleH + hm.height() + 2 * pad, lineH = cm.height() + 2 * pad;
+        // A note wraps inside its column: its row is as tall as the note needs.
+        const std::size_t noteColumn = std::size_t(columns.back());
+        auto rowHeight = [&](std::size_t r) {
+            const auto& row = t.Rows[r];
+            if (noteColumn >= row.size()) return lineH;
+            const QString note = CellText(row[noteColumn], 0);
+            if (note.isEmpty()) return lineH;
+            return std::max(
+                lineH,
+                cm.boundingRect(QRectF(0, 0, widths.back() - 2 * pad, H), Qt::TextWordWrap, note).height() +
+                    2 * pad);
+        };
         auto header = [&] {
             if (P) {
                 P->fillRect(QRectF(0, Y, W, headH), QColor(225, 230, 238));
@@ -226,7 +246,7 @@ private:
                     const QRectF box(x + pad, Y + pad, widths[i] - 2 * pad, headH - 2 * pad);
                     // The note is text and reads from the left; the numbers' headers sit over their columns.
                     const Qt::Alignment across = i + 1 == columns.size() ? Qt::AlignLeft : Qt::AlignHCenter;
-                    P->drawText(box, across | Qt::AlignTop, col.Title);
+                    P->drawText(box, across | Qt::AlignTop | Qt::TextWordWrap, col.Title);
                     if (!col.Unit.isEmpty())
                         P->drawText(box, across | Qt::AlignBottom,
                                     QLatin1Char('(') + col.Unit + QLatin1Char(')'));
@@ -237,9 +257,10 @@ private:
             }
             Y += headH;
         };
-        Room(headH + rowH);
+        Room(headH + lineH);
         header();
         for (std::size_t r = 0; r < t.Rows.size(); ++r) {
+            const double rowH = rowHeight(r);
             if (Y + rowH > Bottom) {
                 NewPage();
                 Paragraph(QStringLiteral("Readings (continued)"), Font(9, true), Mm(1));
@@ -256,9 +277,13 @@ private:
                     const TExportCell cell = c < row.size() ? row[c] : TExportCell();
                     const QRectF box(x + pad, Y + pad, widths[i] - 2 * pad, rowH - 2 * pad);
                     const bool number = std::holds_alternative<double>(cell);
-                    P->drawText(
-                        box, (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
-                        cm.elidedText(CellText(cell, t.Columns[c].Decimals), Qt::ElideRight, box.width()));
+                    if (i + 1 == columns.size())
+                        P->drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                                    CellText(cell, t.Columns[c].Decimals));
+                    else
+                        P->drawText(box, (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop,
+                                    cm.elidedText(CellText(cell, t.Columns[c].Decimals), Qt::ElideRight,
+                                                  box.width()));
                     x += widths[i];
                 }
             }
@@ -272,110 +297,18 @@ private:
     }
 
     void PlotBlock() {
-        const TReportPlot& plot = Content.Plot;
-        const double h = Mm(80);
+        const double h = Mm(95);
         Room(h + Mm(15));
         Heading(QStringLiteral("Measured and theoretical deflection"));
-        if (plot.Measured.empty() && plot.Theory.empty()) {
+        if (Content.Plot.Empty()) {
             Paragraph(QStringLiteral("No points to plot."), Font(9));
             return;
         }
-        if (P) PaintPlot(QRectF(0, Y, W, h));
+        // The window's painter on the page: one point is Device.logicalDpiY() / 72 device pixels.
+        if (P)
+            PaintReadingsPlot(*P, QRectF(0, Y, W, h), Content.Plot, Font(8), Device.logicalDpiY() / 72.0,
+                              Locale);
         Y += h + Mm(2);
-    }
-
-    void PaintPlot(const QRectF& area) {
-        const TReportPlot& plot = Content.Plot;
-        double x0 = 1e300, x1 = -1e300, y0 = 0, y1 = 0; // the deflection axis always shows zero
-        for (const auto* series : {&plot.Measured, &plot.Theory})
-            for (const QPointF& p : *series) {
-                x0 = std::min(x0, p.x());
-                x1 = std::max(x1, p.x());
-                y0 = std::min(y0, p.y());
-                y1 = std::max(y1, p.y());
-            }
-        if (x1 - x0 <= 0) {
-            x0 -= 1;
-            x1 += 1;
-        }
-        if (y1 - y0 <= 0) y0 -= 1;
-        const double xs = NiceStep(x1 - x0, 6), ys = NiceStep(y1 - y0, 6);
-        x0 = std::floor(x0 / xs) * xs;
-        x1 = std::ceil(x1 / xs) * xs;
-        y0 = std::floor(y0 / ys) * ys;
-        y1 = std::ceil(y1 / ys) * ys;
-
-        const QFont f = Font(8), titleFont = Font(8.5, true);
-        const QFontMetricsF fm = Metrics(f);
-        const QRectF frame(area.left() + Mm(22), area.top() + Mm(3), area.width() - Mm(26),
-                           area.height() - Mm(17));
-        auto px = [&](double x) { return frame.left() + (x - x0) / (x1 - x0) * frame.width(); };
-        auto py = [&](double y) { return frame.bottom() - (y - y0) / (y1 - y0) * frame.height(); };
-
-        P->save();
-        P->setRenderHint(QPainter::Antialiasing);
-        P->setFont(f);
-        const int xDecimals = std::max(0, int(-std::floor(std::log10(xs))));
-        const int yDecimals = std::max(0, int(-std::floor(std::log10(ys))));
-        for (double x = x0; x <= x1 + xs / 2; x += xs) {
-            P->setPen(QPen(QColor(220, 220, 220), Mm(0.15)));
-            P->drawLine(QPointF(px(x), frame.top()), QPointF(px(x), frame.bottom()));
-            P->setPen(Qt::black);
-            P->drawText(QRectF(px(x) - Mm(10), frame.bottom() + Mm(1), Mm(20), fm.height()), Qt::AlignHCenter,
-                        NumberText(x, xDecimals, Locale));
-        }
-        for (double y = y0; y <= y1 + ys / 2; y += ys) {
-            P->setPen(QPen(QColor(220, 220, 220), Mm(0.15)));
-            P->drawLine(QPointF(frame.left(), py(y)), QPointF(frame.right(), py(y)));
-            P->setPen(Qt::black);
-            P->drawText(QRectF(frame.left() - Mm(16), py(y) - fm.height() / 2, Mm(15), fm.height()),
-                        Qt::AlignRight | Qt::AlignVCenter, NumberText(y, yDecimals, Locale));
-        }
-        P->setPen(QPen(Qt::black, Mm(0.25)));
-        P->drawRect(frame);
-        P->setFont(titleFont);
-        P->drawText(QRectF(frame.left(), frame.bottom() + Mm(6), frame.width(), Mm(6)), Qt::AlignHCenter,
-                    plot.XTitle);
-        P->save();
-        P->translate(area.left() + Mm(2), frame.center().y());
-        P->rotate(-90);
-        P->drawText(QRectF(-frame.height() / 2, 0, frame.height(), Mm(5)), Qt::AlignHCenter, plot.YTitle);
-        P->restore();
-
-        std::vector<QPointF> theory = plot.Theory;
-        std::sort(theory.begin(), theory.end(),
-                  [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
-        const QColor theoryColour(200, 60, 40), measuredColour(30, 90, 190);
-        P->setPen(QPen(theoryColour, Mm(0.4)));
-        for (std::size_t i = 1; i < theory.size(); ++i)
-            P->drawLine(QPointF(px(theory[i - 1].x()), py(theory[i - 1].y())),
-                        QPointF(px(theory[i].x()), py(theory[i].y())));
-        for (const QPointF& p : theory)
-            P->drawRect(QRectF(px(p.x()) - Mm(0.7), py(p.y()) - Mm(0.7), Mm(1.4), Mm(1.4)));
-        P->setPen(Qt::NoPen);
-        P->setBrush(measuredColour);
-        for (const QPointF& p : plot.Measured)
-            P->drawEllipse(QPointF(px(p.x()), py(p.y())), Mm(1.0), Mm(1.0));
-
-        // The legend, in the frame's lower right corner.
-        P->setFont(f);
-        const QRectF legend(frame.right() - Mm(42), frame.bottom() - Mm(12), Mm(40), Mm(10));
-        P->setBrush(QColor(255, 255, 255, 230));
-        P->setPen(QPen(Qt::gray, Mm(0.15)));
-        P->drawRect(legend);
-        P->setBrush(measuredColour);
-        P->setPen(Qt::NoPen);
-        P->drawEllipse(QPointF(legend.left() + Mm(4), legend.top() + Mm(3)), Mm(1.0), Mm(1.0));
-        P->setPen(QPen(theoryColour, Mm(0.4)));
-        P->setBrush(Qt::NoBrush);
-        P->drawLine(QPointF(legend.left() + Mm(2), legend.top() + Mm(7.2)),
-                    QPointF(legend.left() + Mm(6), legend.top() + Mm(7.2)));
-        P->setPen(Qt::black);
-        P->drawText(QRectF(legend.left() + Mm(8), legend.top() + Mm(1), Mm(31), Mm(4)), Qt::AlignVCenter,
-                    QStringLiteral("Measured"));
-        P->drawText(QRectF(legend.left() + Mm(8), legend.top() + Mm(5.2), Mm(31), Mm(4)), Qt::AlignVCenter,
-                    QStringLiteral("Theory"));
-        P->restore();
     }
 
     void ModulusBlock() {

@@ -1,9 +1,10 @@
 #pragma once
 // The laboratory report, painted with Qt's own printing onto any paged device: a PDF (QPdfWriter) or a
 // printer (QPrinter). Page 1: the title, the date and time, the student's name, the apparatus picture with
-// the layout and the deflection view as they are on screen, the section and the material with their
-// properties. Then the readings table, continued over as many pages as it needs with its header repeated,
-// the plot of measured and theoretical deflection, and the experimental modulus. Every page carries
+// the layout and the deflection view as they are on screen, each run's recorded set-up (section, material,
+// gauge compared, zeros used) and the layout. Then the readings table, continued over as many pages as it
+// needs with its header repeated (headers wrap rather than clip, notes wrap), the plot of every run painted
+// by the Readings window's own painter (lab/ReadingsPlot.h), and each run's fit. Every page carries
 // "Page n of N".
 //
 // The report is laid out twice: once to count the pages, once to paint them, with the same code.
@@ -16,17 +17,11 @@
 #include <QString>
 #include <vector>
 
+#include "record/ReadingsSeries.h"
 #include "record/io/TableExport.h"
 
 class QPagedPaintDevice;
 class QPrinter;
-
-struct TReportPlot {
-    QString XTitle; // with the unit: "Hanger load (N)"
-    QString YTitle; // "Deflection at the gauge (mm)"
-    std::vector<QPointF> Measured;
-    std::vector<QPointF> Theory;
-};
 
 struct TReportContent {
     QString Title = QStringLiteral("Deflection of Beams and Cantilevers: Laboratory Report");
@@ -38,8 +33,9 @@ struct TReportContent {
     TExportTable Setup; // item / value: section, material, E, supports, loads, gauge, zeros
     QString PropertyVaried;
     TExportTable Readings; // as exported; the report shows the columns a page can hold (ReportColumns)
-    TReportPlot Plot;
-    QString ModulusText; // the fit's line, or why there is none
+    TReadingsSeries
+        Plot; // the runs as the "Readings" window plots them (ReadingsSeries), painted by its painter
+    QString ModulusText; // each run's fit, one line each, or why there is none
 };
 
 // The columns of the export table the report prints (the page is too narrow for all of them): elapsed

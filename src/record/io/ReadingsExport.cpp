@@ -1,6 +1,7 @@
 #include "ReadingsExport.h"
 
 #include <QStringList>
+#include <cmath>
 
 #include "platform/NumberFormat.h"
 
@@ -114,5 +115,53 @@ TExportTable SetupExportTable(const TExperimentSetup& setup) {
     add(QStringLiteral("Property varied"), VariedPropertyName(VariedPropertyFromIndex(setup.PropertyVaried)));
     add(QStringLiteral("Zero, gauge 1"), ZeroText(setup.Zero[0]));
     add(QStringLiteral("Zero, gauge 2"), ZeroText(setup.Zero[1]));
+    return out;
+}
+
+TExportTable ReportSetupTable(const TExperimentSetup& setup, const TReadingsTable& table) {
+    TExportTable all = SetupExportTable(setup);
+    if (table.Empty()) return all;
+    TExportTable out;
+    out.Name = all.Name;
+    out.Columns = all.Columns;
+    for (const int run : table.Runs()) {
+        const TReading* first = nullptr;
+        int from = 0, to = 0, count = 0;
+        for (const TReading& r : table.Rows())
+            if (r.Run == run) {
+                if (!first) {
+                    first = &r;
+                    from = r.Number;
+                }
+                to = r.Number;
+                ++count;
+            }
+        if (!first) continue;
+        QStringList zeros;
+        for (int g = 0; g < GaugeCount; ++g)
+            zeros
+                << QStringLiteral("gauge %1 %2").arg(g + 1).arg(ZeroText(first->Gauges[std::size_t(g)].Zero));
+        const QString value =
+            QStringLiteral(
+                "%1, I = %2 mm^4; %3, E = %4 GPa; %5; gauge %6 compared; zeros used: %7; %8 reading(s), "
+                "no. %9 to %10")
+                .arg(first->Stiffness.SectionName, FormatGeneral(first->Stiffness.SecondMomentM4 * 1e12),
+                     first->Stiffness.MaterialName,
+                     FormatGeneral(std::round(first->Stiffness.ModulusGPa * 1000.0) / 1000.0),
+                     VariedPropertyName(first->Property))
+                .arg(first->SelectedGauge + 1)
+                .arg(zeros.join(QStringLiteral(", ")))
+                .arg(count)
+                .arg(from)
+                .arg(to);
+        out.Rows.push_back({TExportCell(table.RunName(run)), TExportCell(value)});
+    }
+    // The layout as it stands when printed: supports, loads, gauge.
+    for (const auto& row : all.Rows) {
+        const QString* item = std::get_if<QString>(&row[0]);
+        if (item && (*item == QLatin1String("Supports") || *item == QLatin1String("Loads") ||
+                     *item == QLatin1String("Dial gauge")))
+            out.Rows.push_back({TExportCell(*item + QStringLiteral(" (now)")), row[1]});
+    }
     return out;
 }

@@ -10,3 +10,7 @@
 
 [[nodiscard]] TExportTable ReadingsExportTable(const TReadingsTable& table);
 [[nodiscard]] TExportTable SetupExportTable(const TExperimentSetup& setup);
+// The report's set-up: with readings, each run's own recorded set-up (section and I, material and E, the
+// gauge compared, the zeros its rows used, its readings) and then the layout as it stands; without, the
+// set-up as it stands.
+[[nodiscard]] TExportTable ReportSetupTable(const TExperimentSetup& setup, const TReadingsTable& table);

@@ -104,17 +104,21 @@ void ShearForce(TKit& k) {
     const double w = Weight(3, 1.0);
     const double rightReaction = w * ((first - left) + (second - left)) / (right - left);
     const double leftReaction = 2 * w - rightReaction;
-    k.TestFrame();
+    k.TestFrame(true); // the load cell hangs from the top rail
     k.Pedestal(110, 235);
     k.Pedestal(590, 235);
     k.Pin(left, 205);
     k.Roller(right, 205);
     k.Beam(80, 340, 198, 14);
     k.Beam(360, 620, 198, 14);
-    // Rollers across the cut carry the moment; the load cell above it takes the shear.
-    k.Pulley(QPointF(350, 186), 6);
-    k.Pulley(QPointF(350, 210), 6);
-    k.Bar(QPointF(350, 180), QPointF(350, 150), 5);
+    // Rollers across the cut carry the moment, each bearing on both halves' corners (the cut is 20 wide,
+    // the beam 14 deep: a roller of radius 12 touches both corners 6.6 from the face); the load cell above
+    // takes the shear.
+    constexpr double rollerRadius = 12;
+    const double offset = std::sqrt(rollerRadius * rollerRadius - 10.0 * 10.0);
+    k.Bar(QPointF(350, 191 - offset), QPointF(350, 150), 5);
+    k.Pulley(QPointF(350, 191 - offset), rollerRadius);
+    k.Pulley(QPointF(350, 205 + offset), rollerRadius);
     k.LoadCell(QRectF(330, 120, 40, 30));
     k.Bar(QPointF(350, 120), QPointF(350, 60), 4);
     // On the left part's face the shear acts upward, on the right part's face downward.
@@ -152,7 +156,7 @@ void Deflection(TKit& k) {
                          : w * load * load * (3 * x - load) / (6 * ei);
     };
     auto droop = [&](double x) { return 185 + drawnTip * deflection(x - left) / deflection(length); };
-    k.TestFrame();
+    k.TestFrame(true);    // the dial gauge's rod hangs from the top rail
     k.Pedestal(120, 220); // under the clamp's block, which ends on y 220
     k.Clamp(left, 185, true, 70);
     std::vector<QPointF> beam;
@@ -288,7 +292,7 @@ void Buckling(TKit& k) {
     k.DialGauge(QPointF(470, 228), 24, QPointF(392, 228));
     k.Arrow({350, 20}, {350, 56});
     k.Readout(QRectF(70, 90, 150, 48), Reading(euler, 0, QStringLiteral("N")));
-    k.Cord({{322, 385}, {150, 385}, {150, 138}});
+    k.Cord({{322, 385}, {200, 385}, {200, 138}}); // clear of the caption under the readout
     k.Label({70, 160}, QStringLiteral("Load on the strut"), 12);
     k.Leader({370, 228}, {420, 300}, QStringLiteral("Strut"));
     k.Leader({350, 428}, {430, 415}, QStringLiteral("Loading screw"));
@@ -456,7 +460,8 @@ void PortalFrame(TKit& k) {
     k.DialGauge(QPointF(575, 170), 22, QPointF(508, 170));
     k.Bar(QPointF(648, 300), QPointF(600, 300), 5);
     k.DialGauge(QPointF(575, 300), 18, QPointF(508, 300));
-    k.Leader({350, 170}, {330, 110}, QStringLiteral("Rigid knee joints"));
+    k.Leader({500, 170}, {330, 110}, QStringLiteral("Rigid knee joints"));
+    k.Leader({200, 170}, {330, 110}, QString()); // both knees, from the one caption
     k.Leader({200, 438}, {260, 400}, QStringLiteral("Fixed feet"));
 }
 
@@ -548,14 +553,16 @@ void CurvedBars(TKit& k) {
     k.Bar(QPointF(648, 120), QPointF(582, 120), 5);
     k.DialGauge(QPointF(562, 120), 20, QPointF(481, 120));
     k.Leader({200, 420}, {250, 430}, QStringLiteral("Clamped foot"));
-    k.Leader({262, 220}, {205, 175}, QStringLiteral("Curved specimen"));
+    const double onBar = 0.75; // radians round from the foot
+    k.Leader(centre + QPointF(-std::cos(onBar), -std::sin(onBar)) * radius, {205, 175},
+             QStringLiteral("Curved specimen"));
 }
 
 // Module 13: an equal-leg angle cantilever turned to any angle on a turntable, with its cross-section: the
 // centroid G, and the principal axes u (the axis of symmetry, through the legs' corner) and v, both at 45
 // degrees to the legs, as they are for every equal-leg angle.
 void UnsymmetricalBending(TKit& k) {
-    k.TestFrame();
+    k.TestFrame(true); // the dial gauge's rod hangs from the top rail
     k.P.setPen(k.Pen(Colour::Ink, 1.5));
     k.P.setBrush(Colour::Frame);
     k.P.drawRect(QRectF(52, 150, 70, 110));
@@ -671,6 +678,10 @@ void SuspensionCable(TKit& k) {
     const QPointF left(80, 110), right(620, 110);
     constexpr double radius = 16, endWeight = 4, hangerWeight = 2;
     const std::vector<double> hangerX{215, 350, 485};
+    // Each pulley turns on an arm fixed to its upright (behind the cord), the sag scale hangs from the rail.
+    k.Bar(QPointF(52, left.y()), left, 8);
+    k.Bar(QPointF(648, right.y()), right, 8);
+    k.Bar(QPointF(405, 60), QPointF(405, 100), 4);
     k.Pulley(left, radius);
     k.Pulley(right, radius);
     const double endShare = hangerWeight * hangerX.size() / 2;
@@ -906,8 +917,23 @@ void ThinCylinder(TKit& k) {
     p.drawEllipse(QPointF(340, 140), 42, 42);
     p.setBrush(Qt::white);
     p.drawEllipse(QPointF(340, 140), 34, 34);
+    // Its scale: 0 to 10 bar over 270 degrees, 0 at the lower left; the needle at about 6.7 bar.
+    const QPointF dial(340, 140);
+    auto onDial = [&](double value, double r) {
+        const double a = qDegreesToRadians(225.0 - 27.0 * value);
+        return dial + QPointF(std::cos(a), -std::sin(a)) * r;
+    };
+    p.setPen(k.Pen(Colour::Ink, 1.2, 0.6));
+    for (int i = 0; i <= 20; ++i)
+        p.drawLine(onDial(i / 2.0, i % 2 == 0 ? 27 : 30), onDial(i / 2.0, 33));
+    for (int v = 0; v <= 10; v += 2)
+        k.Label(onDial(v, 20) + QPointF(0, 3), QString::number(v), 8, false, Qt::AlignHCenter);
+    k.Label(dial + QPointF(0, 22), QStringLiteral("bar"), 9, true, Qt::AlignHCenter);
     p.setPen(k.Pen(Colour::Load, 2.5));
-    p.drawLine(QPointF(340, 140), QPointF(362, 118));
+    p.drawLine(dial, onDial(6.67, 26));
+    p.setPen(k.Pen(Colour::Ink, 1));
+    p.setBrush(Colour::Ink);
+    p.drawEllipse(dial, 2.5, 2.5);
     k.Cord({{590, 320}, {640, 320}, {640, 420}});
     p.setPen(k.Pen(Colour::Ink, 1.5));
     p.setBrush(Colour::Accent.lighter(130));

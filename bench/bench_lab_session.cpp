@@ -1,0 +1,81 @@
+// The lab session's cost per row: recording one row into a session of 10, 1,000 and 10,000 rows, with what
+// the "Readings" window asks after each row (the runs' series, their fits and the differences), and
+// deleting every tenth row (scattered) from tables of 1,000 and 10,000 rows. Both should grow no faster
+// than the table: the fit sums are kept per run, a deletion is one pass.
+#include <QCoreApplication>
+#include <benchmark/benchmark.h>
+
+#include "record/LabSession.h"
+#include "record/ReadingsSeries.h"
+
+namespace {
+
+struct TFilled {
+    TLabSession Session;
+    TRowInputs In;
+    qint64 Now = 0;
+
+    explicit TFilled(int rows) {
+        In.Setup.Layout.KnifeEdge1 = In.Setup.Layout.KnifeEdge2 = true;
+        In.Setup.Layout.KnifeEdge1Station = 10;
+        In.Setup.Layout.KnifeEdge2Station = 50;
+        In.Setup.Layout.UpdateKnifeEdgeOrder();
+        In.Setup.PropertyVaried = int(TVariedProperty::HangerLoad);
+        In.Connected = true;
+        for (int i = 0; i < rows; ++i) {
+            if (i == rows / 2) Session.StartNewRun(); // loading, then unloading
+            Add(i);
+        }
+    }
+    void Add(int i) {
+        const int grams = 10 + 10 * (i % 50);
+        In.Setup.Layout.HangerSlots[30] = {grams, true};
+        In.TheoryMm = -0.0037 * grams;
+        for (int s = 0; s < 3; ++s)
+            Session.History().Add(Now += 40, {In.TheoryMm * 1.07, 0.0});
+        Session.Record(In, Now);
+    }
+};
+
+void BM_RecordRow(benchmark::State& state) {
+    TFilled f(int(state.range(0)));
+    int i = 0;
+    for (auto _ : state) {
+        f.Add(i++);
+        const TReadingsSeries series = ReadingsSeries(f.Session.Table());
+        benchmark::DoNotOptimize(RunsFitText(series));
+        benchmark::DoNotOptimize(RunComparisons(series));
+        state.PauseTiming();
+        if (f.Session.Table().Count() > state.range(0) + 100) f.Session.Table().Remove({0});
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = f.Session.Table().Count();
+}
+BENCHMARK(BM_RecordRow)->Arg(10)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+void BM_DeleteScatteredRows(benchmark::State& state) {
+    const int rows = int(state.range(0));
+    TFilled f(rows);
+    const std::vector<TReading> all = f.Session.Table().Rows();
+    std::vector<int> every10th;
+    for (int i = 0; i < rows; i += 10)
+        every10th.push_back(i);
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.Session.Table().Restore(all, 0, 0);
+        state.ResumeTiming();
+        f.Session.Table().Remove(every10th);
+    }
+    state.SetComplexityN(rows);
+}
+BENCHMARK(BM_DeleteScatteredRows)->Arg(1000)->Arg(10000)->Complexity()->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
