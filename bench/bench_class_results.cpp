@@ -54,9 +54,8 @@ void BM_CompareClassFolder(benchmark::State& state) {
         benchmark::DoNotOptimize(w.Results().Runs.size());
     }
     state.counters["files"] = double(state.range(0));
-    state.counters["ms_per_file"] =
-        benchmark::Counter(double(state.range(0)), benchmark::Counter::kIsIterationInvariantRate |
-                                                       benchmark::Counter::kInvert);
+    state.counters["ms_per_file"] = benchmark::Counter(
+        double(state.range(0)), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_CompareClassFolder)->Arg(25)->Arg(50)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
 

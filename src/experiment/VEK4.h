@@ -310,6 +310,9 @@ public:
     void FileExportPdfClick();
     // VEK4Compare.cpp: who did the experiment, and a class's files side by side.
     bool FileDetailsClick();
+    [[nodiscard]] QString OfferedStudentName() const;
+    // What the report shows of this experiment, for the student named.
+    [[nodiscard]] TReportContent ReportContent(const QString& studentName) const;
     void FileCompareClick();
     TCompareWindow* Compare = nullptr;
     // The work behind the commands, once the file name is known. False: refused, with a message.
@@ -409,7 +412,6 @@ private:
     [[nodiscard]] bool LabMayLeaveVirtualMode();
     void LabKeepSetupForTheApparatus();
     [[nodiscard]] QString SuggestedPath(const QString& base, const QString& suffix) const;
-    [[nodiscard]] TReportContent ReportContent(const QString& studentName) const;
     std::unique_ptr<TVEK4LabFile> LabFile;
 
     TVEK4Environment Environment;

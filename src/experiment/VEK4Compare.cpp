@@ -31,7 +31,8 @@ std::optional<TExperimentDetails> ExperimentDetailsDialog(QWidget* owner, const 
     QLineEdit* bench = line(QStringLiteral("&Bench:"), details.Bench, 60);
     QLineEdit* date =
         line(QStringLiteral("&Date:"),
-             details.Date.isEmpty() ? QLocale().toString(QDate::currentDate(), QLocale::ShortFormat) : details.Date,
+             details.Date.isEmpty() ? QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)
+                                    : details.Date,
              60);
     auto* note = new QPlainTextEdit(details.Note, &dialog);
     note->setTabChangesFocus(true);
@@ -62,7 +63,8 @@ void TVEK4Form::FileCompareClick() {
         const TLabFileDialogs& d = Environment.LabFiles;
         if (d.OpenFileNames)
             c.PickFiles = [d](QWidget* owner) {
-                return d.OpenFileNames(owner, QStringLiteral("Compare experiments"), LabFileTexts::ExperimentFilter);
+                return d.OpenFileNames(owner, QStringLiteral("Compare experiments"),
+                                       LabFileTexts::ExperimentFilter);
             };
         if (d.FolderName)
             c.PickFolder = [d](QWidget* owner) {

@@ -143,8 +143,9 @@ void TVEK4Form::BuildLabFileMenu(QMenu* file) {
                         QStringLiteral("Write the laboratory report as a PDF document"));
     QAction* classSeparator = add("FileClassSeparator", QString(), QString());
     classSeparator->setSeparator(true);
-    FileDetails = add("FileDetails", QStringLiteral("Experiment &details..."),
-                      QStringLiteral("Students' names, group, bench, date and a note, saved with the experiment"));
+    FileDetails =
+        add("FileDetails", QStringLiteral("Experiment &details..."),
+            QStringLiteral("Students' names, group, bench, date and a note, saved with the experiment"));
     FileCompare = add("FileCompare", QStringLiteral("&Compare experiments..."),
                       QStringLiteral("A class's experiment files side by side, with their fits"));
     addAction(FileOpen);
@@ -501,10 +502,21 @@ void TVEK4Form::FileExportTableClick() {
     if (!path.isEmpty()) (void)ExportTable(WithSuffix(path, QStringLiteral("csv")));
 }
 
+QString TVEK4Form::OfferedStudentName() const {
+    // The name given last, else the students' names of the experiment's details.
+    return LabFile->StudentName.isEmpty() ? Lab->Session.Details().Names : LabFile->StudentName;
+}
+
 TReportContent TVEK4Form::ReportContent(const QString& studentName) const {
     TReportContent c;
     c.When = QDateTime::currentDateTime();
     c.StudentName = studentName;
+    const TExperimentDetails& details = Lab->Session.Details();
+    for (const auto& [key, value] : {std::pair{QStringLiteral("Group"), details.Group},
+                                     {QStringLiteral("Bench"), details.Bench},
+                                     {QStringLiteral("Date of the experiment"), details.Date},
+                                     {QStringLiteral("Note"), details.Note}})
+        if (!value.isEmpty()) c.Details.emplace_back(key, value);
     c.FileName = QFileInfo(Lab->Session.Path()).fileName();
     // The apparatus without what hovers over it (the position popups): only the layout's pictures.
     std::vector<QWidget*> hidden;
@@ -546,7 +558,7 @@ bool TVEK4Form::ExportReportPdf(const QString& path, const QString& studentName)
 void TVEK4Form::FileExportPdfClick() {
     const TLabFileDialogs& d = Environment.LabFiles;
     if (!LabToolsOn() || !d.SaveFileName || !d.StudentName) return;
-    const std::optional<QString> name = d.StudentName(this, LabFile->StudentName);
+    const std::optional<QString> name = d.StudentName(this, OfferedStudentName());
     if (!name) return;
     LabFile->StudentName = *name;
     const QString path = d.SaveFileName(this, QStringLiteral("Export report as PDF"), LabFileTexts::PdfFilter,
@@ -559,7 +571,7 @@ void TVEK4Form::FileExportPdfClick() {
 void TVEK4Form::FilePrintReportClick() {
     const TLabFileDialogs& d = Environment.LabFiles;
     if (!LabToolsOn() || !d.PrintReport || !d.StudentName) return;
-    const std::optional<QString> name = d.StudentName(this, LabFile->StudentName);
+    const std::optional<QString> name = d.StudentName(this, OfferedStudentName());
     if (!name) return;
     LabFile->StudentName = *name;
     (void)d.PrintReport(this, ReportContent(*name));

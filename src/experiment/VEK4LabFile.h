@@ -29,7 +29,8 @@ struct TLabFileDialogs {
     std::function<QStringList(QWidget* owner, const QString& caption, const QString& filter)> OpenFileNames;
     std::function<QString(QWidget* owner, const QString& caption)> FolderName;
     // The experiment's details (names, group, bench, date, note), or none when cancelled.
-    std::function<std::optional<TExperimentDetails>(QWidget* owner, const TExperimentDetails& details)> Details;
+    std::function<std::optional<TExperimentDetails>(QWidget* owner, const TExperimentDetails& details)>
+        Details;
     // The report dialog: the student's name (the last one offered), or none when cancelled.
     std::function<std::optional<QString>(QWidget* owner, const QString& name)> StudentName;
     // The XLSX writer: an empty text on success, otherwise why it failed.

@@ -127,12 +127,12 @@ TExportTable ClassRunsTable(const TClassResults& results) {
                  {QStringLiteral("R²"), {}, 4},
                  {QStringLiteral("Fit"), {}, 0}};
     for (const TClassRun& r : results.Runs) {
-        std::vector<TExportCell> row{r.File, r.Group, r.Names, r.Setup, r.Section, r.Material, r.Property,
-                                     r.RunName};
+        std::vector<TExportCell> row{r.File,    r.Group,    r.Names,    r.Setup,
+                                     r.Section, r.Material, r.Property, r.RunName};
         if (r.Fit.Ok) {
-            row.insert(row.end(), {double(r.Fit.N), r.Fit.K, r.Fit.KError, r.Fit.ModulusExpGPa,
-                                   r.Fit.ModulusExpErrorGPa, r.Fit.ModulusGPa, r.Fit.DifferencePercent,
-                                   r.Fit.RSquared, QString()});
+            row.insert(row.end(),
+                       {double(r.Fit.N), r.Fit.K, r.Fit.KError, r.Fit.ModulusExpGPa, r.Fit.ModulusExpErrorGPa,
+                        r.Fit.ModulusGPa, r.Fit.DifferencePercent, r.Fit.RSquared, QString()});
         } else {
             row.insert(row.end(), {double(r.Fit.N), {}, {}, {}, {}, {}, {}, {}, r.Fit.Message});
         }

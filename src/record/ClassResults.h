@@ -24,16 +24,16 @@ inline constexpr int MaxClassFiles = 500;
 struct TClassRun {
     QString File; // the file's name, without its folder
     QString Path;
-    QString Group;     // from the experiment's details ("" when the file has none)
-    QString Names;     // the students' names
-    QString Setup;     // the set-up in words: supports, loads, gauge
-    QString Section;   // the run's section and material
+    QString Group;   // from the experiment's details ("" when the file has none)
+    QString Names;   // the students' names
+    QString Setup;   // the set-up in words: supports, loads, gauge
+    QString Section; // the run's section and material
     QString Material;
-    QString Property;  // the property varied in the run
+    QString Property; // the property varied in the run
     int Run = 1;
-    QString RunName;   // "Run 2", or the name the students gave it
-    int Rows = 0;      // rows in the run, fitted or not
-    TFitResult Fit;    // Fit.Ok false: Fit.Message says why
+    QString RunName;                               // "Run 2", or the name the students gave it
+    int Rows = 0;                                  // rows in the run, fitted or not
+    TFitResult Fit;                                // Fit.Ok false: Fit.Message says why
     std::vector<std::pair<double, double>> Points; // (theory, measured) mm of the rows the fit counts
 };
 

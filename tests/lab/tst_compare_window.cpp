@@ -19,6 +19,7 @@
 #include "experiment/VEK4.h"
 #include "experiment/VEK4LabFile.h"
 #include "lab/compare/CompareWindow.h"
+#include "lab/report/Report.h"
 #include "platform/DesignFonts.h"
 #include "platform/MessageLayer.h"
 #include "record/LabSession.h"
@@ -97,14 +98,16 @@ private slots:
         QCOMPARE(w.Model->rowCount(), 3);
         QVERIFY(w.Problems->isVisible());
         QVERIFY2(w.Problems->text().startsWith("d-cut.ferx was not read: "), qPrintable(w.Problems->text()));
-        QVERIFY2(w.Statistics->text().startsWith("Aluminium: mean E_exp 68.33 GPa, spread 11.79 GPa (2 runs)"),
-                 qPrintable(w.Statistics->text()));
+        QVERIFY2(
+            w.Statistics->text().startsWith("Aluminium: mean E_exp 68.33 GPa, spread 11.79 GPa (2 runs)"),
+            qPrintable(w.Statistics->text()));
 
         // A click on the E_exp header sorts by value, a second click the other way.
         const int e = Column(*w.Model, "E_exp (GPa)");
         QVERIFY(e >= 0);
         QHeaderView* header = w.Table->horizontalHeader();
-        const QPoint at(header->sectionViewportPosition(e) + header->sectionSize(e) / 2, header->height() / 2);
+        const QPoint at(header->sectionViewportPosition(e) + header->sectionSize(e) / 2,
+                        header->height() / 2);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
         auto column = [&](int c) {
             QStringList texts;
@@ -174,12 +177,19 @@ private slots:
         QCOMPARE(detailsAsked, 1);
         QFile saved(Folder.filePath("mine.ferx"));
         QVERIFY(saved.open(QIODevice::ReadOnly));
-        const QJsonObject details = QJsonDocument::fromJson(saved.readAll()).object().value("details").toObject();
+        const QJsonObject details =
+            QJsonDocument::fromJson(saved.readAll()).object().value("details").toObject();
         QCOMPARE(details.value("names").toString(), QString("Ann, Ben"));
         QCOMPARE(details.value("note").toString(), QString("bench wobbles"));
         // Not asked again once they are there.
         QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(detailsAsked, 1);
+
+        // The report's title block carries them, and the report dialog offers the names.
+        const TReportContent report = w.ReportContent(w.OfferedStudentName());
+        QCOMPARE(report.StudentName, QString("Ann, Ben"));
+        QCOMPARE(report.Details.front(), (std::pair<QString, QString>{"Group", "7"}));
+        QCOMPARE(report.Details.back(), (std::pair<QString, QString>{"Note", "bench wobbles"}));
 
         QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
         auto* compare = w.findChild<TCompareWindow*>();

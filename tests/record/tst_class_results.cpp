@@ -153,8 +153,9 @@ private slots:
         QCOMPARE(reasons, (QStringList{"e-newer.ferx", "f-cut.ferx", "g-pipe.ferx", "h-notes.ferx"}));
     }
 
-    // Worked by hand (the gauges' means are kept to the file's precision: within 1e-4 GPa): aluminium runs A1 (69 / 0.9 = 76.667), A2 (69), B (69 / 1.15 = 60) and the old file's
-    // run; steel C alone (207 / 0.92 = 225, spread 0).
+    // Worked by hand (the gauges' means are kept to the file's precision: within 1e-4 GPa): aluminium runs A1
+    // (69 / 0.9 = 76.667), A2 (69), B (69 / 1.15 = 60) and the old file's run; steel C alone (207 / 0.92 =
+    // 225, spread 0).
     void ClassStatisticsByHand() {
         const TClassResults results = ReadClassResults(ExperimentFilesInFolder(Folder.path()));
         std::vector<TClassRun> ours(results.Runs.begin(), results.Runs.begin() + 5);
@@ -165,8 +166,10 @@ private slots:
         const double a1 = 69.0 / 0.9, a2 = 69.0, b = 60.0, mean = (a1 + a2 + b) / 3;
         const double spread =
             std::sqrt(((a1 - mean) * (a1 - mean) + (a2 - mean) * (a2 - mean) + (b - mean) * (b - mean)) / 2);
-        QVERIFY2(std::abs(stats[0].MeanGPa - mean) < 1e-4, qPrintable(QString::number(stats[0].MeanGPa - mean)));
-        QVERIFY2(std::abs(stats[0].SpreadGPa - spread) < 1e-4, qPrintable(QString::number(stats[0].SpreadGPa)));
+        QVERIFY2(std::abs(stats[0].MeanGPa - mean) < 1e-4,
+                 qPrintable(QString::number(stats[0].MeanGPa - mean)));
+        QVERIFY2(std::abs(stats[0].SpreadGPa - spread) < 1e-4,
+                 qPrintable(QString::number(stats[0].SpreadGPa)));
         QVERIFY(std::abs(stats[0].DifferencePercent - 100 * (mean - 69) / 69) < 1e-4);
         QCOMPARE(stats[1].Material, QString("Steel"));
         QCOMPARE(stats[1].N, 1);
@@ -181,7 +184,8 @@ private slots:
         if (python.isEmpty()) QSKIP("python3 is missing");
         const TClassResults results = ReadClassResults(ExperimentFilesInFolder(Folder.path()));
         const QString csv = Path("class.csv");
-        QCOMPARE(WriteCsv(csv, ClassRunsTable(results), QLocale(QLocale::German, QLocale::Germany)), QString());
+        QCOMPARE(WriteCsv(csv, ClassRunsTable(results), QLocale(QLocale::German, QLocale::Germany)),
+                 QString());
         QProcess p;
         p.start(python, {QStringLiteral("-c"),
                          QStringLiteral("import csv,sys\n"

@@ -34,8 +34,8 @@ struct TAxes {
 
 // Axes with round ticks and their numbers; the plot area inside `area` after the margins for the numbers
 // and the titles.
-TAxes DrawAxes(QPainter& p, const QRectF& area, double x0, double x1, double y0, double y1, const QString& xTitle,
-               const QString& yTitle, bool xTicks = true) {
+TAxes DrawAxes(QPainter& p, const QRectF& area, double x0, double x1, double y0, double y1,
+               const QString& xTitle, const QString& yTitle, bool xTicks = true) {
     const QFontMetricsF fm(p.font());
     const double line = fm.height();
     TAxes a;
@@ -49,7 +49,8 @@ TAxes DrawAxes(QPainter& p, const QRectF& area, double x0, double x1, double y0,
     if (a.X1 <= a.X0) a.X1 = a.X0 + sx;
     if (a.Y1 <= a.Y0) a.Y1 = a.Y0 + sy;
     p.setPen(QColor(0xdd, 0xdd, 0xdd));
-    const int xd = sx < 1 ? int(std::ceil(-std::log10(sx))) : 0, yd = sy < 1 ? int(std::ceil(-std::log10(sy))) : 0;
+    const int xd = sx < 1 ? int(std::ceil(-std::log10(sx))) : 0,
+              yd = sy < 1 ? int(std::ceil(-std::log10(sy))) : 0;
     for (double y = a.Y0; y <= a.Y1 + sy / 2; y += sy) {
         p.setPen(QColor(0xdd, 0xdd, 0xdd));
         p.drawLine(a.At(a.X0, y), a.At(a.X1, y));
@@ -91,10 +92,11 @@ QString GroupOf(const TClassRun& r) {
 } // namespace
 
 QColor ClassFileColour(int index) {
-    static const QColor colours[] = {QColor(0x1f, 0x77, 0xb4), QColor(0xd6, 0x27, 0x28), QColor(0x2c, 0xa0, 0x2c),
-                                     QColor(0xff, 0x7f, 0x0e), QColor(0x94, 0x67, 0xbd), QColor(0x8c, 0x56, 0x4b),
-                                     QColor(0xe3, 0x77, 0xc2), QColor(0x7f, 0x7f, 0x7f), QColor(0xbc, 0xbd, 0x22),
-                                     QColor(0x17, 0xbe, 0xcf)};
+    static const QColor colours[] = {QColor(0x1f, 0x77, 0xb4), QColor(0xd6, 0x27, 0x28),
+                                     QColor(0x2c, 0xa0, 0x2c), QColor(0xff, 0x7f, 0x0e),
+                                     QColor(0x94, 0x67, 0xbd), QColor(0x8c, 0x56, 0x4b),
+                                     QColor(0xe3, 0x77, 0xc2), QColor(0x7f, 0x7f, 0x7f),
+                                     QColor(0xbc, 0xbd, 0x22), QColor(0x17, 0xbe, 0xcf)};
     return colours[index % 10];
 }
 
@@ -113,7 +115,8 @@ void PaintClassScatter(QPainter& p, const QRectF& area, const TClassResults& res
     std::vector<std::pair<QString, QString>> files; // path, label
     for (const TClassRun& r : results.Runs)
         if (std::none_of(files.begin(), files.end(), [&](const auto& f) { return f.first == r.Path; }))
-            files.emplace_back(r.Path, r.Group.isEmpty() ? r.File : QStringLiteral("%1 (%2)").arg(r.File, r.Group));
+            files.emplace_back(r.Path,
+                               r.Group.isEmpty() ? r.File : QStringLiteral("%1 (%2)").arg(r.File, r.Group));
     const QFontMetricsF fm(p.font());
     const double line = fm.height() + 2, dot = 10;
     double x = area.left(), y = area.top();
@@ -142,7 +145,8 @@ void PaintClassScatter(QPainter& p, const QRectF& area, const TClassResults& res
     const TAxes a =
         DrawAxes(p, chart, lo, hi, lo, hi, QStringLiteral("Theory (mm)"), QStringLiteral("Measured (mm)"));
     p.setPen(QPen(Qt::gray, 1, Qt::DashLine));
-    p.drawLine(a.At(std::max(a.X0, a.Y0), std::max(a.X0, a.Y0)), a.At(std::min(a.X1, a.Y1), std::min(a.X1, a.Y1)));
+    p.drawLine(a.At(std::max(a.X0, a.Y0), std::max(a.X0, a.Y0)),
+               a.At(std::min(a.X1, a.Y1), std::min(a.X1, a.Y1)));
     std::map<QString, int> fileIndex;
     for (const TClassRun& r : results.Runs)
         fileIndex.emplace(r.Path, int(fileIndex.size()));
@@ -179,8 +183,8 @@ void PaintModulusChart(QPainter& p, const QRectF& area, const TClassResults& res
     p.setPen(QPen(QColor(0x55, 0x55, 0x55), 1.5, Qt::DashLine));
     p.drawLine(QPointF(area.left(), area.top() + line / 2), QPointF(area.left() + 24, area.top() + line / 2));
     p.setPen(Qt::black);
-    p.drawText(QRectF(area.left() + 30, area.top(), area.width() - 30, line), Qt::AlignLeft | Qt::AlignVCenter,
-               lm.elidedText(legend, Qt::ElideRight, area.width() - 30));
+    p.drawText(QRectF(area.left() + 30, area.top(), area.width() - 30, line),
+               Qt::AlignLeft | Qt::AlignVCenter, lm.elidedText(legend, Qt::ElideRight, area.width() - 30));
     const TAxes a = DrawAxes(p, area.adjusted(0, line + 4, 0, 0), -0.5, double(fitted.size()) - 0.5, lo - pad,
                              hi + pad, QStringLiteral("Group, run"), QStringLiteral("E_exp (GPa)"), false);
     std::map<QString, int> fileIndex;
@@ -207,9 +211,10 @@ void PaintModulusChart(QPainter& p, const QRectF& area, const TClassResults& res
         p.drawRect(QRectF(centre - QPointF(4, 4), QSizeF(8, 8)));
         // The label under the axis, elided to its slot.
         p.setPen(Qt::black);
-        const QString label =
-            fm.elidedText(GroupOf(r) + QStringLiteral(" ") + QString::number(r.Run), Qt::ElideRight, slot - 2);
-        p.drawText(QRectF(centre.x() - slot / 2, a.Plot.bottom() + 2, slot, fm.height()), Qt::AlignHCenter, label);
+        const QString label = fm.elidedText(GroupOf(r) + QStringLiteral(" ") + QString::number(r.Run),
+                                            Qt::ElideRight, slot - 2);
+        p.drawText(QRectF(centre.x() - slot / 2, a.Plot.bottom() + 2, slot, fm.height()), Qt::AlignHCenter,
+                   label);
     }
     p.setRenderHint(QPainter::Antialiasing, false);
 }
@@ -245,7 +250,8 @@ void PaintClassSummary(QPagedPaintDevice& device, const QString& title, const TC
     p.setFont(font);
     const QFontMetricsF fm(font);
     const QString statistics = ClassStatisticsText(stats);
-    const QRectF statsBox = fm.boundingRect(QRectF(0, y, page.width(), page.height()), Qt::TextWordWrap, statistics);
+    const QRectF statsBox =
+        fm.boundingRect(QRectF(0, y, page.width(), page.height()), Qt::TextWordWrap, statistics);
     p.drawText(QRectF(0, y, page.width(), statsBox.height()), Qt::TextWordWrap, statistics);
     y += statsBox.height() + 10 * scale;
     const double chartHeight = std::min(page.height() * 0.3, page.width() * 0.45);
@@ -255,11 +261,13 @@ void PaintClassSummary(QPagedPaintDevice& device, const QString& title, const TC
     y += chartHeight + 14 * scale;
 
     // The table: the columns a teacher reads, each text wrapped to its column.
-    const std::vector<std::pair<QString, double>> columns = {
-        {QStringLiteral("File / group"), 0.22}, {QStringLiteral("Set-up, material"), 0.34},
-        {QStringLiteral("Run"), 0.1},          {QStringLiteral("n"), 0.05},
-        {QStringLiteral("k ± s(k)"), 0.1},     {QStringLiteral("E_exp (GPa)"), 0.11},
-        {QStringLiteral("R²"), 0.08}};
+    const std::vector<std::pair<QString, double>> columns = {{QStringLiteral("File / group"), 0.22},
+                                                             {QStringLiteral("Set-up, material"), 0.34},
+                                                             {QStringLiteral("Run"), 0.1},
+                                                             {QStringLiteral("n"), 0.05},
+                                                             {QStringLiteral("k ± s(k)"), 0.1},
+                                                             {QStringLiteral("E_exp (GPa)"), 0.11},
+                                                             {QStringLiteral("R²"), 0.08}};
     auto rowHeight = [&](const QStringList& cells) {
         double h = fm.height();
         for (std::size_t i = 0; i < columns.size(); ++i)
@@ -293,9 +301,11 @@ void PaintClassSummary(QPagedPaintDevice& device, const QString& title, const TC
         header << c.first;
     drawRow(header, true);
     for (const TClassRun& r : results.Runs) {
-        const QString who = r.Group.isEmpty() ? r.File : QStringLiteral("%1\n%2 %3").arg(r.File, r.Group, r.Names);
-        const QString fit = r.Fit.Ok ? QStringLiteral("%1 ± %2").arg(FormatFixed(r.Fit.K, 3), FormatFixed(r.Fit.KError, 3))
-                                     : r.Fit.Message;
+        const QString who =
+            r.Group.isEmpty() ? r.File : QStringLiteral("%1\n%2 %3").arg(r.File, r.Group, r.Names);
+        const QString fit =
+            r.Fit.Ok ? QStringLiteral("%1 ± %2").arg(FormatFixed(r.Fit.K, 3), FormatFixed(r.Fit.KError, 3))
+                     : r.Fit.Message;
         drawRow({who, QStringLiteral("%1; %2, %3").arg(r.Setup, r.Section, r.Material), r.RunName,
                  QString::number(r.Fit.N), fit,
                  r.Fit.Ok ? QStringLiteral("%1 ± %2").arg(FormatFixed(r.Fit.ModulusExpGPa, 1),

@@ -1,8 +1,8 @@
 #pragma once
 // The class's charts, painted into any QPainter (the "Compare experiments" window, the PDF summary, tests):
 // every run's measured deflection against theory, one colour per file, with the line measured = theory; and
-// each run's E_exp with its error bar, grouped by group, against the material's E. And the whole class summary
-// on a paged device: the table of runs, both charts, the class mean and spread.
+// each run's E_exp with its error bar, grouped by group, against the material's E. And the whole class
+// summary on a paged device: the table of runs, both charts, the class mean and spread.
 
 #include <QColor>
 #include <QRectF>
@@ -23,4 +23,5 @@ void PaintModulusChart(QPainter& p, const QRectF& area, const TClassResults& res
 // The summary's pages; `title` heads the first.
 void PaintClassSummary(QPagedPaintDevice& device, const QString& title, const TClassResults& results);
 // Written through the guarded writer; empty when written, else why.
-[[nodiscard]] QString WriteClassSummaryPdf(const QString& path, const QString& title, const TClassResults& results);
+[[nodiscard]] QString WriteClassSummaryPdf(const QString& path, const QString& title,
+                                           const TClassResults& results);

@@ -55,9 +55,11 @@ TCompareWindow::TCompareWindow(TCompareContext context, QWidget* owner)
     ExportButton = new QPushButton(QStringLiteral("&Export table..."), this);
     SummaryButton = new QPushButton(QStringLiteral("Class &summary as PDF..."), this);
     AddFilesButton->setToolTip(QStringLiteral("Add experiment files to the comparison"));
-    AddFolderButton->setToolTip(QStringLiteral("Add every experiment file of a folder (a class's shared folder)"));
+    AddFolderButton->setToolTip(
+        QStringLiteral("Add every experiment file of a folder (a class's shared folder)"));
     ExportButton->setToolTip(QStringLiteral("Write the table as CSV or as an Excel workbook"));
-    SummaryButton->setToolTip(QStringLiteral("Write the table, both charts and the class's mean and spread as a PDF"));
+    SummaryButton->setToolTip(
+        QStringLiteral("Write the table, both charts and the class's mean and spread as a PDF"));
     for (QPushButton* b : {AddFilesButton, AddFolderButton, ClearButton})
         buttons->addWidget(b);
     buttons->addStretch();
@@ -78,7 +80,8 @@ TCompareWindow::TCompareWindow(TCompareContext context, QWidget* owner)
     Table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     Table->setAccessibleName(QStringLiteral("Runs of every experiment"));
     // A double click opens the run's experiment; so does Enter on the current row.
-    connect(Table, &QTableView::doubleClicked, this, [this](const QModelIndex& index) { RunActivated(index.row()); });
+    connect(Table, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { RunActivated(index.row()); });
     auto* open = new QAction(Table);
     open->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
     open->setShortcutContext(Qt::WidgetShortcut);
@@ -90,7 +93,8 @@ TCompareWindow::TCompareWindow(TCompareContext context, QWidget* owner)
     auto* lowerLayout = new QVBoxLayout(lower);
     lowerLayout->setContentsMargins(0, 0, 0, 0);
     auto* charts = new QHBoxLayout;
-    Scatter = new TChartWidget([this](QPainter& p, const QRectF& r) { PaintClassScatter(p, r, Shown); }, lower);
+    Scatter =
+        new TChartWidget([this](QPainter& p, const QRectF& r) { PaintClassScatter(p, r, Shown); }, lower);
     Scatter->setAccessibleName(QStringLiteral("Measured against theory, one colour per file"));
     ModulusChart = new TChartWidget(
         [this](QPainter& p, const QRectF& r) { PaintModulusChart(p, r, Shown, ClassStatistics(Shown.Runs)); },
@@ -219,29 +223,35 @@ void TCompareWindow::AddFolderClick() {
 
 void TCompareWindow::ExportTableClick() {
     if (!Context.SaveFileName) return;
-    const QString csvFilter = QStringLiteral("CSV (*.csv)"), xlsxFilter = QStringLiteral("Excel workbook (*.xlsx)");
+    const QString csvFilter = QStringLiteral("CSV (*.csv)"),
+                  xlsxFilter = QStringLiteral("Excel workbook (*.xlsx)");
     const QString filter = Context.WriteXlsx ? csvFilter + QStringLiteral(";;") + xlsxFilter : csvFilter;
     const QString path = Context.SaveFileName(this, QStringLiteral("Export class results"), filter,
                                               QStringLiteral("class-results.csv"));
     if (path.isEmpty()) return;
     const bool xlsx = Context.WriteXlsx && path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive);
-    const QString why = xlsx ? Context.WriteXlsx(path, ClassRunsTable(Shown),
-                                                 ClassStatisticsTable(ClassStatistics(Shown.Runs), Shown.Problems))
-                             : WriteCsv(path, ClassRunsTable(Shown), QLocale());
+    const QString why =
+        xlsx ? Context.WriteXlsx(path, ClassRunsTable(Shown),
+                                 ClassStatisticsTable(ClassStatistics(Shown.Runs), Shown.Problems))
+             : WriteCsv(path, ClassRunsTable(Shown), QLocale());
     if (!why.isEmpty())
-        ShowMessage(CompareCaption, QStringLiteral("The class results could not be written to %1: %2.")
-                                        .arg(QDir::toNativeSeparators(path), why),
+        ShowMessage(CompareCaption,
+                    QStringLiteral("The class results could not be written to %1: %2.")
+                        .arg(QDir::toNativeSeparators(path), why),
                     TMsgIcon::Error);
 }
 
 void TCompareWindow::ExportSummaryClick() {
     if (!Context.SaveFileName) return;
-    const QString path = Context.SaveFileName(this, QStringLiteral("Class summary as PDF"), QStringLiteral("PDF (*.pdf)"),
-                                              QStringLiteral("class-summary.pdf"));
+    const QString path =
+        Context.SaveFileName(this, QStringLiteral("Class summary as PDF"), QStringLiteral("PDF (*.pdf)"),
+                             QStringLiteral("class-summary.pdf"));
     if (path.isEmpty()) return;
-    const QString why = WriteClassSummaryPdf(path, QStringLiteral("Class summary: deflection of beams"), Shown);
+    const QString why =
+        WriteClassSummaryPdf(path, QStringLiteral("Class summary: deflection of beams"), Shown);
     if (!why.isEmpty())
-        ShowMessage(CompareCaption, QStringLiteral("The class summary could not be written to %1: %2.")
-                                        .arg(QDir::toNativeSeparators(path), why),
+        ShowMessage(CompareCaption,
+                    QStringLiteral("The class summary could not be written to %1: %2.")
+                        .arg(QDir::toNativeSeparators(path), why),
                     TMsgIcon::Error);
 }

@@ -21,10 +21,12 @@ struct TCompareContext {
     // The file dialogs (tests script them): files to add, a folder to add, a file to write.
     std::function<QStringList(QWidget* owner)> PickFiles;
     std::function<QString(QWidget* owner)> PickFolder;
-    std::function<QString(QWidget* owner, const QString& caption, const QString& filter, const QString& suggested)>
+    std::function<QString(QWidget* owner, const QString& caption, const QString& filter,
+                          const QString& suggested)>
         SaveFileName;
     // The XLSX writer (the laboratory tools' module); empty: XLSX is not offered.
-    std::function<QString(const QString& path, const TExportTable& sheet1, const TExportTable& sheet2)> WriteXlsx;
+    std::function<QString(const QString& path, const TExportTable& sheet1, const TExportTable& sheet2)>
+        WriteXlsx;
     // A double click on a run.
     std::function<void(const QString& path)> OpenExperiment;
 };
