@@ -51,6 +51,7 @@ struct TRestoreOffer {
     std::vector<TReading> Rows;
     std::map<int, QString> RunNames;
     QString FilePath;
+    TExperimentDetails Details;
 };
 
 namespace LabSessionTexts {
