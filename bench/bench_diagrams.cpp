@@ -6,6 +6,8 @@
 #include <benchmark/benchmark.h>
 
 #include "lab/DiagramsForm.h"
+#include "theory/DiagramsText.h"
+#include "theory/Sections.h"
 
 namespace {
 
@@ -51,9 +53,14 @@ void BM_ComputeDiagrams(benchmark::State& state) {
     TNullPresenter view;
     theory.Recalculate(layout, view);
     const bool text = state.range(1) != 0;
+    const TBeamSection section = BeamSection(0, FlatWidthStart, FlatThicknessStart, 0);
     for (auto _ : state) {
-        TBeamDiagrams d = ComputeDiagrams(layout, theory, text);
+        TBeamDiagrams d = ComputeDiagrams(layout, theory, section);
         benchmark::DoNotOptimize(d);
+        if (text) {
+            QString html = WorkedSolutionHtml(d);
+            benchmark::DoNotOptimize(html);
+        }
     }
 }
 

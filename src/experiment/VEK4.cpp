@@ -795,8 +795,7 @@ void TVEK4Form::ShowUDLPictures() {
 void TVEK4Form::Recalculate() {
     ShowLayout();
     BeamTheory.Recalculate(Layout, *View);
-    UpdateDiagrams();
-    LabFileLayoutChanged();
+    LayoutChanged();
 }
 
 void TVEK4Form::InvertBeamToolsVisibility() {

@@ -27,6 +27,7 @@
 #include "model/BeamLayout.h"
 #include "model/PlacementRules.h"
 #include "theory/BeamTheory.h"
+#include "theory/Diagrams.h"
 
 class QAction;
 class QComboBox;
@@ -371,6 +372,9 @@ private:
     void BuildDiagramsCommand();
     void ApplyDiagramsCommand(bool on);
     void UpdateDiagrams();
+    [[nodiscard]] TBeamSection DiagramsSection() const;
+    // The one notification of a changed layout or gauge for the laboratory tools (diagrams, lab file).
+    void LayoutChanged();
     void LabToolsNewReadings(const TProcessBlock& processor);
     [[nodiscard]] double LabToolsZeroed(int gauge, double mm) const;
     void ShowZeroedMark();

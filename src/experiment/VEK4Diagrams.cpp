@@ -1,11 +1,13 @@
 // The "Diagrams" window of the laboratory tools on the experiment window: "&Data" > "Show &diagrams"
-// (Ctrl+D) makes it on first use, beside this window; every Recalculate hands it the new result, so it
-// follows each drop, UDL change, section or material change and "New layout" at once. It goes with the
-// tools switched off, and with this window.
+// (Ctrl+D) makes it on first use, beside this window. Every change of the layout or the gauge ends in
+// LayoutChanged (Recalculate after each drop, UDL change, section or material change and "New layout"; the
+// gauge when it is put down), which hands the lab tools the new state, so the window follows each at once.
+// It goes with the tools switched off, and with this window.
 
 #include <QAction>
 #include <QMenu>
 
+#include "experiment/SectionsPanel.h"
 #include "experiment/VEK4.h"
 #include "lab/DiagramsForm.h"
 
@@ -41,12 +43,29 @@ void TVEK4Form::ShowDiagramsClick() {
     if (!Diagrams) {
         Diagrams = new TDiagramsForm(this);
         Diagrams->setObjectName(QStringLiteral("Diagrams"));
+        // Its export dialog starts where the lab file commands' do, beside the open experiment.
+        Diagrams->SaveFileName = Environment.LabFiles.SaveFileName;
+        Diagrams->SuggestedExportName = [this] {
+            return LabFile ? SuggestedPath(QStringLiteral("-diagrams"), QStringLiteral("png"))
+                           : QStringLiteral("diagrams.png");
+        };
     }
-    Diagrams->ShowLayout(Layout, BeamTheory);
+    Diagrams->ShowLayout(Layout, BeamTheory, DiagramsSection());
     ShowLabWindow(Diagrams);
+}
+
+TBeamSection TVEK4Form::DiagramsSection() const {
+    return BeamSection(Sections->SectionsComboBox->currentIndex(), Sections->AcceptedFlatWidth(),
+                       Sections->AcceptedFlatThickness(), Sections->YoungsModulus->currentIndex());
 }
 
 void TVEK4Form::UpdateDiagrams() {
     // Kept in step while it exists, shown or not: showing it again needs no recalculation.
-    if (Diagrams) Diagrams->ShowLayout(Layout, BeamTheory);
+    if (Diagrams) Diagrams->ShowLayout(Layout, BeamTheory, DiagramsSection());
+}
+
+void TVEK4Form::LayoutChanged() {
+    // With the tools off neither does anything: no window, no lab file.
+    UpdateDiagrams();
+    LabFileLayoutChanged();
 }

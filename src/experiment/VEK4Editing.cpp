@@ -349,6 +349,7 @@ void TVEK4Form::DialGaugeImageMouseUp(QMouseEvent*) {
     MeterHome = DisplayMeter1->pos();
     PlacePopup(PositionPopup, PositionValue, Layout.GaugeStation);
     DialGaugeImage->setToolTip(DialGaugeImage->statusTip());
+    LayoutChanged(); // the deflection there is the theory's already: no recalculation
 }
 
 // ---------------------------------------------------------------------------------------------------------

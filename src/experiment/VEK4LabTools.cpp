@@ -85,9 +85,7 @@ void TVEK4Form::BuildLabToolsMenu(QMenu* options) {
     ShowTableAction =
         add("ShowTableAction", QStringLiteral("Show &table"), QKeySequence(Qt::CTRL | Qt::Key_T));
     NewRunAction = add("NewRunAction", QStringLiteral("&New run"), QKeySequence(Qt::CTRL | Qt::Key_R));
-    SetHintText(NewRunAction,
-                QStringLiteral("The next row starts a new run, fitted on its own (loading, then "
-                               "unloading)"));
+    SetHintText(NewRunAction, QStringLiteral("The next row starts a new run, fitted on its own"));
     RecordDataMenu->insertAction(separator, NewRunAction);
     RecordDataMenu->insertAction(separator, ZeroGaugesAction);
     RecordDataMenu->insertAction(separator, ClearZeroAction);

@@ -66,8 +66,8 @@ void TVEK4Form::KeepWholeOnScreen() {
 
 std::vector<QAction*> TVEK4Form::LabKeyActions() const {
     std::vector<QAction*> actions;
-    for (QAction* action : {RecordDataAction, ZeroGaugesAction, ClearZeroAction, ShowTableAction,
-                            ShowDiagramsAction, FileSave, FileExportTable, FilePrintReport})
+    for (QAction* action : {RecordDataAction, ZeroGaugesAction, ClearZeroAction, NewRunAction,
+                            ShowTableAction, ShowDiagramsAction, FileSave, FileExportTable, FilePrintReport})
         if (action) actions.push_back(action);
     return actions;
 }

@@ -4,9 +4,11 @@
 // in N, the UDL with its intensity, reactions as arrows and clamp moments as curved arrows, with values);
 // below it four stacked diagrams on one x axis, 0..600 mm, aligned with the beam above: shear force (N),
 // bending moment (N m), slope (mrad) and deflection (mm), each with its title, unit, zero line, scale and
-// labelled extremes. An optional cursor position draws a vertical line through all of them with the values
-// there. A beam with nothing to draw shows the reason in words instead.
+// labelled extremes (a flat stretch as a bar, equal extremes at each place), and the gauge with its reading
+// on the deflection diagram; warning lines above all. An optional cursor position draws a vertical line
+// through all of them with the values there. A beam with nothing to draw shows the reason in words instead.
 
+#include <QList>
 #include <QPainter>
 #include <QRectF>
 #include <QStringList>
@@ -15,8 +17,9 @@
 
 #include "theory/Diagrams.h"
 
-// Where everything goes for a given picture size.
+// Where everything goes for a given picture size and count of warning lines (a line each, at the top).
 struct TDiagramsGeometry {
+    QList<QRectF> Warnings;                 // the warning lines
     double Left = 0.0;                      // x pixel of 0 mm
     double Right = 0.0;                     // x pixel of 600 mm
     QRectF FreeBody;                        // the free-body diagram's band
@@ -27,20 +30,25 @@ struct TDiagramsGeometry {
     [[nodiscard]] double MmOf(double xPixel) const { return (xPixel - Left) / (Right - Left) * BeamLengthMm; }
 };
 
-[[nodiscard]] TDiagramsGeometry DiagramsGeometry(QSizeF size);
+[[nodiscard]] TDiagramsGeometry DiagramsGeometry(QSizeF size, int warnings = 0);
 
 // The position along the beam under a point of the picture, when the point is over the free-body diagram
 // or a diagram and between 0 and 600 mm.
-[[nodiscard]] std::optional<double> DiagramsPositionAt(QSizeF size, QPointF point);
+[[nodiscard]] std::optional<double> DiagramsPositionAt(QSizeF size, QPointF point, int warnings = 0);
 
-// The cursor's texts: the position, then one value per diagram with its unit ("V = 1.234 N").
+// The cursor's texts: the position to the millimetre, then one value per diagram with its unit
+// ("V = 1.234 N"), at that millimetre.
 struct TCursorReadout {
-    double XMm = 0.0;
+    double XMm = 0.0; // whole mm
     QString Position; // "x = 312 mm"
     std::array<QString, DiagramCount> Values;
 };
 [[nodiscard]] TCursorReadout CursorReadout(const TBeamDiagrams& diagrams, double xMm);
 
-// Paints the whole picture over the rectangle (0, 0, size), background included.
+// Paints the whole picture over the rectangle (0, 0, size), background included. Labels are placed so that
+// none covers another, a title or the beam, and all lie inside the picture; labelBoxes, when given, gets
+// every label's and title's rectangle (tests). The gauge's measured reading, when connected, joins the
+// theoretical one on the deflection diagram.
 void PaintDiagrams(QPainter& painter, QSizeF size, const TBeamDiagrams& diagrams,
-                   std::optional<double> cursorMm = std::nullopt);
+                   std::optional<double> cursorMm = std::nullopt, std::vector<QRectF>* labelBoxes = nullptr,
+                   std::optional<double> measuredGaugeMm = std::nullopt);

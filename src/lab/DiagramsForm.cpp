@@ -1,11 +1,19 @@
 #include "DiagramsForm.h"
 
-#include <QGuiApplication>
+#include "platform/FileWriter.h"
+#include "platform/MessageLayer.h"
+#include "theory/DiagramsText.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
+#include <QPdfWriter>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 TDiagramsCanvas::TDiagramsCanvas(QWidget* parent) : QWidget(parent) {
@@ -20,6 +28,16 @@ void TDiagramsCanvas::SetDiagrams(TBeamDiagrams diagrams) {
     update();
 }
 
+std::optional<double> TDiagramsForm::MeasuredGauge() const {
+    return Canvas->MeasuredGauge();
+}
+
+void TDiagramsCanvas::SetMeasuredGauge(std::optional<double> mm) {
+    if (mm == MeasuredGaugeMm) return;
+    MeasuredGaugeMm = mm;
+    update();
+}
+
 std::optional<TCursorReadout> TDiagramsCanvas::Cursor() const {
     if (!CursorMm || !Current.Drawable) return std::nullopt;
     return CursorReadout(Current, *CursorMm);
@@ -27,11 +45,13 @@ std::optional<TCursorReadout> TDiagramsCanvas::Cursor() const {
 
 void TDiagramsCanvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintDiagrams(painter, size(), Current, Current.Drawable ? CursorMm : std::nullopt);
+    PaintDiagrams(painter, size(), Current, Current.Drawable ? CursorMm : std::nullopt, nullptr,
+                  MeasuredGaugeMm);
 }
 
 void TDiagramsCanvas::mouseMoveEvent(QMouseEvent* event) {
-    const std::optional<double> at = DiagramsPositionAt(size(), event->position());
+    const std::optional<double> at =
+        DiagramsPositionAt(size(), event->position(), int(Current.Warnings.size()));
     if (at != CursorMm) {
         CursorMm = at;
         update();
@@ -63,8 +83,14 @@ TDiagramsForm::TDiagramsForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     Solution->setObjectName(QStringLiteral("WorkedSolution"));
     Solution->setOpenLinks(false);
     caption->setBuddy(Solution);
+    Export = new QPushButton(QStringLiteral("&Export diagrams as PNG / PDF..."), pane);
+    Export->setObjectName(QStringLiteral("ExportDiagrams"));
+    Export->setToolTip(
+        QStringLiteral("Save the diagrams as a picture (PNG), or with the worked solution as a PDF"));
+    connect(Export, &QPushButton::clicked, this, &TDiagramsForm::ExportClick);
     paneLayout->addWidget(caption);
     paneLayout->addWidget(Solution);
+    paneLayout->addWidget(Export);
     Pane = pane;
 
     splitter->addWidget(Canvas);
@@ -85,10 +111,9 @@ TDiagramsForm::TDiagramsForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     ShowLayout(TBeamLayout{}, TBeamTheory{});
 }
 
-void TDiagramsForm::ShowLayout(const TBeamLayout& layout, const TBeamTheory& theory) {
-    Canvas->SetDiagrams(ComputeDiagrams(layout, theory, false));
-    PendingLayout = layout;
-    PendingTheory = theory;
+void TDiagramsForm::ShowLayout(const TBeamLayout& layout, const TBeamTheory& theory,
+                               const std::optional<TBeamSection>& section) {
+    Canvas->SetDiagrams(ComputeDiagrams(layout, theory, section));
     SolutionPending = true;
     if (isVisible()) SolutionTimer.start();
 }
@@ -97,11 +122,9 @@ void TDiagramsForm::UpdateWorkedSolution() {
     SolutionTimer.stop();
     if (!SolutionPending) return;
     SolutionPending = false;
-    const TBeamDiagrams diagrams = ComputeDiagrams(PendingLayout, PendingTheory, true);
     // The student edits while reading: keep the pane where it was.
     const int scroll = Solution->verticalScrollBar()->value();
-    Solution->setHtml(diagrams.Drawable ? diagrams.WorkedSolution
-                                        : QStringLiteral("<p>%1</p>").arg(diagrams.Reason.toHtmlEscaped()));
+    Solution->setHtml(WorkedSolutionHtml(Canvas->Diagrams()));
     Solution->verticalScrollBar()->setValue(scroll);
 }
 
@@ -121,24 +144,64 @@ void TDiagramsForm::showEvent(QShowEvent* event) {
     if (SolutionPending) SolutionTimer.start();
 }
 
-void TDiagramsForm::PlaceBeside(const QWidget& window) {
-    const QRect frame = window.frameGeometry();
-    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
-    // The wider side of the other window, this one narrowed (and shortened) to fit it, down to a usable
-    // 600 x 480; on a screen too small for that it goes to the screen's right edge, over the other window.
-    const int right = area.right() - frame.right() - 8, left = frame.left() - area.left() - 8;
-    const int room = std::max(right, left);
-    constexpr int MinimumWidth = 600, MinimumHeight = 480;
-    resize(width(), std::max(MinimumHeight, std::min(height(), area.height() - 40)));
-    QPoint at;
-    if (room >= MinimumWidth) {
-        resize(std::min(width(), room), height());
-        at = right >= left ? QPoint(frame.right() + 8, frame.top())
-                           : QPoint(frame.left() - 8 - width(), frame.top());
+void TDiagramsForm::ExportClick() {
+    if (!SaveFileName) return;
+    const QString suggested = SuggestedExportName ? SuggestedExportName() : QStringLiteral("diagrams.png");
+    const QString path =
+        SaveFileName(this, QStringLiteral("Export diagrams"),
+                     QStringLiteral("PNG picture (*.png);;PDF with the worked solution (*.pdf)"), suggested);
+    if (path.isEmpty()) return;
+    const QString problem = ExportDiagrams(path);
+    if (!problem.isEmpty())
+        ShowMessage(ApplicationTitle, QStringLiteral("The diagrams could not be saved: %1.").arg(problem),
+                    TMsgIcon::Error);
+}
+
+QString TDiagramsForm::ExportDiagrams(const QString& path) const {
+    const TBeamDiagrams& d = Canvas->Diagrams();
+    // The picture at the size it has on screen, drawn at twice the pixels for print.
+    const QSize size = Canvas->size().expandedTo(QSize(760, 860));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (QFileInfo(path).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) == 0) {
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(QStringLiteral("Diagrams"));
+        pdf.setCreator(ApplicationTitle);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        pdf.setResolution(144);
+        QPainter painter(&pdf);
+        const QRectF page(QPointF(0, 0), QSizeF(pdf.width(), pdf.height()));
+        // Page 1: the picture, scaled to the page and kept in proportion.
+        const double scale = std::min(page.width() / size.width(), page.height() / size.height());
+        painter.save();
+        painter.scale(scale, scale);
+        PaintDiagrams(painter, size, d, std::nullopt, nullptr, MeasuredGauge());
+        painter.restore();
+        // Then the worked solution, page by page.
+        QTextDocument text;
+        text.setDefaultFont(Solution->font());
+        text.documentLayout()->setPaintDevice(&pdf);
+        text.setHtml(WorkedSolutionHtml(d));
+        text.setPageSize(page.size());
+        for (int k = 0; k < text.pageCount(); ++k) {
+            pdf.newPage();
+            painter.save();
+            painter.translate(0, -k * page.height());
+            text.drawContents(&painter, QRectF(0, k * page.height(), page.width(), page.height()));
+            painter.restore();
+        }
+        painter.end();
     } else {
-        at = QPoint(std::max(area.left(), area.right() - width()), frame.top());
+        QImage image(size * 2, QImage::Format_RGB32);
+        image.setDevicePixelRatio(2.0);
+        {
+            QPainter painter(&image);
+            PaintDiagrams(painter, size, d, std::nullopt, nullptr, MeasuredGauge());
+        }
+        if (!image.save(&buffer, "PNG")) return QStringLiteral("the picture could not be encoded");
     }
-    at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - height())));
-    move(at);
+    buffer.close();
+    return WriteFileSafely(path, bytes);
 }

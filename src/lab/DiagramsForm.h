@@ -8,6 +8,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "lab/DiagramsDrawing.h"
@@ -24,6 +25,9 @@ public:
     // The cursor's position and values, while the mouse is over a diagram.
     [[nodiscard]] std::optional<TCursorReadout> Cursor() const;
     [[nodiscard]] QSize sizeHint() const override { return {760, 860}; }
+    // The gauge's reading from the data unit, while connected (none otherwise).
+    void SetMeasuredGauge(std::optional<double> mm);
+    [[nodiscard]] std::optional<double> MeasuredGauge() const { return MeasuredGaugeMm; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,9 +37,11 @@ protected:
 private:
     TBeamDiagrams Current;
     std::optional<double> CursorMm;
+    std::optional<double> MeasuredGaugeMm;
 };
 
 class QSplitter;
+class QPushButton;
 
 class TDiagramsForm final : public QWidget {
 public:
@@ -53,11 +59,24 @@ public:
     // Recalculate, visible or not) and repaints the picture. The worked solution follows from the event loop
     // right after the repaints (several calls in a row write it once), and only while the window is shown:
     // laying out its text costs far more than the picture.
-    void ShowLayout(const TBeamLayout& layout, const TBeamTheory& theory);
+    // With the section, the bending stress and its yield check too.
+    void ShowLayout(const TBeamLayout& layout, const TBeamTheory& theory,
+                    const std::optional<TBeamSection>& section = std::nullopt);
     // Writes a pending worked solution now (tests, and the window when it is shown).
     void UpdateWorkedSolution();
-    // Moves the window next to another one (its right side, or its left when the screen ends).
-    void PlaceBeside(const QWidget& window);
+
+    // "Export diagrams as PNG / PDF...": the save dialog (the experiment window hands in its own, which
+    // starts in the experiment's folder) and the name it suggests; then ExportDiagrams.
+    std::function<QString(QWidget* owner, const QString& caption, const QString& filter,
+                          const QString& suggested)>
+        SaveFileName;
+    std::function<QString()> SuggestedExportName;
+    void ExportClick();
+    // Writes the picture (and in a PDF the worked solution after it) to a .png or .pdf file through
+    // WriteFileSafely; empty when written, else why not.
+    [[nodiscard]] QString ExportDiagrams(const QString& path) const;
+    [[nodiscard]] QPushButton* ExportButton() const { return Export; }
+    [[nodiscard]] std::optional<double> MeasuredGauge() const;
 
     [[nodiscard]] const TBeamDiagrams& Diagrams() const { return Canvas->Diagrams(); }
     [[nodiscard]] TDiagramsCanvas* DiagramsCanvas() const { return Canvas; }
@@ -71,10 +90,9 @@ private:
     TDiagramsCanvas* Canvas;
     QTextBrowser* Solution;
     QSplitter* Splitter = nullptr;
+    QPushButton* Export = nullptr;
     QWidget* Pane = nullptr;
     void FollowWidth();
     QTimer SolutionTimer;
     bool SolutionPending = false;
-    TBeamLayout PendingLayout;
-    TBeamTheory PendingTheory;
 };

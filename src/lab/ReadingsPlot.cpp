@@ -102,8 +102,11 @@ std::vector<std::vector<TLegendEntry>> LegendRows(const TReadingsSeries& series,
 
 TPlotAxis PlotAxis(std::vector<double> values, bool includeZero) {
     TPlotAxis axis;
+    if (values.empty()) {
+        axis.Ticks = {0.0, 0.2, 0.4, 0.6, 0.8, 1.0};
+        return axis;
+    }
     if (includeZero) values.push_back(0.0);
-    if (values.empty()) values = {0.0, 1.0};
     double lo = *std::min_element(values.begin(), values.end());
     double hi = *std::max_element(values.begin(), values.end());
     const bool nonNegative = lo >= 0.0, nonPositive = hi <= 0.0;

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <set>
 
 #include "platform/NumberFormat.h"
+#include "theory/Sections.h"
 
 namespace {
 
@@ -57,6 +57,17 @@ struct TLoadSet {
     }
 };
 
+TLoadSet LoadsOf(const TBeamDiagrams& d) {
+    TLoadSet loads;
+    loads.Points = d.Loads;
+    if (d.UDL && d.UDL->EndStation > d.UDL->StartStation) {
+        loads.W = d.UDL->Intensity;
+        loads.UDLFrom = Metres(d.UDL->StartStation);
+        loads.UDLTo = Metres(d.UDL->EndStation);
+    }
+    return loads;
+}
+
 // Propped cantilever, clamp at 0 and prop at Lp: take the prop away and the cantilever deflects at Lp by
 //   delta = sum_{a<Lp} P a^2 (3Lp - a)/(6EI) + sum_{a>=Lp} P Lp^2 (3a - Lp)/(6EI) + w Lp^4/(8EI);
 // the prop force R alone lifts Lp by R Lp^3/(3EI). Compatibility (the prop does not move) gives
@@ -91,77 +102,44 @@ TFixedEndMoments FixedEndMoments(const TLoadSet& loads, double L) {
     return m;
 }
 
-// ---- text ------------------------------------------------------------------------------------------------
-
-QString Num(double v) {
-    return DiagramNumber(v);
-}
-QString Mm(int station) {
-    return QString::number(StationMm(station)) + QStringLiteral(" mm");
-}
-QString Mmd(double xMm) {
-    return QString::number(std::lround(xMm)) + QStringLiteral(" mm");
-}
-QString LoadName(std::size_t index) {
-    return QStringLiteral("W<sub>%1</sub>").arg(index + 1);
-}
-
-QString ArrangementTitle(TSupportArrangement arrangement) {
-    switch (arrangement) {
-    case TSupportArrangement::Cantilever:
-        return QStringLiteral("Cantilever clamped at the left end");
-    case TSupportArrangement::ProppedCantilever:
-        return QStringLiteral("Propped cantilever: clamped at the left end, one knife-edge");
-    case TSupportArrangement::FixedBothEnds:
-        return QStringLiteral("Beam clamped at both ends");
-    case TSupportArrangement::SimplySupported:
-        return QStringLiteral("Beam on two knife-edges");
-    case TSupportArrangement::Unsupported:
-        break;
-    }
-    return {};
-}
-
-// ---- the deflection at the gauge as a sum of standard cases ---------------------------------------------
+// ---- the deflection at a point as a sum of standard cases ------------------------------------------------
 // Each case gives the downward deflection delta (m) of one load alone; the gauge reads the sum, with
-// downward negative.
+// downward negative. DiagramsText.cpp writes the same formulas in words.
 
 struct TCase {
-    QString Formula;
+    TGaugeCase Case;
     double Delta; // m, downward positive
 };
 
 TCase CantileverPoint(double P, double a, double x, double EI) {
-    if (a >= x) return {QStringLiteral("δ = W x²(3a − x)/(6EI)"), P * x * x * (3.0 * a - x) / (6.0 * EI)};
-    return {QStringLiteral("δ = W a²(3x − a)/(6EI)"), P * a * a * (3.0 * x - a) / (6.0 * EI)};
+    if (a >= x) return {TGaugeCase::CantileverLoadBeyond, P * x * x * (3.0 * a - x) / (6.0 * EI)};
+    return {TGaugeCase::CantileverLoadBefore, P * a * a * (3.0 * x - a) / (6.0 * EI)};
 }
 
 TCase CantileverUDL(double w, double b, double x, double EI) {
     if (x <= b)
-        return {QStringLiteral("δ = w x²(6b² − 4bx + x²)/(24EI)"),
+        return {TGaugeCase::CantileverUDLInside,
                 w * x * x * (6.0 * b * b - 4.0 * b * x + x * x) / (24.0 * EI)};
-    return {QStringLiteral("δ = w b³(4x − b)/(24EI)"), w * b * b * b * (4.0 * x - b) / (24.0 * EI)};
+    return {TGaugeCase::CantileverUDLBeyond, w * b * b * b * (4.0 * x - b) / (24.0 * EI)};
 }
 
 TCase PropCase(double R, double p, double x, double EI) {
-    if (x <= p)
-        return {QStringLiteral("δ = −R<sub>B</sub> x²(3p − x)/(6EI)"),
-                -R * x * x * (3.0 * p - x) / (6.0 * EI)};
-    return {QStringLiteral("δ = −R<sub>B</sub> p²(3x − p)/(6EI)"), -R * p * p * (3.0 * x - p) / (6.0 * EI)};
+    if (x <= p) return {TGaugeCase::PropBeyondGauge, -R * x * x * (3.0 * p - x) / (6.0 * EI)};
+    return {TGaugeCase::PropBeforeGauge, -R * p * p * (3.0 * x - p) / (6.0 * EI)};
 }
 
 TCase FixedPoint(double P, double a, double x, double L, double EI) {
     const double b = L - a;
     if (x <= a)
-        return {QStringLiteral("δ = W b²x²(3aL − 3ax − bx)/(6EIL³)"),
+        return {TGaugeCase::FixedLoadRight,
                 P * b * b * x * x * (3.0 * a * L - 3.0 * a * x - b * x) / (6.0 * EI * L * L * L)};
     const double xr = L - x;
-    return {QStringLiteral("δ = W a²x′²(3bL − 3bx′ − ax′)/(6EIL³), x′ = L − x"),
+    return {TGaugeCase::FixedLoadLeft,
             P * a * a * xr * xr * (3.0 * b * L - 3.0 * b * xr - a * xr) / (6.0 * EI * L * L * L)};
 }
 
 TCase FixedUDL(double w, double x, double L, double EI) {
-    return {QStringLiteral("δ = w x²(L − x)²/(24EI)"), w * x * x * (L - x) * (L - x) / (24.0 * EI)};
+    return {TGaugeCase::FixedUDL, w * x * x * (L - x) * (L - x) / (24.0 * EI)};
 }
 
 // Two knife-edges at x1 < x2, span L. Where the gauge stands: in the span at xi = x - x1 from the left
@@ -169,29 +147,26 @@ TCase FixedUDL(double w, double x, double L, double EI) {
 TCase KnifeEdgesPoint(double P, double pos, double x, double x1, double x2, double EI) {
     const double L = x2 - x1;
     const bool gaugeLeft = x < x1;
-    const bool gaugeRight = x >= x2;
+    const bool gaugeRight = x > x2;
     const bool loadLeft = pos < x1;
     const bool loadRight = pos > x2;
     if (!gaugeLeft && !gaugeRight) {
         const double xi = x - x1;
         if (loadLeft) {
             const double a = x1 - pos;
-            return {QStringLiteral("δ = −W a ξ(L − ξ)(2L − ξ)/(6EIL)"),
+            return {TGaugeCase::SpanLoadOverhangLeft,
                     -P * a * xi * (L - xi) * (2.0 * L - xi) / (6.0 * EI * L)};
         }
         if (loadRight) {
             const double c = pos - x2;
-            return {QStringLiteral("δ = −W c ξ(L − ξ)(L + ξ)/(6EIL)"),
-                    -P * c * xi * (L - xi) * (L + xi) / (6.0 * EI * L)};
+            return {TGaugeCase::SpanLoadOverhangRight, -P * c * xi * (L - xi) * (L + xi) / (6.0 * EI * L)};
         }
         const double al = pos - x1;
         const double be = x2 - pos;
         if (xi <= al)
-            return {QStringLiteral("δ = W β ξ(L² − β² − ξ²)/(6EIL)"),
-                    P * be * xi * (L * L - be * be - xi * xi) / (6.0 * EI * L)};
+            return {TGaugeCase::SpanLoadRight, P * be * xi * (L * L - be * be - xi * xi) / (6.0 * EI * L)};
         const double r = L - xi;
-        return {QStringLiteral("δ = W α(L − ξ)(L² − α² − (L − ξ)²)/(6EIL)"),
-                P * al * r * (L * L - al * al - r * r) / (6.0 * EI * L)};
+        return {TGaugeCase::SpanLoadLeft, P * al * r * (L * L - al * al - r * r) / (6.0 * EI * L)};
     }
     // On an overhang: mirror the right one onto the left, so d is the distance out from the near support.
     const double d = gaugeLeft ? x1 - x : x - x2;
@@ -200,33 +175,75 @@ TCase KnifeEdgesPoint(double P, double pos, double x, double x1, double x2, doub
     if (loadOnSameSide) {
         const double a = gaugeLeft ? x1 - pos : pos - x2;
         if (d <= a)
-            return {QStringLiteral("δ = W d(3ad − d² + 2aL)/(6EI)"),
+            return {TGaugeCase::OverhangLoadOutside,
                     P * d * (3.0 * a * d - d * d + 2.0 * a * L) / (6.0 * EI)};
-        return {QStringLiteral("δ = W a²(a + L)/(3EI) + W a(3a + 2L)(d − a)/(6EI)"),
+        return {TGaugeCase::OverhangLoadInside,
                 P * a * a * (a + L) / (3.0 * EI) + P * a * (3.0 * a + 2.0 * L) * (d - a) / (6.0 * EI)};
     }
     if (loadOnOtherSide) {
         const double c = gaugeLeft ? pos - x2 : x1 - pos;
-        return {QStringLiteral("δ = W c L d/(6EI)"), P * c * L * d / (6.0 * EI)};
+        return {TGaugeCase::OverhangLoadOther, P * c * L * d / (6.0 * EI)};
     }
     // A span load tilts the overhang up; n and f are its distances from the near and the far knife-edge.
     const double near = gaugeLeft ? pos - x1 : x2 - pos;
     const double far = L - near;
-    return {QStringLiteral("δ = −W n f d(L + f)/(6EIL)"), -P * near * far * d * (L + far) / (6.0 * EI * L)};
+    return {TGaugeCase::OverhangLoadSpan, -P * near * far * d * (L + far) / (6.0 * EI * L)};
 }
 
 TCase KnifeEdgesUDL(double w, double x, double x1, double x2, double EI) {
     const double L = x2 - x1;
-    if (x < x1 || x >= x2) {
+    if (x < x1 || x > x2) {
         const double d = x < x1 ? x1 - x : x - x2;
-        return {QStringLiteral("δ = −w L³ d/(24EI)"), -w * L * L * L * d / (24.0 * EI)};
+        return {TGaugeCase::OverhangUDL, -w * L * L * L * d / (24.0 * EI)};
     }
     const double xi = x - x1;
-    return {QStringLiteral("δ = w ξ(L³ − 2Lξ² + ξ³)/(24EI)"),
-            w * xi * (L * L * L - 2.0 * L * xi * xi + xi * xi * xi) / (24.0 * EI)};
+    return {TGaugeCase::SpanUDL, w * xi * (L * L * L - 2.0 * L * xi * xi + xi * xi * xi) / (24.0 * EI)};
 }
 
 } // namespace
+
+std::vector<TGaugeTerm> StandardCases(const TBeamDiagrams& d, double xMm, bool withProp) {
+    std::vector<TGaugeTerm> terms;
+    if (!d.Drawable || d.EI <= 0.0) return terms;
+    const TLoadSet loads = LoadsOf(d);
+    const double x = xMm / 1000.0;
+    auto add = [&](int load, const TCase& c) { terms.push_back({c.Case, load, -c.Delta * 1000.0}); };
+    const int n = int(loads.Points.size());
+    switch (d.Arrangement) {
+    case TSupportArrangement::Cantilever:
+    case TSupportArrangement::ProppedCantilever: {
+        for (int k = 0; k < n; ++k)
+            add(k, CantileverPoint(loads.Points[k].Force, Metres(loads.Points[k].Station), x, d.EI));
+        if (loads.W > 0.0) add(TGaugeTerm::UDLTerm, CantileverUDL(loads.W, loads.UDLTo, x, d.EI));
+        if (withProp && d.Arrangement == TSupportArrangement::ProppedCantilever) {
+            const double p = Metres(d.Supports[1].Station);
+            add(TGaugeTerm::PropTerm, PropCase(PropForce(loads, p), p, x, d.EI));
+        }
+        break;
+    }
+    case TSupportArrangement::FixedBothEnds:
+        for (int k = 0; k < n; ++k)
+            add(k, FixedPoint(loads.Points[k].Force, Metres(loads.Points[k].Station), x, BeamLengthM, d.EI));
+        if (loads.W > 0.0) add(TGaugeTerm::UDLTerm, FixedUDL(loads.W, x, BeamLengthM, d.EI));
+        break;
+    case TSupportArrangement::SimplySupported: {
+        const double x1 = Metres(d.Supports[0].Station);
+        const double x2 = Metres(d.Supports[1].Station);
+        for (int k = 0; k < n; ++k) {
+            const double pos = Metres(loads.Points[k].Station);
+            if (pos == x1 || pos == x2)
+                terms.push_back({TGaugeCase::LoadOnSupport, k, 0.0}); // straight into a support
+            else
+                add(k, KnifeEdgesPoint(loads.Points[k].Force, pos, x, x1, x2, d.EI));
+        }
+        if (loads.W > 0.0) add(TGaugeTerm::UDLTerm, KnifeEdgesUDL(loads.W, x, x1, x2, d.EI));
+        break;
+    }
+    case TSupportArrangement::Unsupported:
+        break;
+    }
+    return terms;
+}
 
 // ---- evaluation ------------------------------------------------------------------------------------------
 
@@ -269,11 +286,29 @@ QString DiagramUnit(TDiagramKind kind) {
     return {};
 }
 
+std::vector<TExtremePlace> TExtreme::Places() const {
+    std::vector<TExtremePlace> places{{XMm, ToMm}};
+    places.insert(places.end(), AlsoAt.begin(), AlsoAt.end());
+    return places;
+}
+
+const TReaction* TBeamDiagrams::Reaction(const QString& name) const {
+    for (const TReaction& r : Reactions)
+        if (r.Name == name) return &r;
+    return nullptr;
+}
+
+bool TBeamDiagrams::Warns(TWarningKind kind) const {
+    return std::any_of(Warnings.begin(), Warnings.end(), [&](const TWarning& w) { return w.Kind == kind; });
+}
+
 double TBeamDiagrams::ShearAt(double xMm, bool rightOfPoint) const {
     const double x = xMm / 1000.0;
     double v = 0.0;
-    for (const TForceTerm& t : Forces)
-        if (t.X < x || (rightOfPoint && t.X == x)) v += t.F;
+    for (const TForceTerm& t : Forces) {
+        if (t.X > x) break; // the terms are sorted by position
+        if (t.X < x || rightOfPoint) v += t.F;
+    }
     for (const TRampTerm& t : Ramps)
         v += t.W * Bracket(x, t.X, 1);
     return v;
@@ -282,8 +317,10 @@ double TBeamDiagrams::ShearAt(double xMm, bool rightOfPoint) const {
 double TBeamDiagrams::MomentAt(double xMm, bool rightOfPoint) const {
     const double x = xMm / 1000.0;
     double m = 0.0;
-    for (const TForceTerm& t : Forces)
-        m += t.F * Bracket(x, t.X, 1);
+    for (const TForceTerm& t : Forces) {
+        if (t.X > x) break;
+        m += t.F * (x - t.X);
+    }
     for (const TCoupleTerm& t : Couples)
         if (t.X < x || (rightOfPoint && t.X == x)) m -= t.C;
     for (const TRampTerm& t : Ramps)
@@ -295,8 +332,10 @@ double TBeamDiagrams::SlopeAt(double xMm) const {
     if (EI <= 0.0) return 0.0;
     const double x = xMm / 1000.0;
     double s = 0.0;
-    for (const TForceTerm& t : Forces)
-        s += t.F * Bracket(x, t.X, 2) / 2.0;
+    for (const TForceTerm& t : Forces) {
+        if (t.X > x) break;
+        s += t.F * (x - t.X) * (x - t.X) / 2.0;
+    }
     for (const TCoupleTerm& t : Couples)
         s -= t.C * Bracket(x, t.X, 1);
     for (const TRampTerm& t : Ramps)
@@ -307,8 +346,11 @@ double TBeamDiagrams::SlopeAt(double xMm) const {
 namespace {
 double RawDeflection(const TBeamDiagrams& d, double x) {
     double s = 0.0;
-    for (const auto& t : d.Forces)
-        s += t.F * Bracket(x, t.X, 3) / 6.0;
+    for (const auto& t : d.Forces) {
+        if (t.X > x) break; // sorted by position
+        const double a = x - t.X;
+        s += t.F * a * a * a / 6.0;
+    }
     for (const auto& t : d.Couples)
         s -= t.C * Bracket(x, t.X, 2) / 2.0;
     for (const auto& t : d.Ramps)
@@ -363,413 +405,234 @@ double TBeamDiagrams::MomentBalanceAbout(double xMm) const {
     return sum;
 }
 
+// ---- the curves and their extremes -----------------------------------------------------------------------
+
 namespace {
 
-void TakeExtreme(TDiagramCurve& c, double x, double v) {
-    // Rounding leaves values like 1e-16 where the diagram is zero; they are not extremes.
-    if (std::abs(v) < 1e-9) return;
-    if (v > c.Largest.Value) c.Largest = {v, x};
-    if (v < c.Smallest.Value) c.Smallest = {v, x};
-}
-
-// The diagrams are sampled every 2 mm (about two pixels of the window), on every station (where V jumps
-// and M has its corners) and where V crosses zero under a UDL (where M has a smooth extreme).
+// The diagrams are sampled every 2 mm (about two pixels of the window). Every station is a sample, so every
+// point force, couple and end of the UDL falls on one: between two samples each curve is one polynomial,
+// and its extremes there are where its derivative (V for M, M for theta, theta for y) changes sign. Those
+// points are found by bisection on the closed form and join the curve, so a peak is drawn and labelled at
+// its true place and value.
 constexpr int SampleStepMm = 2;
 
-void BuildCurves(TBeamDiagrams& d, const TBeamTheory& theory) {
+// The root of f between a and b, where f(a) and f(b) have opposite signs.
+// A change of sign worth a root: both sides clear of zero (a value like 1e-16 at the free end is zero).
+bool SignChange(double a, double b) {
+    constexpr double Zero = 1e-10;
+    return (a > Zero && b < -Zero) || (a < -Zero && b > Zero);
+}
+
+template <typename F> double Root(F f, double a, double b) {
+    double fa = f(a);
+    for (int k = 0; k < 64 && b - a > 1e-12; ++k) {
+        const double m = (a + b) / 2.0;
+        const double fm = f(m);
+        if ((fm < 0.0) == (fa < 0.0)) {
+            a = m;
+            fa = fm;
+        } else {
+            b = m;
+        }
+    }
+    return (a + b) / 2.0;
+}
+
+// The extremes of one curve from its points: the greatest and least value, each at every place where the
+// curve reaches it (a flat run of points is a stretch). Rounding noise of the order of 1e-9 of the curve's
+// size counts as equal, so a constant slope on an overhang is one stretch, not a point picked by noise.
+void FindExtremes(TDiagramCurve& c) {
+    double scale = 0.0;
+    for (const TDiagramPoint& p : c.Points)
+        scale = std::max(scale, std::abs(p.Value));
+    c.Largest = {};
+    c.Smallest = {};
+    // Values like 1e-16 where the diagram is zero are not extremes.
+    if (scale < 1e-9) return;
+    const double tol = 1e-9 * scale;
+    auto places = [&](double target, TExtreme& e) {
+        e.Value = target;
+        bool first = true;
+        bool inRun = false;
+        TExtremePlace run;
+        auto close = [&] {
+            if (!inRun) return;
+            if (run.ToMm - run.XMm < 1.0) run.ToMm = run.XMm; // a root beside a sample: one point
+            if (first) {
+                e.XMm = run.XMm;
+                e.ToMm = run.ToMm;
+                first = false;
+            } else {
+                e.AlsoAt.push_back(run);
+            }
+            inRun = false;
+        };
+        for (const TDiagramPoint& p : c.Points) {
+            if (std::abs(p.Value - target) <= tol) {
+                if (inRun) {
+                    run.ToMm = p.XMm;
+                } else {
+                    run = {p.XMm, p.XMm};
+                    inRun = true;
+                }
+            } else {
+                close();
+            }
+        }
+        close();
+    };
+    double hi = 0.0, lo = 0.0;
+    for (const TDiagramPoint& p : c.Points) {
+        hi = std::max(hi, p.Value);
+        lo = std::min(lo, p.Value);
+    }
+    if (hi > tol) places(hi, c.Largest);
+    if (lo < -tol) places(lo, c.Smallest);
+}
+
+void BuildCurves(TBeamDiagrams& d) {
     for (int k = 0; k < DiagramCount; ++k) {
         d.Curves[k].Kind = TDiagramKind(k);
         d.Curves[k].Title = DiagramTitle(TDiagramKind(k));
         d.Curves[k].Unit = DiagramUnit(TDiagramKind(k));
-        d.Curves[k].Points.reserve(640);
+        d.Curves[k].Points.reserve(320);
     }
     TDiagramCurve& shear = d.Curves[int(TDiagramKind::Shear)];
     TDiagramCurve& moment = d.Curves[int(TDiagramKind::Moment)];
     TDiagramCurve& slope = d.Curves[int(TDiagramKind::Slope)];
     TDiagramCurve& deflection = d.Curves[int(TDiagramKind::Deflection)];
 
-    std::set<int> jumps; // mm positions of point forces
+    std::array<bool, StationCount> jump{};
     for (const auto& t : d.Forces)
-        jumps.insert(int(std::lround(t.X * 1000.0)));
-    // Where V crosses zero inside a distributed load the moment has a smooth extreme between the grid
-    // points; it joins the moment's points.
-    std::set<int> breaks(jumps.begin(), jumps.end());
-    for (const auto& t : d.Ramps)
-        breaks.insert(int(std::lround(t.X * 1000.0)));
-    breaks.insert(0);
-    breaks.insert(int(BeamLengthMm));
-    std::vector<double> peaks;
-    for (auto it = breaks.begin(); std::next(it) != breaks.end(); ++it) {
-        const double a = *it;
-        const double b = *std::next(it);
-        double w = 0.0;
-        for (const auto& t : d.Ramps)
-            if (t.X * 1000.0 <= a + 1e-9) w += t.W;
-        if (w == 0.0) continue;
-        const double va = d.ShearAt(a, true);
-        const double x = a - va / w * 1000.0; // V(a) + w (x - a) = 0
-        if (x > a && x < b) peaks.push_back(x);
-    }
+        jump[std::size_t(std::clamp(int(std::lround(t.X * 100.0)), 0, LastStation))] = true;
 
     const int last = int(BeamLengthMm);
     shear.Points.push_back({0.0, 0.0});
-    auto peak = peaks.begin();
+    double prevV = 0.0, prevM = 0.0, prevS = 0.0; // just right of the previous sample
     for (int x = 0; x <= last; x += SampleStepMm) {
-        while (peak != peaks.end() && *peak < x) {
-            const double m = d.MomentAt(*peak);
-            moment.Points.push_back({*peak, m});
-            TakeExtreme(moment, *peak, m);
-            ++peak;
-        }
-        if (jumps.count(x)) {
-            const double left = d.ShearAt(x, false);
-            const double right = d.ShearAt(x, true);
-            if (x > 0) {
-                shear.Points.push_back({double(x), left});
-                TakeExtreme(shear, x, left);
-            }
-            if (x < last) {
-                shear.Points.push_back({double(x), right});
-                TakeExtreme(shear, x, right);
-            }
-        } else if (x > 0 && x < last) {
-            const double v = d.ShearAt(x);
-            shear.Points.push_back({double(x), v});
-        } else {
-            const double v = d.ShearAt(x, x == 0);
-            shear.Points.push_back({double(x), v});
-            TakeExtreme(shear, x, v);
-        }
+        const double xm = x;
+        // V jumps only at the point forces (all on stations), M only at the clamps' couples (at the ends):
+        // elsewhere the values left and right of a sample are one value, computed once.
+        const bool jumpHere = x % 10 == 0 && jump[std::size_t(x / 10)];
+        const double vRight = d.ShearAt(xm, true);
+        const double vLeft = jumpHere ? d.ShearAt(xm, false) : vRight;
         // At the ends the moment is taken inside the beam: at a clamp it is the clamp's moment.
-        const double m = d.MomentAt(x, x < last);
-        moment.Points.push_back({double(x), m});
-        TakeExtreme(moment, x, m);
-        const double s = d.SlopeAt(x);
-        slope.Points.push_back({double(x), s});
-        TakeExtreme(slope, x, s);
-        deflection.Points.push_back({double(x), d.DeflectionAt(x)});
+        const double m = d.MomentAt(xm, x < last);
+        const double s = d.SlopeAt(xm);
+        // Between the previous sample and this one: the extremes of M, theta and y inside.
+        if (x > 0) {
+            const double a = xm - SampleStepMm;
+            if (SignChange(prevV, vLeft)) {
+                const double r = Root([&](double t) { return d.ShearAt(t); }, a, xm);
+                moment.Points.push_back({r, d.MomentAt(r)});
+            }
+            if (SignChange(prevM, x < last ? m : d.MomentAt(xm, false))) {
+                const double r = Root([&](double t) { return d.MomentAt(t); }, a, xm);
+                slope.Points.push_back({r, d.SlopeAt(r)});
+            }
+            if (SignChange(prevS, s)) {
+                const double r = Root([&](double t) { return d.SlopeAt(t); }, a, xm);
+                deflection.Points.push_back({r, d.DeflectionAt(r)});
+            }
+        }
+        if (jumpHere) {
+            if (x > 0) shear.Points.push_back({xm, vLeft});
+            if (x < last) shear.Points.push_back({xm, vRight});
+        } else {
+            shear.Points.push_back({xm, x == last ? vLeft : vRight});
+        }
+        moment.Points.push_back({xm, m});
+        slope.Points.push_back({xm, s});
+        deflection.Points.push_back({xm, d.DeflectionAt(xm)});
+        prevV = vRight;
+        prevM = x == 0 ? d.MomentAt(xm, true) : m;
+        prevS = s;
     }
     shear.Points.push_back({BeamLengthMm, 0.0});
-    // Shear is linear between its breaks, so its extremes lie on them; the points in between only draw.
-    for (const auto& p : shear.Points)
-        TakeExtreme(shear, p.XMm, p.Value);
-
-    // The deflection's extremes are the deflection view's: the largest and smallest over the stations.
-    for (int i = 0; i < StationCount; ++i)
-        TakeExtreme(deflection, StationMm(i), theory.DisplayedDeflectionMm(i));
-    d.GaugeDeflectionMm = theory.DisplayedDeflectionMm(d.GaugeStation);
+    for (TDiagramCurve& c : d.Curves)
+        FindExtremes(c);
 }
 
-// ---- the worked solution ---------------------------------------------------------------------------------
-
-QString Equation(const QString& s) {
-    return QStringLiteral("&nbsp;&nbsp;&nbsp;") + s + QStringLiteral("<br>");
-}
-
-QString ReactionValue(const TBeamDiagrams& d, const QString& name) {
-    for (const TReaction& r : d.Reactions)
-        if (r.Name == name) return Num(r.Value);
-    return QStringLiteral("0");
-}
-
-QString LoadsSection(const TBeamDiagrams& d, const TBeamTheory& theory) {
-    QString s = QStringLiteral("<p><b>1. The loads as forces</b><br>");
-    if (d.Loads.empty() && !d.UDL)
-        s += Equation(QStringLiteral("Only empty hangers: no force acts on the beam."));
-    if (!d.Loads.empty()) s += Equation(QStringLiteral("Each weight W = m g, with g = 9.80665 m/s²:"));
-    for (std::size_t k = 0; k < d.Loads.size(); ++k) {
-        const TPointLoad& p = d.Loads[k];
-        s += Equation(QStringLiteral("%1 = %2 g × 9.80665 m/s² = <b>%3 N</b> at x = %4")
-                          .arg(LoadName(k))
-                          .arg(p.Grams)
-                          .arg(Num(p.Force), Mm(p.Station)));
-    }
-    if (d.UDL) {
-        const double len = Metres(d.UDL->EndStation - d.UDL->StartStation);
-        if (len > 0.0)
-            s += Equation(QStringLiteral("UDL w = <b>%1 N/m</b> from %2 to %3: its resultant w ℓ = %1 × %4 m "
-                                         "= <b>%5 N</b> at x = %6")
-                              .arg(Num(d.UDL->Intensity), Mm(d.UDL->StartStation), Mm(d.UDL->EndStation),
-                                   Num(len), Num(d.UDL->Intensity * len),
-                                   Mmd(StationMm(d.UDL->StartStation + d.UDL->EndStation) / 2.0)));
-        else
-            s += Equation(
-                QStringLiteral("UDL w = %1 N/m, but it has no length here (it ends at %2): no force.")
-                    .arg(Num(d.UDL->Intensity), Mm(d.UDL->EndStation)));
-    }
-    s += Equation(QStringLiteral("Stiffness EI = %1 GPa × %2 mm⁴ = <b>%3 N·m²</b>")
-                      .arg(Num(theory.ModulusE / 1e9), Num(double(theory.SecondMomentI) * 1e12), Num(d.EI)));
-    return s + QStringLiteral("</p>");
-}
-
-// A lever arm in m, in brackets when negative so that "× (-0.05)" reads as a product.
-QString Arm(double metres) {
-    return metres < 0.0 ? QStringLiteral("(%1)").arg(Num(metres)) : Num(metres);
-}
-
-// "Σ W·a" written out with the numbers, e.g. "0.981 × 0.3 + 1.96 × 0.45".
-QString SumOfMoments(const TBeamDiagrams& d, double about) {
-    QStringList parts;
-    for (std::size_t k = 0; k < d.Loads.size(); ++k)
-        parts << QStringLiteral("%1 × %2").arg(Num(d.Loads[k].Force),
-                                               Arm(Metres(d.Loads[k].Station) - about));
-    if (d.UDL && d.UDL->EndStation > d.UDL->StartStation) {
-        const double len = Metres(d.UDL->EndStation - d.UDL->StartStation);
-        parts << QStringLiteral("%1 × %2").arg(
-            Num(d.UDL->Intensity * len), Arm(Metres(d.UDL->StartStation + d.UDL->EndStation) / 2.0 - about));
-    }
-    return parts.isEmpty() ? QStringLiteral("0") : parts.join(QStringLiteral(" + "));
-}
-
-QString SumOfForces(const TBeamDiagrams& d) {
-    QStringList parts;
-    for (const TPointLoad& p : d.Loads)
-        parts << Num(p.Force);
-    if (d.UDL && d.UDL->EndStation > d.UDL->StartStation)
-        parts << Num(d.UDL->Intensity * Metres(d.UDL->EndStation - d.UDL->StartStation));
-    return parts.isEmpty() ? QStringLiteral("0") : parts.join(QStringLiteral(" + "));
-}
-
-QString ReactionsSection(const TBeamDiagrams& d, const TLoadSet& loads) {
-    QString s;
-    const QString sumF = SumOfForces(d);
-    switch (d.Arrangement) {
-    case TSupportArrangement::Cantilever:
-        s += QStringLiteral("<p><b>2. Reactions from equilibrium</b> (statically determinate)<br>");
-        s += Equation(QStringLiteral("ΣF = 0: R<sub>A</sub> = ΣW = %1 = <b>%2 N</b> (upward)")
-                          .arg(sumF, ReactionValue(d, QStringLiteral("R_A"))));
-        s += Equation(QStringLiteral("ΣM about A = 0: M<sub>A</sub> = ΣW·x = %1 = <b>%2 N·m</b> "
-                                     "(anticlockwise on the beam)")
-                          .arg(SumOfMoments(d, 0.0), ReactionValue(d, QStringLiteral("M_A"))));
-        break;
-    case TSupportArrangement::ProppedCantilever: {
-        const int p = d.Supports[1].Station;
-        const double Lp = Metres(p);
-        s += QStringLiteral("<p><b>2. The prop force from compatibility</b> (one redundant reaction)<br>");
-        if (p == 0) {
-            s += Equation(
-                QStringLiteral("The knife-edge stands under the clamp, where the beam cannot move: it "
-                               "takes no load, R<sub>B</sub> = <b>0 N</b>, and the beam acts as a "
-                               "cantilever."));
-        } else {
-            const double R = PropForce(loads, Lp);
-            s += Equation(
-                QStringLiteral("Take the prop at B (x = p = %1) away: the cantilever alone deflects "
-                               "there by δ<sub>B</sub> (the cantilever cases of the last step, at x = p):")
-                    .arg(Mm(p)));
-            double deltaB = 0.0;
-            for (std::size_t k = 0; k < loads.Points.size(); ++k) {
-                const TCase c =
-                    CantileverPoint(loads.Points[k].Force, Metres(loads.Points[k].Station), Lp, d.EI);
-                deltaB += c.Delta;
-                s += Equation(QStringLiteral("&nbsp;&nbsp;%1: %2 = %3 mm")
-                                  .arg(LoadName(k), c.Formula, Num(c.Delta * 1000.0)));
-            }
-            if (loads.W > 0.0) {
-                const double c = loads.W * Lp * Lp * Lp * Lp / (8.0 * d.EI);
-                deltaB += c;
-                s += Equation(QStringLiteral("&nbsp;&nbsp;UDL: δ = w p⁴/(8EI) = %1 mm").arg(Num(c * 1000.0)));
-            }
-            s += Equation(QStringLiteral("δ<sub>B</sub> = <b>%1 mm</b> down").arg(Num(deltaB * 1000.0)));
-            s +=
-                Equation(QStringLiteral("Compatibility: the prop does not move, so R<sub>B</sub> must lift B "
-                                        "back: R<sub>B</sub> p³/(3EI) = δ<sub>B</sub>"));
-            s += Equation(
-                QStringLiteral("R<sub>B</sub> = 3EI δ<sub>B</sub>/p³ = 3 × %1 × %2/%3³ = <b>%4 N</b> "
-                               "(upward)")
-                    .arg(Num(d.EI), Num(deltaB), Num(Lp), Num(R)));
-        }
-        s += QStringLiteral("</p><p><b>3. Clamp reactions from equilibrium</b><br>");
-        s += Equation(
-            QStringLiteral("ΣF = 0: R<sub>A</sub> = ΣW − R<sub>B</sub> = (%1) − %2 = <b>%3 N</b>")
-                .arg(sumF, ReactionValue(d, QStringLiteral("R_B")), ReactionValue(d, QStringLiteral("R_A"))));
-        s += Equation(
-            QStringLiteral("ΣM about A = 0: M<sub>A</sub> = ΣW·x − R<sub>B</sub> p = (%1) − %2 × %3 = "
-                           "<b>%4 N·m</b> (anticlockwise on the beam)")
-                .arg(SumOfMoments(d, 0.0), ReactionValue(d, QStringLiteral("R_B")), Num(Lp),
-                     ReactionValue(d, QStringLiteral("M_A"))));
-        break;
-    }
-    case TSupportArrangement::FixedBothEnds: {
-        const double L = 0.6;
-        s +=
-            QStringLiteral("<p><b>2. Fixed-end moments from compatibility</b> (two redundant reactions)<br>");
-        s += Equation(
-            QStringLiteral("Both clamps hold the beam level and in place (θ = 0 and y = 0 at A and "
-                           "B). For a load W at a from A and b = L − a from B, L = 0.6 m, this needs "
-                           "M<sub>A</sub> = W a b²/L² and M<sub>B</sub> = W a² b/L²; a UDL needs "
-                           "w L²/12 at each end:"));
-        for (std::size_t k = 0; k < loads.Points.size(); ++k) {
-            const double a = Metres(loads.Points[k].Station);
-            const double P = loads.Points[k].Force;
-            s += Equation(QStringLiteral("&nbsp;&nbsp;%1: M<sub>A</sub> = %2 N·m, M<sub>B</sub> = %3 N·m")
-                              .arg(LoadName(k), Num(P * a * (L - a) * (L - a) / (L * L)),
-                                   Num(P * a * a * (L - a) / (L * L))));
-        }
-        if (loads.W > 0.0)
-            s += Equation(QStringLiteral("&nbsp;&nbsp;UDL: w L²/12 = %1 N·m at each end")
-                              .arg(Num(loads.W * L * L / 12.0)));
-        const TFixedEndMoments m = FixedEndMoments(loads, L);
-        s += Equation(
-            QStringLiteral("M<sub>A</sub> = <b>%1 N·m</b> (anticlockwise), M<sub>B</sub> = <b>%2 N·m</b> "
-                           "(clockwise); both hog the beam at its clamps")
-                .arg(Num(m.A), Num(m.B)));
-        s += QStringLiteral("</p><p><b>3. Reactions from equilibrium</b><br>");
-        s += Equation(
-            QStringLiteral("ΣM about A = 0: R<sub>B</sub> = (ΣW·x − M<sub>A</sub> + M<sub>B</sub>)/L "
-                           "= (%1 − %2 + %3)/0.6 = <b>%4 N</b>")
-                .arg(SumOfMoments(d, 0.0), Num(m.A), Num(m.B), ReactionValue(d, QStringLiteral("R_B"))));
-        s += Equation(QStringLiteral("ΣF = 0: R<sub>A</sub> = ΣW − R<sub>B</sub> = <b>%1 N</b>")
-                          .arg(ReactionValue(d, QStringLiteral("R_A"))));
-        break;
-    }
-    case TSupportArrangement::SimplySupported: {
-        const int s1 = d.Supports[0].Station;
-        const int s2 = d.Supports[1].Station;
-        const double x1 = Metres(s1);
-        s += QStringLiteral("<p><b>2. Reactions from equilibrium</b> (statically determinate)<br>");
-        s += Equation(
-            QStringLiteral("Knife-edges A at %1 and B at %2: span L = %3 m. Arms are measured from A "
-                           "(negative left of it).")
-                .arg(Mm(s1), Mm(s2), Num(Metres(s2 - s1))));
-        s += Equation(
-            QStringLiteral("ΣM about A = 0: R<sub>B</sub> = ΣW·(x − x<sub>A</sub>)/L = (%1)/%2 = "
-                           "<b>%3 N</b>")
-                .arg(SumOfMoments(d, x1), Num(Metres(s2 - s1)), ReactionValue(d, QStringLiteral("R_B"))));
-        s += Equation(
-            QStringLiteral("ΣF = 0: R<sub>A</sub> = ΣW − R<sub>B</sub> = (%1) − %2 = <b>%3 N</b>")
-                .arg(sumF, ReactionValue(d, QStringLiteral("R_B")), ReactionValue(d, QStringLiteral("R_A"))));
-        break;
-    }
-    case TSupportArrangement::Unsupported:
-        break;
-    }
-    s += Equation(QStringLiteral("Check: ΣF = %1 N and ΣM about A = %2 N·m, zero to rounding.")
-                      .arg(Num(d.ForceBalance()), Num(d.MomentBalanceAbout(d.Supports[0].Station * 10.0))));
-    return s + QStringLiteral("</p>");
-}
-
-QString MomentSection(const TBeamDiagrams& d, int number) {
+void FindStressAndWarnings(TBeamDiagrams& d) {
     const TDiagramCurve& m = d.Curve(TDiagramKind::Moment);
-    QString s = QStringLiteral("<p><b>%1. The largest bending moment</b><br>").arg(number);
-    s += Equation(QStringLiteral("M(x) is the moment about the section of every force left of it (sagging "
-                                 "positive); it peaks where the shear force V changes sign, or at a clamp."));
-    if (m.Largest.Value > 0.0)
-        s += Equation(QStringLiteral("Largest sagging moment: <b>M = %1 N·m at x = %2</b>")
-                          .arg(Num(m.Largest.Value), Mmd(m.Largest.XMm)));
-    if (m.Smallest.Value < 0.0)
-        s += Equation(QStringLiteral("Largest hogging moment: <b>M = %1 N·m at x = %2</b>")
-                          .arg(Num(m.Smallest.Value), Mmd(m.Smallest.XMm)));
-    if (m.Largest.Value == 0.0 && m.Smallest.Value == 0.0) s += Equation(QStringLiteral("M = 0 everywhere."));
-    return s + QStringLiteral("</p>");
-}
-
-std::vector<TGaugeTerm> GaugeTerms(const TBeamDiagrams& d, const TLoadSet& loads) {
-    std::vector<TGaugeTerm> terms;
-    const double x = Metres(d.GaugeStation);
-    auto add = [&](const QString& load, const TCase& c) {
-        terms.push_back({load, c.Formula, -c.Delta * 1000.0});
-    };
-    auto pointName = [&](std::size_t k) {
-        return QStringLiteral("%1 = %2 N at a = %3")
-            .arg(LoadName(k), Num(loads.Points[k].Force), Mm(loads.Points[k].Station));
-    };
-    const QString udlName = QStringLiteral("UDL w = %1 N/m").arg(Num(loads.W));
-    switch (d.Arrangement) {
-    case TSupportArrangement::Cantilever:
-    case TSupportArrangement::ProppedCantilever: {
-        for (std::size_t k = 0; k < loads.Points.size(); ++k)
-            add(pointName(k),
-                CantileverPoint(loads.Points[k].Force, Metres(loads.Points[k].Station), x, d.EI));
-        if (loads.W > 0.0)
-            add(udlName + QStringLiteral(" to b = %1").arg(Mmd(loads.UDLTo * 1000.0)),
-                CantileverUDL(loads.W, loads.UDLTo, x, d.EI));
-        if (d.Arrangement == TSupportArrangement::ProppedCantilever) {
-            const double p = Metres(d.Supports[1].Station);
-            const double R = PropForce(loads, p);
-            add(QStringLiteral("Prop R<sub>B</sub> = %1 N at p = %2").arg(Num(R), Mmd(p * 1000.0)),
-                PropCase(R, p, x, d.EI));
-        }
-        break;
+    if (d.Section && d.SecondMomentI > 0.0) {
+        const double ct = d.Section->TopFibreMm / 1000.0;
+        const double cb = d.Section->BottomFibreMm / 1000.0;
+        const double I = d.SecondMomentI;
+        // Tension: a sagging moment at the bottom face, a hogging one at the top.
+        const TStressPeak sagBottom{m.Largest.Value * cb / I / 1e6, m.Largest.XMm, false};
+        const TStressPeak hogTop{-m.Smallest.Value * ct / I / 1e6, m.Smallest.XMm, true};
+        d.Tension = sagBottom.MPa >= hogTop.MPa ? sagBottom : hogTop;
+        // Compression: a sagging moment at the top face, a hogging one at the bottom.
+        const TStressPeak sagTop{-m.Largest.Value * ct / I / 1e6, m.Largest.XMm, true};
+        const TStressPeak hogBottom{m.Smallest.Value * cb / I / 1e6, m.Smallest.XMm, false};
+        d.Compression = sagTop.MPa <= hogBottom.MPa ? sagTop : hogBottom;
+        if (d.Tension.MPa <= 0.0) d.Tension = {};
+        if (d.Compression.MPa >= 0.0) d.Compression = {};
     }
-    case TSupportArrangement::FixedBothEnds:
-        for (std::size_t k = 0; k < loads.Points.size(); ++k)
-            add(pointName(k),
-                FixedPoint(loads.Points[k].Force, Metres(loads.Points[k].Station), x, 0.6, d.EI));
-        if (loads.W > 0.0) add(udlName, FixedUDL(loads.W, x, 0.6, d.EI));
-        break;
-    case TSupportArrangement::SimplySupported: {
-        const double x1 = Metres(d.Supports[0].Station);
-        const double x2 = Metres(d.Supports[1].Station);
-        for (std::size_t k = 0; k < loads.Points.size(); ++k) {
-            const double pos = Metres(loads.Points[k].Station);
-            if (pos == x1 || pos == x2) continue; // straight into a support: no bending
-            add(pointName(k), KnifeEdgesPoint(loads.Points[k].Force, pos, x, x1, x2, d.EI));
-        }
-        if (loads.W > 0.0)
-            add(udlName + QStringLiteral(" on the span"), KnifeEdgesUDL(loads.W, x, x1, x2, d.EI));
-        break;
+    // A knife-edge can only push: a reaction pulling down means the beam would lift off it.
+    double loadScale = 0.0;
+    for (const TPointLoad& p : d.Loads)
+        loadScale += p.Force;
+    if (d.UDL) loadScale += d.UDL->Intensity * BeamLengthM;
+    for (const TReaction& r : d.Reactions) {
+        if (r.Kind != TReactionKind::Force) continue;
+        const bool knifeEdge = std::any_of(d.Supports.begin(), d.Supports.end(), [&](const TSupportMark& s) {
+            return s.Kind == TSupportKind::KnifeEdge && s.Station == r.Station;
+        });
+        if (knifeEdge && r.Value < -1e-9 * std::max(1.0, loadScale))
+            d.Warnings.push_back({TWarningKind::LiftOff, r.Name, StationMm(r.Station) * 1.0, r.Value, 0.0});
     }
-    case TSupportArrangement::Unsupported:
-        break;
+    const TDiagramCurve& y = d.Curve(TDiagramKind::Deflection);
+    const TExtreme& far = -y.Smallest.Value >= y.Largest.Value ? y.Smallest : y.Largest;
+    const double limit = SmallDeflectionLimit * BeamLengthMm;
+    if (std::abs(far.Value) > limit)
+        d.Warnings.push_back({TWarningKind::LargeDeflection, {}, far.XMm, far.Value, limit});
+    if (d.Section && d.Section->YieldMPa > 0.0) {
+        const TStressPeak& worst = d.Tension.MPa >= -d.Compression.MPa ? d.Tension : d.Compression;
+        if (std::abs(worst.MPa) > d.Section->YieldMPa)
+            d.Warnings.push_back({TWarningKind::Yield, {}, worst.XMm, worst.MPa, d.Section->YieldMPa});
     }
-    return terms;
-}
-
-QString GaugeSection(const TBeamDiagrams& d, int number) {
-    QString s = QStringLiteral("<p><b>%1. The deflection at the gauge</b> (x = %2), the sum of standard cases"
-                               "<br>")
-                    .arg(number)
-                    .arg(Mm(d.GaugeStation));
-    switch (d.Arrangement) {
-    case TSupportArrangement::Cantilever:
-        s += Equation(QStringLiteral("Cantilever cases, δ downward, x from the clamp:"));
-        break;
-    case TSupportArrangement::ProppedCantilever:
-        s +=
-            Equation(QStringLiteral("Cantilever cases for the loads, and the prop force as an upward load:"));
-        break;
-    case TSupportArrangement::FixedBothEnds:
-        s += Equation(QStringLiteral("Cases of a beam clamped at both ends, L = 0.6 m, δ downward:"));
-        break;
-    case TSupportArrangement::SimplySupported:
-        s +=
-            Equation(QStringLiteral("Cases of a beam on two knife-edges, δ downward; ξ from A in the span; d "
-                                    "from the near knife-edge on an overhang; α, β a span load's distances "
-                                    "from A and B, n, f from the near and the far knife-edge; a, c the arms "
-                                    "of overhang loads:"));
-        break;
-    case TSupportArrangement::Unsupported:
-        break;
-    }
-    double sum = 0.0;
-    for (const TGaugeTerm& t : d.GaugeTerms) {
-        sum += t.Mm;
-        s += Equation(QStringLiteral("%1:<br>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;%2 = <b>%3 mm</b>")
-                          .arg(t.Load, t.Formula, Num(-t.Mm)));
-    }
-    if (d.GaugeTerms.empty()) s += Equation(QStringLiteral("No load bends the beam."));
-    s += Equation(QStringLiteral("Σδ = <b>%1 mm</b> downward, so the gauge reads y = −Σδ = <b>%2 mm</b> (the "
-                                 "deflection view shows %3 mm).")
-                      .arg(Num(-sum), FormatFixed(sum, 2), FormatFixed(d.GaugeDeflectionMm, 2)));
-    return s + QStringLiteral("</p>");
-}
-
-QString WorkedSolution(const TBeamDiagrams& d, const TBeamTheory& theory, const TLoadSet& loads) {
-    QString s = QStringLiteral("<h3>%1</h3>").arg(ArrangementTitle(d.Arrangement));
-    s += LoadsSection(d, theory);
-    s += ReactionsSection(d, loads);
-    const bool indeterminate = d.Arrangement == TSupportArrangement::ProppedCantilever ||
-                               d.Arrangement == TSupportArrangement::FixedBothEnds;
-    const int next = indeterminate ? 4 : 3;
-    s += MomentSection(d, next);
-    s += GaugeSection(d, next + 1);
-    return s;
 }
 
 } // namespace
 
-TBeamDiagrams ComputeDiagrams(const TBeamLayout& layout, const TBeamTheory& theory, bool withWorkedSolution) {
+double TypicalYieldMPa(int material) {
+    switch (material) {
+    case 0:
+        return 250.0; // aluminium alloy 6082-T6
+    case 1:
+        return 275.0; // mild steel S275
+    case 2:
+        return 200.0; // brass CW614N, half hard
+    default:
+        return 0.0; // the user's own material: not known
+    }
+}
+
+TBeamSection BeamSection(int section, double flatWidthMm, double flatThicknessMm, int material) {
+    TBeamSection s;
+    section = std::clamp(section, 0, SectionCount - 1);
+    material = std::clamp(material, 0, MaterialCount - 1);
+    s.Name = QString::fromLatin1(SectionNames[std::size_t(section)]);
+    if (section == FlatSectionIndex) {
+        Q_UNUSED(flatWidthMm);
+        s.TopFibreMm = s.BottomFibreMm = flatThicknessMm / 2.0;
+    } else {
+        const double height = SectionShape(section).Height;
+        s.TopFibreMm = SectionCatalogue[std::size_t(section)].NeutralAxisY;
+        s.BottomFibreMm = height - s.TopFibreMm;
+    }
+    s.Material =
+        material == OtherMaterial
+            ? QStringLiteral("Other material")
+            : QString::fromLatin1(MaterialItemTexts[std::size_t(material)]).section(QLatin1Char(':'), 0, 0);
+    s.YieldMPa = TypicalYieldMPa(material);
+    return s;
+}
+
+TBeamDiagrams ComputeDiagrams(const TBeamLayout& layout, const TBeamTheory& theory,
+                              const std::optional<TBeamSection>& section) {
     TBeamDiagrams d;
     d.GaugeStation = layout.GaugeStation;
     const TSupportArrangement arrangement = TheoryArrangement(layout);
@@ -795,7 +658,10 @@ TBeamDiagrams ComputeDiagrams(const TBeamLayout& layout, const TBeamTheory& theo
     }
     d.Drawable = true;
     d.Arrangement = arrangement;
-    d.EI = double(theory.ModulusE) * double(theory.SecondMomentI);
+    d.ModulusE = double(theory.ModulusE);
+    d.SecondMomentI = double(theory.SecondMomentI);
+    d.EI = d.ModulusE * d.SecondMomentI;
+    d.Section = section;
 
     TLoadSet loads;
     for (int i = 0; i < StationCount; ++i)
@@ -835,7 +701,7 @@ TBeamDiagrams ComputeDiagrams(const TBeamLayout& layout, const TBeamTheory& theo
     }
     case TSupportArrangement::FixedBothEnds: {
         d.Supports = {{TSupportKind::LeftClamp, 0}, {TSupportKind::RightClamp, LastStation}};
-        const double L = Metres(LastStation);
+        const double L = BeamLengthM;
         const TFixedEndMoments m = FixedEndMoments(loads, L);
         const double RB = (moment - m.A + m.B) / L;
         force("R_A", 0, total - RB);
@@ -870,6 +736,10 @@ TBeamDiagrams ComputeDiagrams(const TBeamLayout& layout, const TBeamTheory& theo
         d.Ramps.push_back({loads.UDLFrom, -loads.W});
         d.Ramps.push_back({loads.UDLTo, loads.W});
     }
+    // Sorted by position, so that a value at x stops at the first term beyond it.
+    std::stable_sort(
+        d.Forces.begin(), d.Forces.end(),
+        [](const TBeamDiagrams::TForceTerm& a, const TBeamDiagrams::TForceTerm& b) { return a.X < b.X; });
     if (arrangement == TSupportArrangement::SimplySupported) {
         // y = 0 at both knife-edges fixes the constants of integration.
         const double x1 = Metres(d.Supports[0].Station);
@@ -880,8 +750,9 @@ TBeamDiagrams ComputeDiagrams(const TBeamLayout& layout, const TBeamTheory& theo
         d.Y0 = -r1 - d.Theta0 * x1;
     }
 
-    BuildCurves(d, theory);
-    d.GaugeTerms = GaugeTerms(d, loads);
-    if (withWorkedSolution) d.WorkedSolution = WorkedSolution(d, theory, loads);
+    BuildCurves(d);
+    d.GaugeDeflectionMm = theory.DisplayedDeflectionMm(d.GaugeStation);
+    d.GaugeTerms = StandardCases(d, StationMm(d.GaugeStation));
+    FindStressAndWarnings(d);
     return d;
 }

@@ -16,7 +16,9 @@
 #include "platform/Cursors.h"
 #include "platform/DesignFonts.h"
 #include "platform/MessageLayer.h"
+#include "platform/NumberFormat.h"
 #include "record/LabToolsSetting.h"
+#include "theory/DeflectionView.h"
 
 namespace {
 
@@ -113,6 +115,49 @@ private slots:
         // "New layout": nothing to draw again.
         QTest::mouseClick(w.NewButton, Qt::LeftButton);
         QVERIFY(!w.Diagrams->Diagrams().Drawable);
+        QVERIFY(Messages->Shown.empty());
+    }
+
+    // The gauge is followed: a cantilever with 500 g at 400 mm and 200 g at 600 mm, the gauge dragged with
+    // the mouse from 300 to 600 mm. Moving the gauge recalculates nothing, yet the diagrams and the worked
+    // solution must both give the deflection at 600 mm, the number the experiment window shows.
+    void FollowsTheGauge() {
+        Open(true);
+        TVEK4Form& w = *Window;
+        QTest::keyClick(&w, Qt::Key_D, Qt::ControlModifier);
+        QVERIFY(w.Diagrams && w.Diagrams->isVisible());
+        w.Diagrams->move(3000, 0);
+        DragTo(w.EndClampImage, {80, 150});
+        DragTo(w.GramImages[4], AtStation(40, LoadY)); // 500 g
+        DragTo(w.GramImages[1], AtStation(60, LoadY)); // 200 g
+        QCOMPARE(w.Layout.HangerSlots[40].Mass, 500);
+        QCOMPARE(w.Layout.HangerSlots[60].Mass, 200);
+        QCOMPARE(w.Layout.GaugeStation, 30);
+        const QString at300 = FormatFixed(w.BeamTheory.DisplayedDeflectionMm(30), 2);
+        w.Diagrams->UpdateWorkedSolution();
+        QVERIFY(
+            w.Diagrams->WorkedSolution()->toPlainText().contains(QStringLiteral("shows %1 mm").arg(at300)));
+
+        const int grab = 18;
+        QTest::mousePress(w.DialGaugeImage, Qt::LeftButton, {}, {grab, 30});
+        const int to = StationX[60] + 1 - w.DialGaugeImage->x();
+        QTest::mouseMove(w.DialGaugeImage, {to, 30});
+        QTest::mouseRelease(w.DialGaugeImage, Qt::LeftButton, {}, {to, 30});
+        QCOMPARE(w.Layout.GaugeStation, 60);
+
+        // Cantilever, W1 = 4.903 N at 0.4 m and W2 = 1.961 N at 0.6 m, tip deflection by the standard cases.
+        const double EI = double(w.BeamTheory.ModulusE) * double(w.BeamTheory.SecondMomentI);
+        const double tip = -(4.903325 * 0.16 * (1.8 - 0.4) / 6.0 + 1.96133 * 0.36 * 1.2 / 6.0) / EI * 1000.0;
+        const QString at600 = FormatFixed(tip, 2);
+        QCOMPARE(w.View->DialGaugeDeflection->text(), at600 + QStringLiteral(" mm"));
+        QCOMPARE(w.Diagrams->Diagrams().GaugeStation, 60);
+        QVERIFY(std::abs(w.Diagrams->Diagrams().GaugeDeflectionMm - tip) < 1e-4 * std::abs(tip));
+        QTRY_VERIFY2(
+            w.Diagrams->WorkedSolution()->toPlainText().contains(QStringLiteral("at the gauge (x = 600 mm)")),
+            qPrintable(w.Diagrams->WorkedSolution()->toPlainText().left(400)));
+        const QString text = w.Diagrams->WorkedSolution()->toPlainText();
+        QVERIFY2(text.contains(QStringLiteral("gauge reads y = −Σδ = %1 mm").arg(at600)), qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("shows %1 mm").arg(at300)));
         QVERIFY(Messages->Shown.empty());
     }
 

@@ -156,7 +156,13 @@ private slots:
         now += 2000;
         QTest::keyClick(readings->Grid, Qt::Key_F10);
         QCOMPARE(w.Session().Table().Count(), 1);
-        QVERIFY(w.StatusBar1->currentMessage().startsWith(QStringLiteral("Row 1 recorded:")));
+        // Ctrl+R there starts a new run: the next row is in run 2.
+        QTest::keyClick(readings->Grid, Qt::Key_R, Qt::ControlModifier);
+        now += 2000;
+        QTest::keyClick(readings->Grid, Qt::Key_F10);
+        QCOMPARE(w.Session().Table().Count(), 2);
+        QCOMPARE(w.Session().Table().Row(1).Run, 2);
+        QVERIFY(w.StatusBar1->currentMessage().startsWith(QStringLiteral("Row 2 recorded:")));
         // For a screenshot of the arrangement (FERRANT_HOLD_MS=3000 ... import -window root).
         if (qEnvironmentVariableIsSet("FERRANT_HOLD_MS"))
             QTest::qWait(qEnvironmentVariableIntValue("FERRANT_HOLD_MS"));

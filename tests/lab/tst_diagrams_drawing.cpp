@@ -7,6 +7,8 @@
 #include "lab/DiagramsDrawing.h"
 #include "platform/MessageLayer.h"
 
+Q_DECLARE_METATYPE(TBeamLayout)
+
 namespace {
 
 const QSize PictureSize(760, 860);
@@ -109,6 +111,94 @@ private slots:
         QCOMPARE(r.Values[1], QStringLiteral("M = %1 N·m").arg(DiagramNumber(500 * 0.00980665 / 2.0 * 0.15)));
         QCOMPARE(r.Values[2], QStringLiteral("θ = %1 mrad").arg(DiagramNumber(d.SlopeAt(mm))));
         QCOMPARE(r.Values[3], QStringLiteral("y = %1 mm").arg(DiagramNumber(d.DeflectionAt(mm))));
+    }
+
+    // Labels never overprint and never leave the picture, however crowded the beam and at every size the
+    // window can give the picture: the reactions of knife-edges 10 mm apart, five weights within 40 mm, a
+    // UDL with loads on it, a clamp's moment by the first diagram's title, warnings at the top.
+    void LabelsNeverCollide_data() {
+        QTest::addColumn<TBeamLayout>("layout");
+        TBeamLayout close;
+        close.KnifeEdge1 = close.KnifeEdge2 = true;
+        close.KnifeEdge1Station = 27;
+        close.KnifeEdge2Station = 28;
+        close.UpdateKnifeEdgeOrder();
+        close.HangerSlots[10].Mass = 300;
+        close.HangerSlots[40].Mass = 100;
+        QTest::newRow("knife-edges 10 mm apart") << close;
+        TBeamLayout five;
+        five.LeftClamp = true;
+        for (int s = 40; s <= 44; ++s)
+            five.HangerSlots[s].Mass = 100 * (s - 39);
+        QTest::newRow("cantilever, five weights within 40 mm") << five;
+        TBeamLayout udl;
+        udl.KnifeEdge1 = udl.KnifeEdge2 = true;
+        udl.KnifeEdge1Station = 0;
+        udl.KnifeEdge2Station = 60;
+        udl.UpdateKnifeEdgeOrder();
+        for (int s : {29, 30, 31, 58, 59})
+            udl.HangerSlots[s].Mass = 200;
+        udl.PlaceUDL(20);
+        QTest::newRow("knife-edges, UDL and loads on it") << udl;
+        TBeamLayout fixed;
+        fixed.LeftClamp = fixed.RightClamp = true;
+        fixed.HangerSlots[1].Mass = 500;
+        fixed.HangerSlots[59].Mass = 500;
+        fixed.PlaceUDL(50);
+        QTest::newRow("clamped both ends, loads by the clamps, UDL") << fixed;
+        TBeamLayout heavy;
+        heavy.LeftClamp = true;
+        heavy.PlaceUDL(50);
+        heavy.HangerSlots[60].Mass = 500;
+        QTest::newRow("cantilever past yield, warnings") << heavy;
+        TBeamLayout lift;
+        lift.KnifeEdge1 = lift.KnifeEdge2 = true;
+        lift.KnifeEdge1Station = 30;
+        lift.KnifeEdge2Station = 31;
+        lift.UpdateKnifeEdgeOrder();
+        lift.HangerSlots[0].Mass = 500;
+        lift.HangerSlots[60].Mass = 100;
+        QTest::newRow("lift-off, supports 10 mm apart") << lift;
+    }
+    void LabelsNeverCollide() {
+        QFETCH(TBeamLayout, layout);
+        TBeamTheory theory;
+        TRecordingPresenter view;
+        theory.Recalculate(layout, view);
+        const TBeamDiagrams d = ComputeDiagrams(layout, theory, BeamSection(0, 19.05, 3.18, 0));
+        QVERIFY(d.Drawable);
+        // The canvas's minimum, the 1366 x 768 screen's share, the window's usual and a large screen's.
+        for (const QSize size : {QSize(560, 600), QSize(600, 590), QSize(740, 860), QSize(1280, 1100)}) {
+            for (const std::optional<double> cursor :
+                 {std::optional<double>(), std::optional<double>(300.0)}) {
+                QImage image(size, QImage::Format_ARGB32);
+                std::vector<QRectF> boxes;
+                {
+                    QPainter painter(&image);
+                    PaintDiagrams(painter, size, d, cursor, &boxes, -1.23);
+                }
+                const QString where = QStringLiteral("%1 x %2").arg(size.width()).arg(size.height());
+                QVERIFY(boxes.size() >= 8);
+                const QRectF picture(QPointF(0, 0), size);
+                for (std::size_t i = 0; i < boxes.size(); ++i) {
+                    QVERIFY2(picture.contains(boxes[i]),
+                             qPrintable(where + QStringLiteral(": label %1 outside").arg(i)));
+                    for (std::size_t j = i + 1; j < boxes.size(); ++j)
+                        QVERIFY2(
+                            !boxes[i].intersects(boxes[j]),
+                            qPrintable(where + QStringLiteral(": labels %1 and %2 overlap").arg(i).arg(j)));
+                }
+                // The axis title is the last thing under the diagrams: it ends inside.
+                const TDiagramsGeometry g = DiagramsGeometry(size, int(d.Warnings.size()));
+                QVERIFY2(g.Axis.top() + 36.0 <= size.height(), qPrintable(where));
+                if (qEnvironmentVariableIsSet("FERRANT_SHOTS"))
+                    image.save(QStringLiteral("/tmp/labels-%1-%2%3.png")
+                                   .arg(QString::fromLatin1(QTest::currentDataTag())
+                                            .replace(QLatin1Char(' '), QLatin1Char('_')))
+                                   .arg(size.width())
+                                   .arg(cursor ? QStringLiteral("-cursor") : QString()));
+            }
+        }
     }
 
     void NothingToDrawShowsOnlyWords() {

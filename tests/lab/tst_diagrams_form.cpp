@@ -1,7 +1,8 @@
 // The "Diagrams" window on a real widget: the mouse moves a cursor whose values are the core's, every
 // ShowLayout follows the edit at once, and the worked solution pane keeps its place.
-#include <QScreen>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "RecordingPresenter.h"
@@ -51,10 +52,12 @@ private slots:
         for (auto [mm, band] : {std::pair{200.0, 1}, std::pair{450.0, 3}}) {
             const QPoint at(int(g.PixelOf(mm)), int(g.Bands[band].center().y()));
             QTest::mouseMove(canvas, at);
-            const double x = g.MmOf(at.x());
+            // The cursor names a whole millimetre and gives the values there (the pixel lies between two).
+            const double x = std::round(g.MmOf(at.x()));
             // A real window system delivers the move later: wait for this one.
             QTRY_VERIFY(canvas->Cursor() && std::abs(canvas->Cursor()->XMm - x) < 1e-9);
             const TCursorReadout r = *canvas->Cursor();
+            QCOMPARE(r.Position, QStringLiteral("x = %1 mm").arg(x));
             // Cantilever, 200 g at the tip: V = P all along, M = -P (L - x), and the theory's curve.
             const double P = 200 * 0.00980665;
             QCOMPARE(r.Values[0], QStringLiteral("V = %1 N").arg(DiagramNumber(P)));
@@ -68,25 +71,6 @@ private slots:
     }
 
     // Each ShowLayout replaces the picture and the worked solution; an unsupported beam says why in both.
-    // Beside the experiment window, never over it: on the wider side, narrowed to the room there (a
-    // 1920-pixel screen leaves about 650 beside the 756-pixel window), within the screen.
-    void PlacedBesideNotOver() {
-        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-        QWidget owner;
-        const int room = 620;
-        owner.setGeometry(area.left() + 10, area.top() + 10, area.width() - 10 - 8 - room - 1, 100);
-        owner.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&owner));
-        TDiagramsForm form;
-        form.PlaceBeside(owner);
-        const QRect placed = form.geometry();
-        QVERIFY2(placed.left() > owner.frameGeometry().right(), "over the experiment window");
-        QVERIFY(placed.right() <= area.right());
-        QVERIFY2(placed.width() <= room + 1 && placed.width() >= 600,
-                 qPrintable(QString::number(placed.width())));
-        QVERIFY(placed.height() <= area.height());
-    }
-
     void FollowsEveryEdit() {
         TDiagramsForm form;
         TBench bench;
@@ -120,6 +104,63 @@ private slots:
         bench.Recalculate(form);
         QVERIFY(!form.Diagrams().Drawable);
         QTRY_VERIFY(TBench::Solution(form).contains(QStringLiteral("not adequately supported")));
+    }
+
+    // "Export diagrams as PNG / PDF...": the dialog is asked with the suggested name, the picture goes to a
+    // PNG at twice its pixels, the picture and the worked solution to a PDF; a file that cannot be written
+    // says why in a box and leaves nothing behind.
+    void ExportsPngAndPdf() {
+        TDiagramsForm form;
+        TBench bench;
+        bench.Layout.LeftClamp = true;
+        bench.Layout.HangerSlots[40].Mass = 500;
+        bench.Layout.HangerSlots[60].Mass = 200;
+        bench.Recalculate(form);
+        form.resize(1240, 860);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTemporaryDir dir;
+        QString asked, suggestedSeen;
+        QString answer = dir.filePath(QStringLiteral("beam-diagrams.png"));
+        form.SuggestedExportName = [&] { return dir.filePath(QStringLiteral("experiment-diagrams.png")); };
+        form.SaveFileName = [&](QWidget*, const QString& caption, const QString& filter,
+                                const QString& suggested) {
+            asked = caption + QLatin1Char('|') + filter;
+            suggestedSeen = suggested;
+            return answer;
+        };
+        QTest::mouseClick(form.ExportButton(), Qt::LeftButton);
+        QCOMPARE(suggestedSeen, dir.filePath(QStringLiteral("experiment-diagrams.png")));
+        QVERIFY(asked.contains(QStringLiteral("*.png")) && asked.contains(QStringLiteral("*.pdf")));
+        QImage png(answer);
+        QVERIFY(!png.isNull());
+        QCOMPARE(png.size(), form.DiagramsCanvas()->size().expandedTo(QSize(760, 860)) * 2);
+        // The picture is in it: the load arrows' red and the moment diagram's.
+        int red = 0;
+        for (int y = 0; y < png.height(); y += 3)
+            for (int x = 0; x < png.width(); x += 3)
+                if (png.pixelColor(x, y).red() > 150 && png.pixelColor(x, y).green() < 80) ++red;
+        QVERIFY(red > 50);
+
+        answer = dir.filePath(QStringLiteral("beam.pdf"));
+        QTest::mouseClick(form.ExportButton(), Qt::LeftButton);
+        QFile pdf(answer);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdf.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        const qsizetype pages = bytes.count("/Type /Page") - bytes.count("/Type /Pages");
+        QVERIFY2(pages >= 2,
+                 qPrintable(QStringLiteral("%1 pages: the picture, then the worked solution").arg(pages)));
+        if (qEnvironmentVariableIsSet("FERRANT_SHOTS"))
+            QFile::copy(answer, QStringLiteral("/tmp/diagrams-export.pdf"));
+        QVERIFY(messages->Shown.empty());
+
+        answer = dir.filePath(QStringLiteral("no such folder/beam.png"));
+        QTest::mouseClick(form.ExportButton(), Qt::LeftButton);
+        QCOMPARE(int(messages->Shown.size()), 1);
+        QVERIFY2(messages->Texts().front().startsWith(QStringLiteral("The diagrams could not be saved: ")),
+                 qPrintable(messages->Texts().front()));
+        QVERIFY(!QFile::exists(answer));
     }
 
 private:

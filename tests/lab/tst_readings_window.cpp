@@ -233,6 +233,36 @@ private slots:
         QVERIFY(all.contains(QStringLiteral("Unloading")));
     }
 
+    // The axes: an empty plot runs 0 to 1; loads start at 0, never "-2.0 N"; deflections hold 0 at the top
+    // and no tick reads "-0.00"; every value lies inside.
+    void AxesHoldTheValuesAndReadWell_data() {
+        QTest::addColumn<QList<double>>("values");
+        QTest::addColumn<bool>("deflection");
+        QTest::addColumn<double>("from");
+        QTest::addColumn<double>("to");
+        QTest::newRow("empty load axis") << QList<double>{} << false << 0.0 << 1.0;
+        QTest::newRow("loads 0.98 to 4.90 N") << QList<double>{0.98, 1.96, 4.90} << false << 0.0 << 6.0;
+        QTest::newRow("one load") << QList<double>{2.94} << false << 1.0 << 5.0;
+        QTest::newRow("deflections down to -3.63 mm") << QList<double>{-0.73, -3.63} << true << -4.0 << 0.0;
+        QTest::newRow("tiny deflections") << QList<double>{-0.0004, -0.0031} << true << -0.004 << 0.0;
+        QTest::newRow("positions 150 to 450 mm") << QList<double>{150, 450} << false << 100.0 << 500.0;
+    }
+    void AxesHoldTheValuesAndReadWell() {
+        QFETCH(QList<double>, values);
+        QFETCH(bool, deflection);
+        QFETCH(double, from);
+        QFETCH(double, to);
+        const TPlotAxis axis = PlotAxis(std::vector<double>(values.begin(), values.end()), deflection);
+        QVERIFY2(std::abs(axis.From - from) < 1e-9 && std::abs(axis.To - to) < 1e-9,
+                 qPrintable(QString("%1 to %2").arg(axis.From).arg(axis.To)));
+        for (double v : values)
+            QVERIFY(v >= axis.From && v <= axis.To);
+        for (double t : axis.Ticks) {
+            const QString text = TickText(t, axis.Decimals, QLocale::c());
+            QVERIFY2(!text.startsWith("-0") || text.contains(QRegularExpression("[1-9]")), qPrintable(text));
+        }
+    }
+
     // The program's way in: the module beside the executable, found by its exported factory.
     void TheModuleMakesTheWindow() {
         QLibrary module(QStringLiteral(FERRANT_LAB_MODULE));

@@ -10,6 +10,7 @@
 #include "lab/DiagramsForm.h"
 #include "platform/DesignFonts.h"
 #include "platform/MessageLayer.h"
+#include "theory/DiagramsText.h"
 
 namespace {
 
@@ -43,7 +44,8 @@ void Shot(TDiagramsForm& form, TBeamLayout layout, const QDir& dir, const QStrin
     QApplication::processEvents();
     form.grab().save(dir.filePath(QStringLiteral("diagrams-%1.png").arg(name)));
     QFile html(dir.filePath(QStringLiteral("diagrams-%1.html").arg(name)));
-    if (html.open(QIODevice::WriteOnly)) html.write(ComputeDiagrams(layout, theory).WorkedSolution.toUtf8());
+    if (html.open(QIODevice::WriteOnly))
+        html.write(WorkedSolutionHtml(ComputeDiagrams(layout, theory)).toUtf8());
 }
 
 } // namespace
