@@ -54,6 +54,7 @@ class TReadingsView;
 struct TReadingsViewContext;
 struct TVEK4LabTools;
 class TDiagramsForm;
+class TCompareWindow;
 class TVEK4Keyboard;
 
 // What the window calls outside the experiment: the link manager and the application's shared windows.
@@ -303,6 +304,8 @@ public:
     QAction* FileExportTable = nullptr; // "&Export table..." (Ctrl+E)
     QAction* FilePrintReport = nullptr; // "&Print report..." (Ctrl+P)
     QAction* FileExportPdf = nullptr;   // "Export report as PD&F..."
+    QAction* FileDetails = nullptr;     // "Experiment &details..."
+    QAction* FileCompare = nullptr;     // "&Compare experiments..." (Ctrl+Shift+O)
     void LabNewClick();
     void FileOpenClick();
     bool FileSaveClick();
@@ -311,6 +314,13 @@ public:
     void FileExportTableClick();
     void FilePrintReportClick();
     void FileExportPdfClick();
+    // VEK4Compare.cpp: who did the experiment, and a class's files side by side.
+    bool FileDetailsClick();
+    [[nodiscard]] QString OfferedStudentName() const;
+    // What the report shows of this experiment, for the student named.
+    [[nodiscard]] TReportContent ReportContent(const QString& studentName) const;
+    void FileCompareClick();
+    TCompareWindow* Compare = nullptr;
     // The work behind the commands, once the file name is known. False: refused, with a message.
     bool OpenExperimentFile(const QString& path);
     bool SaveExperimentFile(const QString& path);
@@ -416,7 +426,6 @@ private:
     [[nodiscard]] bool LabMayLeaveVirtualMode();
     void LabKeepSetupForTheApparatus();
     [[nodiscard]] QString SuggestedPath(const QString& base, const QString& suffix) const;
-    [[nodiscard]] TReportContent ReportContent(const QString& studentName) const;
     std::unique_ptr<TVEK4LabFile> LabFile;
 
     TVEK4Environment Environment;

@@ -71,6 +71,19 @@ TLabFileDialogs QtLabFileDialogs() {
     d.OpenFileName = [remember](QWidget* owner, const QString& caption, const QString& filter) {
         return remember(QFileDialog::getOpenFileName(owner, caption, lastFolder, filter));
     };
+    d.OpenFileNames = [remember](QWidget* owner, const QString& caption, const QString& filter) {
+        const QStringList files = QFileDialog::getOpenFileNames(owner, caption, lastFolder, filter);
+        if (!files.isEmpty()) remember(files.first());
+        return files;
+    };
+    d.FolderName = [](QWidget* owner, const QString& caption) {
+        const QString folder = QFileDialog::getExistingDirectory(owner, caption, lastFolder);
+        if (!folder.isEmpty()) lastFolder = folder;
+        return folder;
+    };
+    d.Details = [](QWidget* owner, const TExperimentDetails& details) {
+        return ExperimentDetailsDialog(owner, details);
+    };
     d.StudentName = [](QWidget* owner, const QString& name) -> std::optional<QString> {
         bool ok = false;
         const QString text = QInputDialog::getText(owner, QStringLiteral("Laboratory report"),
@@ -128,6 +141,13 @@ void TVEK4Form::BuildLabFileMenu(QMenu* file) {
                           QStringLiteral("Print the laboratory report"));
     FileExportPdf = add("FileExportPdf", QStringLiteral("Export report as PD&F..."),
                         QStringLiteral("Write the laboratory report as a PDF document"));
+    QAction* classSeparator = add("FileClassSeparator", QString(), QString());
+    classSeparator->setSeparator(true);
+    FileDetails =
+        add("FileDetails", QStringLiteral("Experiment &details..."),
+            QStringLiteral("Students' names, group, bench, date and a note, saved with the experiment"));
+    FileCompare = add("FileCompare", QStringLiteral("&Compare experiments..."),
+                      QStringLiteral("A class's experiment files side by side, with their fits"));
     addAction(FileOpen);
 
     connect(FileOpen, &QAction::triggered, this, &TVEK4Form::FileOpenClick);
@@ -137,6 +157,8 @@ void TVEK4Form::BuildLabFileMenu(QMenu* file) {
     connect(FileExportTable, &QAction::triggered, this, &TVEK4Form::FileExportTableClick);
     connect(FilePrintReport, &QAction::triggered, this, &TVEK4Form::FilePrintReportClick);
     connect(FileExportPdf, &QAction::triggered, this, &TVEK4Form::FileExportPdfClick);
+    connect(FileDetails, &QAction::triggered, this, [this] { (void)FileDetailsClick(); });
+    connect(FileCompare, &QAction::triggered, this, &TVEK4Form::FileCompareClick);
 }
 
 void TVEK4Form::ApplyLabFileMenu() {
@@ -154,7 +176,10 @@ void TVEK4Form::ApplyLabFileMenu() {
         {findChild<QAction*>(QStringLiteral("FileLabSeparator")), {}},
         {FileExportTable, QKeySequence(Qt::CTRL | Qt::Key_E)},
         {FilePrintReport, QKeySequence(Qt::CTRL | Qt::Key_P)},
-        {FileExportPdf, {}}};
+        {FileExportPdf, {}},
+        {findChild<QAction*>(QStringLiteral("FileClassSeparator")), {}},
+        {FileDetails, {}},
+        {FileCompare, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)}};
     for (const auto& [action, key] : commands) {
         action->setVisible(on);
         action->setEnabled(on);
@@ -412,6 +437,9 @@ bool TVEK4Form::FileSaveClick() {
 
 bool TVEK4Form::FileSaveAsClick() {
     if (!LabToolsOn() || !Environment.LabFiles.SaveFileName) return false;
+    // The first save of an experiment offers its details (who did it); cancelling them saves without.
+    if (Lab->Session.Path().isEmpty() && Lab->Session.Details().Empty() && Environment.LabFiles.Details)
+        (void)FileDetailsClick();
     const TLabSession& f = Lab->Session;
     const QString suggested = !f.Path().isEmpty() ? f.Path()
                               : !f.HandoutPath().isEmpty()
@@ -474,10 +502,21 @@ void TVEK4Form::FileExportTableClick() {
     if (!path.isEmpty()) (void)ExportTable(WithSuffix(path, QStringLiteral("csv")));
 }
 
+QString TVEK4Form::OfferedStudentName() const {
+    // The name given last, else the students' names of the experiment's details.
+    return LabFile->StudentName.isEmpty() ? Lab->Session.Details().Names : LabFile->StudentName;
+}
+
 TReportContent TVEK4Form::ReportContent(const QString& studentName) const {
     TReportContent c;
     c.When = QDateTime::currentDateTime();
     c.StudentName = studentName;
+    const TExperimentDetails& details = Lab->Session.Details();
+    for (const auto& [key, value] : {std::pair{QStringLiteral("Group"), details.Group},
+                                     {QStringLiteral("Bench"), details.Bench},
+                                     {QStringLiteral("Date of the experiment"), details.Date},
+                                     {QStringLiteral("Note"), details.Note}})
+        if (!value.isEmpty()) c.Details.emplace_back(key, value);
     c.FileName = QFileInfo(Lab->Session.Path()).fileName();
     // The apparatus without what hovers over it (the position popups): only the layout's pictures.
     std::vector<QWidget*> hidden;
@@ -519,7 +558,7 @@ bool TVEK4Form::ExportReportPdf(const QString& path, const QString& studentName)
 void TVEK4Form::FileExportPdfClick() {
     const TLabFileDialogs& d = Environment.LabFiles;
     if (!LabToolsOn() || !d.SaveFileName || !d.StudentName) return;
-    const std::optional<QString> name = d.StudentName(this, LabFile->StudentName);
+    const std::optional<QString> name = d.StudentName(this, OfferedStudentName());
     if (!name) return;
     LabFile->StudentName = *name;
     const QString path = d.SaveFileName(this, QStringLiteral("Export report as PDF"), LabFileTexts::PdfFilter,
@@ -532,7 +571,7 @@ void TVEK4Form::FileExportPdfClick() {
 void TVEK4Form::FilePrintReportClick() {
     const TLabFileDialogs& d = Environment.LabFiles;
     if (!LabToolsOn() || !d.PrintReport || !d.StudentName) return;
-    const std::optional<QString> name = d.StudentName(this, LabFile->StudentName);
+    const std::optional<QString> name = d.StudentName(this, OfferedStudentName());
     if (!name) return;
     LabFile->StudentName = *name;
     (void)d.PrintReport(this, ReportContent(*name));

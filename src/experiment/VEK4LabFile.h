@@ -25,6 +25,12 @@ struct TLabFileDialogs {
                           const QString& suggested)>
         SaveFileName;
     std::function<QString(QWidget* owner, const QString& caption, const QString& filter)> OpenFileName;
+    // Several files to open, and a folder (a class's shared folder).
+    std::function<QStringList(QWidget* owner, const QString& caption, const QString& filter)> OpenFileNames;
+    std::function<QString(QWidget* owner, const QString& caption)> FolderName;
+    // The experiment's details (names, group, bench, date, note), or none when cancelled.
+    std::function<std::optional<TExperimentDetails>(QWidget* owner, const TExperimentDetails& details)>
+        Details;
     // The report dialog: the student's name (the last one offered), or none when cancelled.
     std::function<std::optional<QString>(QWidget* owner, const QString& name)> StudentName;
     // The XLSX writer: an empty text on success, otherwise why it failed.
@@ -43,6 +49,9 @@ struct TLabFileDialogs {
 // report come from the laboratory tools' loadable module (libxlsxwriter and Qt PrintSupport stay out of the
 // program's start-up).
 [[nodiscard]] TLabFileDialogs QtLabFileDialogs();
+// "Experiment details": the students' names, group, bench, date and a note; none when cancelled.
+[[nodiscard]] std::optional<TExperimentDetails> ExperimentDetailsDialog(QWidget* owner,
+                                                                        const TExperimentDetails& details);
 
 // What the window keeps of its files beyond the session: the name offered in the next report dialog.
 struct TVEK4LabFile {

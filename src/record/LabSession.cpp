@@ -121,8 +121,18 @@ void TLabSession::MarkSaved(const TExperimentSetup& current) {
     SavedTableVersion = TableVersion;
 }
 
+void TLabSession::SetDetails(const TExperimentDetails& details) {
+    const TExperimentDetails clean = CleanDetails(details);
+    if (clean == ExperimentDetails) return;
+    ExperimentDetails = clean;
+    ++TableVersion; // unsaved until saved
+    if (Journalling()) Journal(TExperimentJournal::SetupRecord(JournalSetup(LastJournalled)));
+}
+
 QString TLabSession::Save(const QString& path, const TExperimentSetup& setup, bool handout) {
-    const QString why = SaveExperiment(path, setup, RowsJson(Readings), handout, Readings.RunNames());
+    // A hand-out goes to the whole class: it carries no one's names.
+    const QString why = SaveExperiment(path, setup, RowsJson(Readings), handout, Readings.RunNames(),
+                                       handout ? TExperimentDetails{} : ExperimentDetails);
     if (!why.isEmpty() || handout) return why;
     FilePath = path;
     Handout.clear();
@@ -138,6 +148,7 @@ TFileRead<TOpenedExperiment> TLabSession::ReadExperiment(const QString& path) {
     opened.Value.Setup = read.Value.Setup;
     opened.Value.Handout = read.Value.Handout;
     opened.Value.RunNames = read.Value.RunNames;
+    opened.Value.Details = read.Value.Details;
     for (const QJsonObject& row : read.Value.Rows)
         opened.Value.Rows.push_back(ReadingFromJson(row, QString()).Reading);
     return opened;
@@ -164,6 +175,7 @@ void TLabSession::Opened(const QString& path, bool handout, const TExperimentSet
 
 void TLabSession::NewExperiment(const TExperimentSetup& shown) {
     Readings.Clear();
+    ExperimentDetails = {};
     FilePath.clear();
     Handout.clear();
     ++TableVersion;
@@ -188,6 +200,7 @@ TRestoreOffer TLabSession::OpenJournal(const QString& folder, const TExperimentS
             ++unreadable;
     }
     offer.RunNames = RunNamesFromJson(left.Setup);
+    offer.Details = DetailsFromJson(left.Setup);
     QStringList leftOut = left.LeftOut;
     if (unreadable > 0) leftOut << QStringLiteral("%1 reading(s) that could not be read").arg(unreadable);
     offer.SetupLost = !left.Setup.isEmpty() && !setup.Problem.isEmpty();
@@ -198,7 +211,7 @@ TRestoreOffer TLabSession::OpenJournal(const QString& folder, const TExperimentS
     }
     // A window killed before anything was built or recorded left only the set-up a new window has: there
     // is nothing to offer back.
-    offer.Offer = !offer.Rows.empty() || offer.SetupLost || !leftOut.isEmpty() ||
+    offer.Offer = !offer.Rows.empty() || offer.SetupLost || !leftOut.isEmpty() || !offer.Details.Empty() ||
                   (setup.Problem.isEmpty() && SetupKey(setup.Setup) != SetupKey(current));
     offer.Question = LabSessionTexts::RestoreOffer.arg(offer.Rows.size());
     // What will not come back is said before the answer that discards the rest.
@@ -214,6 +227,7 @@ TRestoreOffer TLabSession::OpenJournal(const QString& folder, const TExperimentS
 
 void TLabSession::Restored(const TRestoreOffer& offer) {
     FilePath = offer.FilePath;
+    ExperimentDetails = offer.Details;
     Handout.clear();
     // What came back is not in any file yet: it counts as unsaved.
     SavedTableVersion = TableVersion - 1;
@@ -267,5 +281,7 @@ QJsonObject TLabSession::JournalSetup(const TExperimentSetup& setup) const {
     QJsonObject json = SetupToJson(setup);
     if (!Readings.RunNames().empty())
         json.insert(QStringLiteral("runNames"), RunNamesToJson(Readings.RunNames()));
+    // The details ride with the set-up, so a crash gives back what the students typed in them.
+    if (!ExperimentDetails.Empty()) json.insert(QStringLiteral("details"), DetailsToJson(ExperimentDetails));
     return json;
 }

@@ -39,6 +39,7 @@ struct TOpenedExperiment {
     std::vector<TReading> Rows;
     std::map<int, QString> RunNames;
     bool Handout = false;
+    TExperimentDetails Details;
 };
 
 // What a journal left by a killed session gives back.
@@ -50,6 +51,7 @@ struct TRestoreOffer {
     std::vector<TReading> Rows;
     std::map<int, QString> RunNames;
     QString FilePath;
+    TExperimentDetails Details;
 };
 
 namespace LabSessionTexts {
@@ -100,6 +102,9 @@ public:
     // difference from what the journal holds.
     void TableChanged();
 
+    // Who did the experiment ("&File" > "Experiment &details..."): saved with it, not in a hand-out.
+    [[nodiscard]] const TExperimentDetails& Details() const { return ExperimentDetails; }
+    void SetDetails(const TExperimentDetails& details);
     // The report's set-up: each run's recorded set-up, then the layout as it stands (ReadingsExport.h).
     [[nodiscard]] TExportTable ReportSetup(const TExperimentSetup& current) const;
 
@@ -148,6 +153,7 @@ private:
     [[nodiscard]] QJsonObject JournalSetup(const TExperimentSetup& setup) const;
 
     TReadingsTable Readings;
+    TExperimentDetails ExperimentDetails;
     TGaugeHistory Gauges;
     TZero ZeroInUse;
 

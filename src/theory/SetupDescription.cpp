@@ -37,7 +37,7 @@ QString DescribeSupports(const TBeamLayout& layout) {
     return QStringLiteral("No supports");
 }
 
-QString DescribeSetup(const TBeamLayout& layout, const TBeamTheory& theory) {
+QString DescribeLayout(const TBeamLayout& layout) {
     QStringList parts{DescribeSupports(layout)};
     for (int s = 0; s < StationCount; ++s)
         if (layout.HangerSlots[s].Occupied())
@@ -49,6 +49,11 @@ QString DescribeSetup(const TBeamLayout& layout, const TBeamTheory& theory) {
                      .arg(layout.UDLEndStation * 10);
     if (!layout.Loaded()) parts << QStringLiteral("no load");
     parts << QStringLiteral("dial gauge at %1").arg(Mm(layout.GaugeStation));
+    return parts.join(QStringLiteral("; "));
+}
+
+QString DescribeSetup(const TBeamLayout& layout, const TBeamTheory& theory) {
+    QStringList parts{DescribeLayout(layout)};
     if (layout.Loaded() && TheoryArrangement(layout) != TSupportArrangement::Unsupported) {
         parts << QStringLiteral("theoretical deflection at the gauge %1")
                      .arg(GaugeReadoutText(theory.DisplayedDeflectionMm(layout.GaugeStation)));

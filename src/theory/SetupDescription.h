@@ -14,5 +14,8 @@ class TBeamTheory;
 // The supports alone: "Simply supported on knife-edges at 100 and 500 mm", "Cantilever clamped at the left
 // end", "No supports"...
 [[nodiscard]] QString DescribeSupports(const TBeamLayout& layout);
+// The supports, the loads and the gauge, without the theory: "Simply supported on knife-edges at 100 and
+// 500 mm; 300 g at 300 mm; dial gauge at 300 mm".
+[[nodiscard]] QString DescribeLayout(const TBeamLayout& layout);
 // The whole set-up; the theoretical part only when the beam is loaded and supported.
 [[nodiscard]] QString DescribeSetup(const TBeamLayout& layout, const TBeamTheory& theory);

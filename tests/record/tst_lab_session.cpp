@@ -262,6 +262,37 @@ private slots:
         QCOMPARE(offer.RunNames.at(2), QStringLiteral("Unloading"));
         QVERIFY(offer.FilePath.endsWith(QStringLiteral("two-runs.ferx")));
     }
+
+    // The details the students typed come back after a crash too, though they were never saved; a saved
+    // file keeps them, a hand-out does not.
+    void DetailsSurviveACrash() {
+        QTemporaryDir folder;
+        const TExperimentDetails typed{
+            QStringLiteral("Ann, Ben"), QStringLiteral("7"), {}, {}, QStringLiteral("bench 3 wobbles")};
+        {
+            TBench b;
+            b.Session.SetActive(true);
+            (void)b.Session.OpenJournal(folder.path(), b.In.Setup);
+            b.Session.BeginJournal(b.In.Setup);
+            QVERIFY(!b.Session.Modified(b.In.Setup));
+            b.Session.SetDetails(typed);
+            QVERIFY(b.Session.Modified(b.In.Setup));
+            QCOMPARE(b.Session.Save(folder.filePath("handout.ferx"), b.In.Setup, true), QString());
+            QVERIFY(TLabSession::ReadExperiment(folder.filePath("handout.ferx")).Value.Details.Empty());
+            QFile::copy(folder.filePath(QStringLiteral("experiment-journal.jsonl")),
+                        folder.filePath(QStringLiteral("left.jsonl")));
+        }
+        QFile::rename(folder.filePath(QStringLiteral("left.jsonl")),
+                      folder.filePath(QStringLiteral("experiment-journal.jsonl")));
+        TLabSession next;
+        const TRestoreOffer offer = next.OpenJournal(folder.path(), TExperimentSetup{});
+        QVERIFY(offer.Offer);
+        QCOMPARE(offer.Details, typed);
+        next.Restored(offer);
+        QCOMPARE(next.Details(), typed);
+        QCOMPARE(next.Save(folder.filePath("mine.ferx"), offer.Setup), QString());
+        QCOMPARE(TLabSession::ReadExperiment(folder.filePath("mine.ferx")).Value.Details, typed);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestLabSession)

@@ -132,6 +132,8 @@ private:
         Paragraph(QStringLiteral("Student: ") +
                       (Content.StudentName.isEmpty() ? QStringLiteral("(not given)") : Content.StudentName),
                   f);
+        for (const auto& [key, value] : Content.Details)
+            Paragraph(key + QStringLiteral(": ") + value, f);
         if (!Content.FileName.isEmpty()) Paragraph(QStringLiteral("Experiment file: ") + Content.FileName, f);
     }
 

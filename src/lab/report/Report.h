@@ -15,6 +15,7 @@
 #include <QPageSize>
 #include <QPointF>
 #include <QString>
+#include <utility>
 #include <vector>
 
 #include "record/ReadingsSeries.h"
@@ -27,7 +28,9 @@ struct TReportContent {
     QString Title = QStringLiteral("Deflection of Beams and Cantilevers: Laboratory Report");
     QDateTime When;
     QString StudentName;
-    QString FileName;   // the experiment file, empty when never saved
+    QString FileName; // the experiment file, empty when never saved
+    // The experiment's details besides the names, as "Group" / "7" pairs, in the title block.
+    std::vector<std::pair<QString, QString>> Details;
     QImage Apparatus;   // the apparatus picture with the layout, as on screen
     QImage Deflection;  // the theoretical deflection view, as on screen
     TExportTable Setup; // item / value: section, material, E, supports, loads, gauge, zeros

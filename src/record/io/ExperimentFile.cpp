@@ -9,6 +9,7 @@
 
 #include "platform/FileWriter.h"
 #include "platform/RegularFile.h"
+#include "record/Readings.h"
 #include "record/io/LayoutReplay.h"
 #include "record/io/ReadingJson.h"
 
@@ -306,10 +307,49 @@ std::map<int, QString> RunNamesFromJson(const QJsonObject& root) {
     return names;
 }
 
+namespace {
+
+struct TDetailField {
+    const char* Key;
+    QString TExperimentDetails::*Field;
+    int Length;
+};
+constexpr TDetailField DetailFields[] = {{"names", &TExperimentDetails::Names, 200},
+                                         {"group", &TExperimentDetails::Group, 60},
+                                         {"bench", &TExperimentDetails::Bench, 60},
+                                         {"date", &TExperimentDetails::Date, 60},
+                                         {"note", &TExperimentDetails::Note, MaxNoteLength}};
+
+} // namespace
+
+TExperimentDetails CleanDetails(const TExperimentDetails& details) {
+    TExperimentDetails clean;
+    for (const TDetailField& f : DetailFields)
+        clean.*f.Field = CleanNote(details.*f.Field).trimmed().left(f.Length);
+    return clean;
+}
+
+QJsonObject DetailsToJson(const TExperimentDetails& details) {
+    QJsonObject json;
+    const TExperimentDetails clean = CleanDetails(details);
+    for (const TDetailField& f : DetailFields)
+        if (!(clean.*f.Field).isEmpty()) json.insert(QString::fromLatin1(f.Key), clean.*f.Field);
+    return json;
+}
+
+TExperimentDetails DetailsFromJson(const QJsonObject& root) {
+    const QJsonObject json = root.value(QLatin1String("details")).toObject();
+    TExperimentDetails details;
+    for (const TDetailField& f : DetailFields)
+        details.*f.Field = json.value(QLatin1String(f.Key)).toString();
+    return CleanDetails(details);
+}
+
 QByteArray ExperimentBytes(const TExperimentSetup& setup, const std::vector<QJsonObject>& rows, bool handout,
-                           const std::map<int, QString>& runNames) {
+                           const std::map<int, QString>& runNames, const TExperimentDetails& details) {
     QJsonObject root = SetupToJson(setup);
     root.insert(QStringLiteral("runNames"), RunNamesToJson(runNames));
+    if (!details.Empty()) root.insert(QStringLiteral("details"), DetailsToJson(details));
     if (handout) root.insert(QStringLiteral("handout"), true);
     root.insert(QStringLiteral("format"), ExperimentFileFormat);
     root.insert(QStringLiteral("version"), ExperimentFileVersion);
@@ -354,13 +394,14 @@ TFileRead<TExperimentDocument> ExperimentFromBytes(const QByteArray& bytes) {
     read.Value.Handout = document.Value.value(QLatin1String("handout")).toBool(false);
     read.Value.Version = document.Value.value(QLatin1String("version")).toInt();
     read.Value.RunNames = RunNamesFromJson(document.Value);
+    read.Value.Details = DetailsFromJson(document.Value);
     return read;
 }
 
 QString SaveExperiment(const QString& path, const TExperimentSetup& setup,
                        const std::vector<QJsonObject>& rows, bool handout,
-                       const std::map<int, QString>& runNames) {
-    const QByteArray bytes = ExperimentBytes(setup, rows, handout, runNames);
+                       const std::map<int, QString>& runNames, const TExperimentDetails& details) {
+    const QByteArray bytes = ExperimentBytes(setup, rows, handout, runNames, details);
     // The bound of opening holds for saving too: a file the program writes is one it reads.
     if (bytes.size() > ExperimentFileMaxBytes)
         return QStringLiteral(

@@ -61,15 +61,37 @@ template <typename T> struct TFileRead {
 // as a reading.
 // A hand-out ("handout": true, written by "Save as hand-out") is a teacher's file that opens as an untitled
 // copy, so that a student's save never writes over it.
+// Who did the experiment, for the report's title block and a class's comparison ("details" in the file, all
+// texts; a file without them reads as empty). Each is cleaned like a note and cut at its length.
+struct TExperimentDetails {
+    QString Names; // the students' names
+    QString Group;
+    QString Bench;
+    QString Date;
+    QString Note;
+    [[nodiscard]] bool Empty() const {
+        return Names.isEmpty() && Group.isEmpty() && Bench.isEmpty() && Date.isEmpty() && Note.isEmpty();
+    }
+    bool operator==(const TExperimentDetails&) const = default;
+};
+// The details as they are kept: each text cleaned and cut (names 200 characters, group, bench and date 60,
+// note 500).
+[[nodiscard]] TExperimentDetails CleanDetails(const TExperimentDetails& details);
+[[nodiscard]] QJsonObject DetailsToJson(const TExperimentDetails& details);
+// Reading skips anything that is not a text.
+[[nodiscard]] TExperimentDetails DetailsFromJson(const QJsonObject& root);
+
 struct TExperimentDocument {
     TExperimentSetup Setup;
     std::vector<QJsonObject> Rows;
     bool Handout = false;
     int Version = ExperimentFileVersion;
     std::map<int, QString> RunNames; // the runs the student named ("Loading"); the others are "Run n"
+    TExperimentDetails Details;
 };
 [[nodiscard]] QByteArray ExperimentBytes(const TExperimentSetup& setup, const std::vector<QJsonObject>& rows,
-                                         bool handout = false, const std::map<int, QString>& runNames = {});
+                                         bool handout = false, const std::map<int, QString>& runNames = {},
+                                         const TExperimentDetails& details = {});
 // The runs' names as the file keeps them: [{"run": 2, "name": "Unloading"}]; reading skips anything else.
 [[nodiscard]] QJsonArray RunNamesToJson(const std::map<int, QString>& names);
 [[nodiscard]] std::map<int, QString> RunNamesFromJson(const QJsonObject& root);
@@ -77,7 +99,8 @@ struct TExperimentDocument {
 // Empty when saved, else the reason (the old file is then untouched).
 [[nodiscard]] QString SaveExperiment(const QString& path, const TExperimentSetup& setup,
                                      const std::vector<QJsonObject>& rows, bool handout = false,
-                                     const std::map<int, QString>& runNames = {});
+                                     const std::map<int, QString>& runNames = {},
+                                     const TExperimentDetails& details = {});
 [[nodiscard]] TFileRead<TExperimentDocument> OpenExperiment(const QString& path);
 
 // Reads a regular file of at most maxBytes without blocking (RegularFile.h); a larger file is refused by its
