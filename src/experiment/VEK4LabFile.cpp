@@ -145,7 +145,7 @@ void TVEK4Form::BuildLabFileMenu(QMenu* file) {
     classSeparator->setSeparator(true);
     FileDetails =
         add("FileDetails", QStringLiteral("Experiment &details..."),
-            QStringLiteral("Students' names, group, bench, date and a note, saved with the experiment"));
+            QStringLiteral("Names, group, bench, date and a note, saved with the experiment"));
     FileCompare = add("FileCompare", QStringLiteral("&Compare experiments..."),
                       QStringLiteral("A class's experiment files side by side, with their fits"));
     addAction(FileOpen);

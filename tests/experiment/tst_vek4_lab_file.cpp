@@ -124,7 +124,8 @@ private slots:
         QCOMPARE(
             MenuTexts(file),
             (QStringList{"&New", "&Open...", "&Save", "Save &As...", "Save as &hand-out...", "-",
-                         "&Export table...", "&Print report...", "Export report as PD&F...", "-", "E&xit"}));
+                         "&Export table...", "&Print report...", "Export report as PD&F...", "-",
+                         "Experiment &details...", "&Compare experiments...", "-", "E&xit"}));
         QCOMPARE(w.FileOpen, w.findChild<QAction*>(QStringLiteral("FileOpen")));
         QCOMPARE(w.FileOpen->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
         QCOMPARE(w.FileSave->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
