@@ -1050,10 +1050,12 @@ void TVEK4Form::UpdateFormOutputs(bool newReadings, bool stateChanged) {
         if (std::abs(MeasuredDeflection) > 100.0) {
             DisplayMeter1->setText(QStringLiteral(" --.- mm "));
             ActualDeflection->setText(QStringLiteral("--.- mm"));
+            ShowMeasuredInDiagrams(std::nullopt);
         } else {
             const QString t = FormatFixed(LabToolsZeroed(i, MeasuredDeflection), 2);
             DisplayMeter1->setText(QStringLiteral(" ") + t + QStringLiteral(" mm "));
             ActualDeflection->setText(t + QStringLiteral(" mm"));
+            ShowMeasuredInDiagrams(LabToolsZeroed(i, MeasuredDeflection));
         }
         if (MeterComboBox->isHidden()) DisplayMeter1->adjustSize();
         ActualDeflection->adjustSize();
@@ -1061,6 +1063,7 @@ void TVEK4Form::UpdateFormOutputs(bool newReadings, bool stateChanged) {
     }
     if (stateChanged) {
         UpdateLabToolsCommands();
+        if (comms->LinkState() != TLinkState::LinkOK) ShowMeasuredInDiagrams(std::nullopt);
         TPictureControl* lamp = nullptr;
         QString text;
         switch (comms->LinkState()) {

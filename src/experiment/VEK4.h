@@ -316,6 +316,7 @@ public:
     void FileExportPdfClick();
     // VEK4Compare.cpp: who did the experiment, and a class's files side by side.
     bool FileDetailsClick();
+    void ShowMeasuredInDiagrams(std::optional<double> mm);
     [[nodiscard]] QString OfferedStudentName() const;
     // What the report shows of this experiment, for the student named.
     [[nodiscard]] TReportContent ReportContent(const QString& studentName) const;

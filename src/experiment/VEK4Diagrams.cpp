@@ -69,3 +69,8 @@ void TVEK4Form::LayoutChanged() {
     UpdateDiagrams();
     LabFileLayoutChanged();
 }
+
+void TVEK4Form::ShowMeasuredInDiagrams(std::optional<double> mm) {
+    // The live reading beside the theory on the deflection diagram, while connected.
+    if (Diagrams) Diagrams->DiagramsCanvas()->SetMeasuredGauge(mm);
+}

@@ -12,6 +12,7 @@
 #include "LinkRig.h"
 #include "experiment/VEK4.h"
 #include "experiment/VEK4LabTools.h"
+#include "lab/DiagramsForm.h"
 #include "lab/ReadingsModel.h"
 #include "lab/ReadingsWindow.h"
 #include "platform/Cursors.h"
@@ -135,6 +136,14 @@ private slots:
             QTest::keyClick(&w, Qt::Key_F10);
         }
         QVERIFY2(messages.Shown.empty(), qPrintable(messages.Texts().join('|')));
+        // The diagrams show the live reading beside the theory at the gauge, zeroed as the readout.
+        QTest::keyClick(&w, Qt::Key_D, Qt::ControlModifier);
+        auto* diagrams = w.findChild<TDiagramsForm*>();
+        QVERIFY(diagrams);
+        QVERIFY(Frames(2));
+        QVERIFY(diagrams->DiagramsCanvas()->MeasuredGauge().has_value());
+        QVERIFY2(std::abs(*diagrams->DiagramsCanvas()->MeasuredGauge() - (gauge[2] - 0.40)) < 0.005,
+                 qPrintable(QString::number(*diagrams->DiagramsCanvas()->MeasuredGauge())));
         const TReadingsTable& t = w.Session().Table();
         QCOMPARE(t.Count(), 3);
         for (int step = 0; step < 3; ++step) {
