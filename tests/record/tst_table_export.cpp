@@ -147,6 +147,7 @@ private slots:
     void theoryColumnAgainstHandFormulas();
     void textsWithSeparatorsKeepTheirCell_data();
     void textsWithSeparatorsKeepTheirCell();
+    void runsAndUnfittedRowsInTheExport();
 };
 
 void TestTableExport::initTestCase() {
@@ -427,6 +428,39 @@ void TestTableExport::textsWithSeparatorsKeepTheirCell() {
     const QString number = QStringLiteral("-1") + locale.decimalPoint() + QStringLiteral("250");
     for (qsizetype r = 0; r < notes.size(); ++r)
         QCOMPARE(rows[r + 1], (QStringList{notes[r], number, notes[r]}));
+}
+
+// Each row says its run (by the name the students gave it), the gauge its difference compares, its section
+// and material, and why no fit counts it, so a spreadsheet can split the runs as the window does.
+void TestTableExport::runsAndUnfittedRowsInTheExport() {
+    TReadingsTable readings;
+    TReading r;
+    r.Property = TVariedProperty::HangerPosition;
+    r.Varied.Numeric = true;
+    r.Varied.Value = 150;
+    r.Varied.Text = QStringLiteral("150 mm");
+    r.Stiffness = {QStringLiteral("Flat section"), QStringLiteral("Aluminium"), 69, 5e-11};
+    readings.Add(r, 0);
+    readings.StartNewRun();
+    readings.RenameRun(2, QStringLiteral("Unloading"));
+    r.SelectedGauge = 1;
+    r.Varied = {};
+    r.Varied.Undefined = true;
+    r.Varied.Text = QStringLiteral("two hangers: the position is not defined");
+    readings.Add(r, 1000);
+    const QList<QStringList> rows =
+        CsvRows(ReadingsExportTable(readings), QLocale(QLocale::English, QLocale::UnitedStates), ",");
+    QCOMPARE(rows.size(), 3);
+    auto cell = [&](int row, const char* title) {
+        return rows[row].value(rows[0].indexOf(QLatin1String(title)));
+    };
+    QCOMPARE(cell(1, "Run"), QString("Run 1"));
+    QCOMPARE(cell(2, "Run"), QString("Unloading"));
+    QCOMPARE(cell(1, "Gauge compared"), QString("1"));
+    QCOMPARE(cell(2, "Gauge compared"), QString("2"));
+    QCOMPARE(cell(1, "Material"), QString("Aluminium"));
+    QCOMPARE(cell(1, "Not fitted"), QString());
+    QCOMPARE(cell(2, "Not fitted"), QString("two hangers: the position is not defined"));
 }
 
 QTEST_APPLESS_MAIN(TestTableExport)
