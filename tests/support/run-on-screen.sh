@@ -26,6 +26,13 @@ if [ "$wm" = openbox ]; then
     command -v openbox >/dev/null 2>&1 || { echo "openbox is missing: scripts/deps.sh installs it" >&2; exit 1; }
     openbox >/dev/null 2>&1 &
     wmpid=$!
-    sleep 1
+    # Wait until openbox manages the screen (it says so on the root window), however long its first start
+    # takes (a fresh machine builds its font cache first): a window manager that starts after the windows are
+    # mapped moves them itself, which is not what a lab PC does.
+    tries=0
+    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do
+        tries=$((tries + 1)); [ $tries -gt 300 ] && { echo "openbox did not start" >&2; exit 1; }; sleep 0.1
+    done
+    sleep 0.3
 fi
 FERRANT_SCREEN="$size" FERRANT_WM="$wm" "$@"
