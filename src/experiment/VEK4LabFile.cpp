@@ -143,9 +143,8 @@ void TVEK4Form::BuildLabFileMenu(QMenu* file) {
                         QStringLiteral("Write the laboratory report as a PDF document"));
     QAction* classSeparator = add("FileClassSeparator", QString(), QString());
     classSeparator->setSeparator(true);
-    FileDetails =
-        add("FileDetails", QStringLiteral("Experiment &details..."),
-            QStringLiteral("Names, group, bench, date and a note, saved with the experiment"));
+    FileDetails = add("FileDetails", QStringLiteral("Experiment &details..."),
+                      QStringLiteral("Names, group, bench, date and a note, saved with the experiment"));
     FileCompare = add("FileCompare", QStringLiteral("&Compare experiments..."),
                       QStringLiteral("A class's experiment files side by side, with their fits"));
     addAction(FileOpen);

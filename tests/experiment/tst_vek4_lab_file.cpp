@@ -121,11 +121,10 @@ private slots:
         const QStringList designed = {"&New", "-", "E&xit"};
         QCOMPARE(MenuTexts(file), designed);
         w.LabToolsAction->trigger();
-        QCOMPARE(
-            MenuTexts(file),
-            (QStringList{"&New", "&Open...", "&Save", "Save &As...", "Save as &hand-out...", "-",
-                         "&Export table...", "&Print report...", "Export report as PD&F...", "-",
-                         "Experiment &details...", "&Compare experiments...", "-", "E&xit"}));
+        QCOMPARE(MenuTexts(file),
+                 (QStringList{"&New", "&Open...", "&Save", "Save &As...", "Save as &hand-out...", "-",
+                              "&Export table...", "&Print report...", "Export report as PD&F...", "-",
+                              "Experiment &details...", "&Compare experiments...", "-", "E&xit"}));
         QCOMPARE(w.FileOpen, w.findChild<QAction*>(QStringLiteral("FileOpen")));
         QCOMPARE(w.FileOpen->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
         QCOMPARE(w.FileSave->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));

@@ -193,10 +193,10 @@ void TestExperimentFile::refusals_data() {
     QTest::newRow("cut short") << valid.left(valid.size() / 2) << "it is incomplete";
     QTest::newRow("empty") << QByteArray() << "it is incomplete";
     QTest::newRow("another program's JSON") << QByteArray(R"({"name": "x"})") << "not an experiment file";
-    QTest::newRow("newer version") << Edited(valid, [](QJsonObject& r) {
-        r[QStringLiteral("version")] = ExperimentFileVersion + 1;
-    }) << QStringLiteral("saved by a newer version of the program (file format %1")
-                                         .arg(ExperimentFileVersion + 1);
+    QTest::newRow("newer version")
+        << Edited(valid, [](QJsonObject& r) { r[QStringLiteral("version")] = ExperimentFileVersion + 1; })
+        << QStringLiteral("saved by a newer version of the program (file format %1")
+               .arg(ExperimentFileVersion + 1);
     QTest::newRow("gauge off the beam")
         << Edited(valid, [](QJsonObject& r) { SetLayoutMember(r, QStringLiteral("gauge"), 605); })
         << "layout.gauge must be a position on the beam";
