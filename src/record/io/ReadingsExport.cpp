@@ -43,13 +43,14 @@ TExportTable ReadingsExportTable(const TReadingsTable& table) {
         {QStringLiteral("Gauge 2 zero"), QStringLiteral("mm"), 3},
         {QStringLiteral("Difference"), QStringLiteral("mm"), 3},
         {QStringLiteral("Difference"), QStringLiteral("%"), 1},
-        {QStringLiteral("Note"), QString(), 0},
-        // After the columns the first files had, so a spreadsheet built on those keeps its references.
+        // After the columns the first files had (the note stays last), so a spreadsheet built on those keeps
+        // its references.
         {QStringLiteral("Run"), QString(), 0},
         {QStringLiteral("Gauge compared"), QString(), 0},
         {QStringLiteral("Section"), QString(), 0},
         {QStringLiteral("Material"), QString(), 0},
         {QStringLiteral("Not fitted"), QString(), 0},
+        {QStringLiteral("Note"), QString(), 0},
     };
     for (const TReading& r : table.Rows()) {
         std::vector<TExportCell> row;
@@ -73,12 +74,12 @@ TExportTable ReadingsExportTable(const TReadingsTable& table) {
         }
         row.push_back(Optional(r.DifferenceMm()));
         row.push_back(Optional(r.DifferencePercent()));
-        row.emplace_back(r.Note);
         row.emplace_back(table.RunName(r.Run));
         row.emplace_back(double(r.SelectedGauge + 1)); // the gauge the difference compares
         row.emplace_back(r.Stiffness.SectionName);
         row.emplace_back(r.Stiffness.MaterialName);
         row.emplace_back(r.NotFittedReason());
+        row.emplace_back(r.Note);
         out.Rows.push_back(std::move(row));
     }
     return out;
