@@ -48,7 +48,7 @@ TReportContent Content(int rows) {
     c.When = QDateTime(QDate(2026, 12, 10), QTime(14, 30));
     c.StudentName = QStringLiteral("Ada Lovelace-Jones");
     c.Apparatus = Picture(752, 491, Qt::darkGreen);
-    c.Deflection = Picture(366, 136, Qt::red);
+    c.Theory = DiagramsOfSetup(setup);
     c.Setup = SetupExportTable(setup);
     c.PropertyVaried = QStringLiteral("Variable hanger load");
     c.Readings = ReadingsExportTable(table);
