@@ -204,6 +204,8 @@ private:
     }
 
     void ReadingsBlock() {
+        // The heading goes with the table's header and its first rows, never alone at a page's foot.
+        if (!Content.Readings.Rows.empty()) Room(Mm(40));
         Heading(QStringLiteral("Readings"));
         const TExportTable& t = Content.Readings;
         if (!Content.PropertyVaried.isEmpty())
