@@ -284,7 +284,7 @@ void TVEK4Form::OfferRestore() {
     const TRestoreOffer offer = f.OpenJournal(folder, CurrentSetup());
     if (offer.Offer && ShowMessage(ApplicationTitle, offer.Question, TMsgIcon::Question,
                                    TMsgButtons::YesNo) == TMsgResult::Ok) {
-        ApplyExperiment(offer.Setup, offer.Rows, offer.RunNames);
+        ApplyExperiment(offer.Setup, offer.Rows, offer.RunNames, offer.RunSetups);
         f.Restored(offer);
     }
     f.BeginJournal(CurrentSetup());

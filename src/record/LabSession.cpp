@@ -212,6 +212,7 @@ TRestoreOffer TLabSession::OpenJournal(const QString& folder, const TExperimentS
     }
     offer.RunNames = RunNamesFromJson(left.Setup);
     offer.Details = DetailsFromJson(left.Setup);
+    offer.RunSetups = RunSetupsFromJson(QJsonObject{{QStringLiteral("runLayouts"), left.RunLayouts}});
     QStringList leftOut = left.LeftOut;
     if (unreadable > 0) leftOut << QStringLiteral("%1 reading(s) that could not be read").arg(unreadable);
     offer.SetupLost = !left.Setup.isEmpty() && !setup.Problem.isEmpty();
@@ -255,7 +256,7 @@ void TLabSession::StartJournal(const TExperimentSetup& current) {
     JournalKey = SetupKey(current);
     JournalNotes = Notes(Readings);
     JournalRunNames = Readings.RunNames();
-    const QString why = Log->Start(JournalSetup(current), RowsJson(Readings));
+    const QString why = Log->Start(JournalSetup(current), RowsJson(Readings), RunSetupsToJson(RunSetups()));
     if (!why.isEmpty() && !Warned) {
         Warned = true;
         if (JournalWarning) JournalWarning(why);

@@ -53,6 +53,7 @@ struct TRestoreOffer {
     std::map<int, QString> RunNames;
     QString FilePath;
     TExperimentDetails Details;
+    std::map<int, TRunSetup> RunSetups;
 };
 
 namespace LabSessionTexts {

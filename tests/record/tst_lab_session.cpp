@@ -322,6 +322,46 @@ private slots:
         QCOMPARE(int(b.Session.RunSetups().size()), 1);
     }
 
+    // The runs' layouts come back after a crash: a fresh journal starts from those the session holds (the
+    // rows it rewrites do not take the layout of the moment), and a row recorded later gives its run the
+    // layout journalled before it.
+    void RunLayoutsSurviveACrash() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("runs.ferx"));
+        {
+            TBench b;
+            b.Row(100, -1.0, -1.1);
+            b.Session.StartNewRun();
+            b.Row(200, -2.0, -2.2);
+            QCOMPARE(b.Session.Save(path, b.In.Setup), QString());
+        }
+        {
+            TBench b;
+            const TOpenedExperiment opened = TLabSession::ReadExperiment(path).Value;
+            b.Session.SetActive(true);
+            (void)b.Session.OpenJournal(folder.path(), b.In.Setup);
+            b.Session.BeginJournal(b.In.Setup);
+            b.In.Setup.Layout.HangerSlots[30] = {400, true}; // the layout shown when the file opens
+            b.Session.Load(opened.Rows, opened.RunNames, b.Now, opened.RunSetups);
+            b.Session.Opened(path, false, b.In.Setup);
+            b.In.SelectedGauge = 0;
+            b.Row(300, -3.0, -3.3); // row 3, still run 2
+            QFile::copy(folder.filePath(QStringLiteral("experiment-journal.jsonl")),
+                        folder.filePath(QStringLiteral("left.jsonl")));
+        }
+        QFile::rename(folder.filePath(QStringLiteral("left.jsonl")),
+                      folder.filePath(QStringLiteral("experiment-journal.jsonl")));
+        TLabSession next;
+        const TRestoreOffer offer = next.OpenJournal(folder.path(), TExperimentSetup{});
+        QVERIFY(offer.Offer);
+        QCOMPARE(int(offer.Rows.size()), 3);
+        QCOMPARE(int(offer.RunSetups.size()), 2);
+        QCOMPARE(offer.RunSetups.at(1).Reading, 1);
+        QCOMPARE(offer.RunSetups.at(1).Setup.Layout.HangerSlots[30].Mass, 100);
+        QCOMPARE(offer.RunSetups.at(2).Reading, 3);
+        QCOMPARE(offer.RunSetups.at(2).Setup.Layout.HangerSlots[30].Mass, 300);
+    }
+
     // The details the students typed come back after a crash too, though they were never saved; a saved
     // file keeps them, a hand-out does not.
     void DetailsSurviveACrash() {

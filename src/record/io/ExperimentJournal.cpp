@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <algorithm>
+#include <map>
 
 #ifndef Q_OS_WIN
 #include <cerrno>
@@ -46,12 +47,18 @@ bool TExperimentJournal::Exists() const {
     return !info.isSymLink() && info.isFile() && info.size() > 0;
 }
 
-QString TExperimentJournal::Start(const QJsonObject& setup, const std::vector<QJsonObject>& rows) {
+QString TExperimentJournal::Start(const QJsonObject& setup, const std::vector<QJsonObject>& rows,
+                                  const QJsonArray& runLayouts) {
     File.close();
     QDir().mkpath(QFileInfo(FilePath).absolutePath());
     QByteArray bytes = Line(HeaderRecord()) + Line(SetupRecord(setup));
     for (const QJsonObject& row : rows)
         bytes += Line(RowRecord(row));
+    if (!runLayouts.isEmpty()) {
+        QJsonObject withLayouts = setup;
+        withLayouts.insert(QStringLiteral("runLayouts"), runLayouts);
+        bytes += Line(SetupRecord(withLayouts));
+    }
     // A new file renamed into place: the old journal stays whole until the new one is on the disk.
     if (const QString why = WriteFileSafely(FilePath, bytes, TLinkPolicy::Replace); !why.isEmpty())
         return why;
@@ -132,6 +139,9 @@ TJournalState TExperimentJournal::ReadBack(const QString& path) {
             state.Rows.push_back(json);
     };
 
+    // Each run's layout: the set-up in force when its latest row came, unless a set-up record lists them.
+    std::map<int, QJsonObject> runLayouts;
+
     // Line by line over the bytes read, without splitting them into copies: a journal of millions of short
     // lines costs no more memory than its bytes.
     const char* data = bytes.constData();
@@ -166,8 +176,18 @@ TJournalState TExperimentJournal::ReadBack(const QString& path) {
         ++state.Records;
         if (kind == QLatin1String("setup")) {
             state.Setup = record.value(QLatin1String("setup")).toObject();
+            if (const QJsonValue listed = state.Setup.take(QStringLiteral("runLayouts")); listed.isArray()) {
+                runLayouts.clear();
+                for (const QJsonValue entry : listed.toArray())
+                    runLayouts[entry.toObject().value(QLatin1String("run")).toInt(-1)] = entry.toObject();
+            }
         } else if (kind == QLatin1String("row")) {
-            addRow(record.value(QLatin1String("row")).toObject());
+            const QJsonObject row = record.value(QLatin1String("row")).toObject();
+            addRow(row);
+            const int run = row.value(QLatin1String("run")).toInt(1);
+            runLayouts[run] = QJsonObject{{QStringLiteral("run"), run},
+                                          {QStringLiteral("reading"), row.value(QLatin1String("number"))},
+                                          {QStringLiteral("setup"), state.Setup}};
         } else if (kind == QLatin1String("note")) {
             const int index = record.value(QLatin1String("index")).toInt(-1);
             if (index >= 0 && index < int(state.Rows.size()))
@@ -194,6 +214,8 @@ TJournalState TExperimentJournal::ReadBack(const QString& path) {
             ++newer; // a kind this version does not know
         }
     }
+    for (const auto& [run, entry] : runLayouts)
+        state.RunLayouts.append(entry);
     if (newer > 0)
         state.LeftOut << Counted(newer, "1 record this version of the program does not know",
                                  "%1 records this version of the program does not know");

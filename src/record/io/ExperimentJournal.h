@@ -45,8 +45,11 @@ struct TJournalState {
     QJsonObject Setup;             // the last set-up recorded, empty when none was
     std::vector<QJsonObject> Rows; // the rows as they stood (at most MaxReadings), to be read as readings
     QString FilePath;              // the experiment's file, empty when never saved
-    int Records = 0;               // records read and used
-    QStringList LeftOut;           // what could not be read back, one phrase each ("2 damaged lines")
+    // Each run's layout as its last reading was recorded, in the file's "runLayouts" form: the set-up in
+    // force when the run's latest row was journalled, or the list a fresh journal starts from.
+    QJsonArray RunLayouts;
+    int Records = 0;     // records read and used
+    QStringList LeftOut; // what could not be read back, one phrase each ("2 damaged lines")
 };
 
 class TExperimentJournal {
@@ -62,7 +65,10 @@ public:
 
     // Replaces the journal (whatever stood at its path) with a fresh one holding the set-up and the rows as
     // they are now. Empty when done, else the reason.
-    QString Start(const QJsonObject& setup, const std::vector<QJsonObject>& rows = {});
+    // runLayouts (the file's form) follows the rows as a set-up record of its own, so the rows written
+    // here do not take the set-up of the moment as their runs' layouts.
+    QString Start(const QJsonObject& setup, const std::vector<QJsonObject>& rows = {},
+                  const QJsonArray& runLayouts = {});
     // Appends one record and writes it through to the disk. Empty when done, else the reason.
     QString Append(const QJsonObject& record);
     // The journal has grown well past what a fresh Start would write (many edits): time to Start again.
