@@ -43,11 +43,7 @@ QString RunsFitHtml(const TReadingsSeries& series) {
         text += QStringLiteral("<br><span style=\"color:%1\">&#9632;</span> <b>%2</b>: %3")
                     .arg(style.Colour.name(), run.Name.toHtmlEscaped(), RunFitText(run.Fit).toHtmlEscaped());
     }
-    // The shared values as the table shows them: whole millimetres, loads to 0.01 N.
-    int xDecimals = 0;
-    for (const TRunSeries& run : series.Runs)
-        for (const QPointF& p : run.Measured)
-            if (p.x() != std::round(p.x())) xDecimals = 2;
+    const int xDecimals = ComparisonXDecimals(series);
     for (const TRunComparison& c : RunComparisons(series)) {
         text += QStringLiteral("<br><b>%1 against %2</b> (measured, mm):<table cellspacing=\"0\" "
                                "cellpadding=\"2\"><tr><th align=\"right\">%3</th><th align=\"right\">%1</th>"

@@ -92,6 +92,13 @@ std::vector<TRunComparison> RunComparisons(const TReadingsSeries& series) {
     return out;
 }
 
+int ComparisonXDecimals(const TReadingsSeries& series) {
+    for (const TRunSeries& run : series.Runs)
+        for (const QPointF& p : run.Measured)
+            if (p.x() != std::round(p.x())) return 2;
+    return 0;
+}
+
 QString RunsFitText(const TReadingsSeries& series) {
     if (series.Runs.empty()) return QStringLiteral("No readings yet");
     QStringList lines;

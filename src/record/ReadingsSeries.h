@@ -44,6 +44,8 @@ struct TRunComparison {
 // Every pair of plotted runs with at least one shared value (a value measured twice in one run counts by
 // its mean).
 [[nodiscard]] std::vector<TRunComparison> RunComparisons(const TReadingsSeries& series);
+// The decimals the shared values are written with: whole millimetres, loads to 0.01 N.
+[[nodiscard]] int ComparisonXDecimals(const TReadingsSeries& series);
 
 // Each plotted run's fit, one line each ("Loading: k = 1.080 ± 0.004, ..."), or why there is none.
 [[nodiscard]] QString RunsFitText(const TReadingsSeries& series);

@@ -65,6 +65,7 @@ private slots:
     void pageSizeFollowsLocale_data();
     void pageSizeFollowsLocale();
     void emptyTableSaysSo();
+    void sharedValuesCompared();
 };
 
 void TestReport::everyPartAndEveryPage() {
@@ -148,6 +149,45 @@ void TestReport::emptyTableSaysSo() {
     QVERIFY(text.contains(QStringLiteral("No readings were recorded.")));
     QVERIFY(text.contains(QStringLiteral("No points to plot.")));
     QVERIFY(text.contains(content.ModulusText));
+}
+
+// Loading 100, 200, 300 g then unloading 200, 100 g: the report lists the shared loads with each run's
+// measured deflection and the difference (unloading minus loading), as the "Readings" window does.
+void TestReport::sharedValuesCompared() {
+    TReadingsTable table;
+    const auto add = [&](int grams, double measured) {
+        TReading r;
+        r.Property = TVariedProperty::HangerLoad;
+        r.Varied.Numeric = true;
+        r.Varied.Value = grams * NewtonsPerGram;
+        r.Varied.Text = QStringLiteral("%1 g").arg(grams);
+        r.Varied.Quantity = QStringLiteral("Hanger load");
+        r.Varied.Unit = QStringLiteral("N");
+        r.TheoryMm = -0.0125 * grams;
+        r.Gauges[0] = {true, measured, 10, 0.001, {}};
+        table.Add(r, 1000 * (table.Count() + 1));
+    };
+    add(100, -1.100);
+    add(200, -2.100);
+    add(300, -3.100);
+    table.StartNewRun();
+    add(200, -2.160);
+    add(100, -1.140);
+    table.RenameRun(1, QStringLiteral("Loading"));
+    table.RenameRun(2, QStringLiteral("Unloading"));
+    TReportContent content = Content(0);
+    content.Readings = ReadingsExportTable(table);
+    content.Plot = ReadingsSeries(table);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("r.pdf"));
+    QCOMPARE(WriteReportPdf(path, content, QLocale::c()), QString());
+    const QString text =
+        Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    QVERIFY(text.contains(QStringLiteral("Unloading against Loading (measured, mm)")));
+    // 200 g = 1.96 N: -2.160 against -2.100, difference -0.060; 100 g = 0.98 N: -1.140, -1.100, -0.040.
+    for (const char* row :
+         {"1\\.96\\s+-2\\.160\\s+-2\\.100\\s+-0\\.060", "0\\.98\\s+-1\\.140\\s+-1\\.100\\s+-0\\.040"})
+        QVERIFY2(QRegularExpression(QString::fromLatin1(row)).match(text).hasMatch(), row);
 }
 
 QTEST_MAIN(TestReport)

@@ -12,6 +12,7 @@
 #include "lab/DiagramsDrawing.h"
 #include "lab/ReadingsPlot.h"
 #include "platform/FileWriter.h"
+#include "platform/NumberFormat.h"
 #include "record/io/ExperimentFile.h"
 
 namespace {
@@ -352,6 +353,38 @@ private:
         Heading(QStringLiteral("Experimental modulus"));
         Paragraph(Content.ModulusText.isEmpty() ? QStringLiteral("No result.") : Content.ModulusText,
                   Font(10));
+        ComparisonBlock();
+    }
+
+    // Where two runs share values (loading and unloading), each run's measured deflection there and the
+    // difference, as the "Readings" window lists them.
+    void ComparisonBlock() {
+        const int xDecimals = ComparisonXDecimals(Content.Plot);
+        const QFont head = Font(9, true), cell = Font(9);
+        const double column = Mm(32), row = Metrics(cell).height() + Mm(0.8);
+        for (const TRunComparison& c : RunComparisons(Content.Plot)) {
+            Room(Mm(12) + 2 * row);
+            Y += Mm(3);
+            Paragraph(QStringLiteral("%1 against %2 (measured, mm)").arg(c.SecondName, c.FirstName), head,
+                      Mm(1));
+            const QStringList titles = {Content.Plot.XTitle, c.SecondName, c.FirstName,
+                                        QStringLiteral("difference")};
+            const auto line = [&](const QStringList& texts, const QFont& font) {
+                Room(row);
+                double h = 0;
+                const double y = Y;
+                for (int i = 0; i < texts.size(); ++i) {
+                    Y = y;
+                    h = std::max(h, Text(texts[i], font, i * column, column - Mm(2), Qt::AlignRight));
+                }
+                Y = y + std::max(h, row);
+            };
+            line(titles, head);
+            for (const TRunDifference& d : c.Rows)
+                line({FormatFixed(d.X, xDecimals, Locale), FormatFixed(d.Second, 3, Locale),
+                      FormatFixed(d.First, 3, Locale), FormatFixed(d.Difference, 3, Locale)},
+                     cell);
+        }
     }
 };
 
