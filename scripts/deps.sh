@@ -5,8 +5,6 @@ set -euo pipefail
 PACKAGES=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-serialport-dev libgl-dev
-    # the plot of the readings window (loaded on first use, not at start-up)
-    qt6-charts-dev libqt6opengl6-dev
     # the program in German, French and Spanish: lrelease and its CMake functions (qt6-tools-dev) build the
     # .qm files; Qt's own dialogs' translations
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
