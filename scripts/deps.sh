@@ -5,7 +5,8 @@ set -euo pipefail
 PACKAGES=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-serialport-dev libgl-dev
-    # the plot of the readings window (loaded on first use, not at start-up)
+    # no longer used by the build (the plots are painted by our own painters); kept until a fresh Debian root
+    # has proved the build without them
     qt6-charts-dev libqt6opengl6-dev
     # the program in German, French and Spanish: lrelease and its CMake functions (qt6-tools-dev) build the
     # .qm files; Qt's own dialogs' translations

@@ -1,6 +1,7 @@
 #pragma once
 // The experiment window's view of the "Readings" window, which lives in a library loaded when the
-// laboratory tools first show it (it brings Qt Charts, which start-up should not pay for).
+// laboratory tools first show it (with the XLSX writer and the report's printing, which start-up should not
+// pay for).
 //
 // The experiment window owns the table of readings; the view shows it, lets the student edit notes, delete
 // rows, name runs and clear the table (asking first through the message layer it is given), and plots the

@@ -18,21 +18,25 @@
 #include "platform/NumberFormat.h"
 #include "record/ReadingsFit.h"
 
-TReadingsPlotWidget::TReadingsPlotWidget(QWidget* parent) : QWidget(parent) {
+namespace {
+const TReadingsSeries NoSeries;
+}
+
+TReadingsPlotWidget::TReadingsPlotWidget(QWidget* parent) : QWidget(parent), Data(&NoSeries) {
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
 }
 
-void TReadingsPlotWidget::SetSeries(TReadingsSeries series) {
-    Data = std::move(series);
+void TReadingsPlotWidget::SetSeries(const TReadingsSeries* series) {
+    Data = series ? series : &NoSeries;
     update();
 }
 
 void TReadingsPlotWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    PaintReadingsPlot(p, QRectF(rect()).adjusted(4, 4, -4, -4), Data, font(), 1.0);
+    PaintReadingsPlot(p, QRectF(rect()).adjusted(4, 4, -4, -4), *Data, font(), 1.0);
 }
 
 QString RunsFitHtml(const TReadingsSeries& series) {
@@ -43,8 +47,9 @@ QString RunsFitHtml(const TReadingsSeries& series) {
         text += QStringLiteral("<br><span style=\"color:%1\">&#9632;</span> <b>%2</b>: %3")
                     .arg(style.Colour.name(), run.Name.toHtmlEscaped(), RunFitText(run.Fit).toHtmlEscaped());
     }
-    const int xDecimals = ComparisonXDecimals(series);
-    for (const TRunComparison& c : RunComparisons(series)) {
+    // The decimals are found only when there is a table to write (they cost a pass over the points).
+    const int xDecimals = series.Differences.empty() ? 0 : ComparisonXDecimals(series);
+    for (const TRunComparison& c : series.Differences) {
         text += QStringLiteral("<br><b>%1 against %2</b> (measured, mm):<table cellspacing=\"0\" "
                                "cellpadding=\"2\"><tr><th align=\"right\">%3</th><th align=\"right\">%1</th>"
                                "<th align=\"right\">%2</th><th align=\"right\">difference</th></tr>")
@@ -156,9 +161,10 @@ void TReadingsWindow::UpdateButtons() {
 }
 
 void TReadingsWindow::UpdatePlot() {
-    TReadingsSeries series = ReadingsSeries(*Context.Table);
+    // The table keeps the series as rows come and go; the window shows it, never builds it from the rows.
+    const TReadingsSeries& series = Context.Table->Series();
     FitLabel->setText(RunsFitHtml(series));
-    PlotView->SetSeries(std::move(series));
+    PlotView->SetSeries(&series);
 }
 
 bool TReadingsWindow::Ask(const QString& question) {

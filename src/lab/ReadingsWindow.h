@@ -20,14 +20,15 @@ class TReadingsModel;
 class TReadingsPlotWidget final : public QWidget {
 public:
     explicit TReadingsPlotWidget(QWidget* parent = nullptr);
-    void SetSeries(TReadingsSeries series);
-    [[nodiscard]] const TReadingsSeries& Series() const { return Data; }
+    // The series to paint, kept elsewhere (the table's, which outlives the window): not copied per row.
+    void SetSeries(const TReadingsSeries* series);
+    [[nodiscard]] const TReadingsSeries& Series() const { return *Data; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    TReadingsSeries Data;
+    const TReadingsSeries* Data;
 };
 
 // The fits of the runs plotted and the differences of runs that share values, as rich text.

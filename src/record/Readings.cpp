@@ -110,6 +110,7 @@ int TReadingsTable::Add(TReading reading, qint64 nowMs) {
     LastRun = std::max(LastRun, reading.Run);
     Sums[reading.Run].Add(reading);
     Items.push_back(std::move(reading));
+    Plot.Added(*this);
     return Count() - 1;
 }
 
@@ -128,6 +129,7 @@ void TReadingsTable::Remove(std::vector<int> indices) {
     Items.resize(kept);
     // Summed anew rather than taken away: subtraction would leave rounding behind in a run's sums.
     Resum();
+    Plot.Removed(*this, gone);
 }
 
 void TReadingsTable::Resum() {
@@ -145,6 +147,7 @@ void TReadingsTable::Clear() {
     StartReason.clear();
     Names.clear();
     Sums.clear();
+    Plot.Reset(*this);
 }
 
 int TReadingsTable::StartNewRun() {
@@ -167,6 +170,7 @@ void TReadingsTable::RenameRun(int run, const QString& name) {
         Names.erase(run);
     else
         Names[run] = clean;
+    Plot.Renamed(*this, run);
 }
 
 std::vector<int> TReadingsTable::Runs() const {
@@ -216,4 +220,5 @@ void TReadingsTable::Restore(std::vector<TReading> rows, qint64 firstRowMs, int 
     }
     Names = std::move(runNames);
     Resum();
+    Plot.Reset(*this);
 }

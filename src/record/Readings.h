@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "record/GaugeHistory.h"
+#include "record/KeptSeries.h"
 #include "record/VariedProperty.h"
 
 struct TMeasuredGauge {
@@ -112,6 +113,9 @@ public:
     [[nodiscard]] std::vector<int> Runs() const;
     // A run's fit sums, kept as rows are added and removed.
     [[nodiscard]] TFitSums RunSums(int run) const;
+    // What the plot shows (the runs' points, fits and differences), kept as rows come and go, renamed,
+    // cleared and restored; the same as ReadingsSeries(*this) (ReadingsSeries.h).
+    [[nodiscard]] const TReadingsSeries& Series() const { return Plot.Series(); }
     // The note through CleanNote.
     void SetNote(int index, const QString& note);
     [[nodiscard]] bool Full() const { return Count() >= MaxReadings; }
@@ -140,4 +144,5 @@ private:
     QString StartReason;
     std::map<int, QString> Names;
     std::map<int, TFitSums> Sums;
+    TKeptSeries Plot;
 };

@@ -42,7 +42,6 @@ void Finish(TFitResult& fit, const TFitSums& sums, const TStiffnessChoice& stiff
 } // namespace
 
 TFitResult FitRun(const TReadingsTable& table, int run) {
-    TFitResult fit;
     // The run's rows share property and stiffness by its rule: its first row speaks for them, and its
     // first row with a defined value says whether the property is a number.
     const TReading* first = nullptr;
@@ -55,12 +54,16 @@ TFitResult FitRun(const TReadingsTable& table, int run) {
                 break;
             }
         }
-    const bool numeric = !defined || defined->Varied.Numeric;
+    return FitRunFrom(table.RunSums(run), first, defined);
+}
+
+TFitResult FitRunFrom(const TFitSums& sums, const TReading* first, const TReading* firstDefined) {
+    TFitResult fit;
+    const bool numeric = !firstDefined || firstDefined->Varied.Numeric;
     if (!first) {
         fit.Message = QStringLiteral("No readings in this run");
         return fit;
     }
-    const TFitSums sums = table.RunSums(run);
     fit.N = sums.N;
     if (!numeric) {
         fit.Message = QStringLiteral("No fit: the property varied is not a number");

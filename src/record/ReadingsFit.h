@@ -20,28 +20,18 @@
 
 #include <QString>
 
+#include "record/FitResult.h"
 #include "record/Readings.h"
-
-struct TFitResult {
-    bool Ok = false;
-    QString Message;            // why there is no result (Ok false)
-    int N = 0;                  // usable points
-    double K = 0.0;             // slope of measured against theory
-    double ModulusGPa = 0.0;    // the material's E
-    double ModulusExpGPa = 0.0; // E / k
-    double DifferencePercent = 0.0;
-    bool HasFlexuralStiffness = false; // for a series of hanger loads
-    double FlexuralStiffnessNm2 = 0.0; // E_exp I
-    double KError = 0.0;               // standard error of k (0 with two points on the line, or n = 2)
-    double RSquared = 0.0;
-    double ModulusExpErrorGPa = 0.0; // E s(k) / k^2
-};
 
 // The series of the newest row's property over the whole table.
 [[nodiscard]] TFitResult FitMeasuredToTheory(const TReadingsTable& table);
 // One run (its rows share property, section, material, gauge and zero state), from the sums the table
 // keeps: the same cost at ten rows as at ten thousand.
 [[nodiscard]] TFitResult FitRun(const TReadingsTable& table, int run);
+// The same from a run's sums, its first row (its property and stiffness) and its first row with a defined
+// value (whether the property is a number; none: it counts as one). No first row: "No readings in this run".
+[[nodiscard]] TFitResult FitRunFrom(const TFitSums& sums, const TReading* first,
+                                    const TReading* firstDefined);
 
 // A run's fit in one line, with its errors, for the window and the report alike: "k = 1.080 ± 0.004,
 // R² = 0.9998, n = 5; E_exp = E / k = 63.9 ± 0.2 GPa (material 69 GPa, -7.4 %)", or why there is none.

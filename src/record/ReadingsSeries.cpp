@@ -5,12 +5,6 @@
 #include <cmath>
 #include <map>
 
-bool TReadingsSeries::Empty() const {
-    for (const TRunSeries& r : Runs)
-        if (!r.Measured.empty() || !r.Theory.empty()) return false;
-    return true;
-}
-
 TReadingsSeries ReadingsSeries(const TReadingsTable& table) {
     TReadingsSeries s;
     s.YTitle = QStringLiteral("Deflection (mm)");
@@ -49,9 +43,12 @@ TReadingsSeries ReadingsSeries(const TReadingsTable& table) {
         run.Theory.emplace_back(x, r.TheoryMm);
         if (const auto m = r.MeasuredMm()) run.Measured.emplace_back(x, *m);
     }
-    for (TRunSeries& run : s.Runs)
-        std::stable_sort(run.Theory.begin(), run.Theory.end(),
-                         [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+    const auto byX = [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); };
+    for (TRunSeries& run : s.Runs) {
+        std::stable_sort(run.Theory.begin(), run.Theory.end(), byX);
+        std::stable_sort(run.Measured.begin(), run.Measured.end(), byX);
+    }
+    s.Differences = RunComparisons(s);
     return s;
 }
 

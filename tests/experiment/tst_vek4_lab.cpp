@@ -3,7 +3,6 @@
 // readings window opened with Ctrl+T.
 
 #include <QAction>
-#include <QChart>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -12,7 +11,6 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolButton>
-#include <QValueAxis>
 #include <QtTest>
 
 #include "LinkRig.h"
