@@ -24,11 +24,13 @@
 
 struct TFitResult {
     bool Ok = false;
-    QString Message;            // why there is no result (Ok false)
-    int N = 0;                  // usable points
-    double K = 0.0;             // slope of measured against theory
-    double ModulusGPa = 0.0;    // the material's E
-    double ModulusExpGPa = 0.0; // E / k
+    QString Message; // why there is no result (Ok false), in English as files and the report have it
+    const char* MessageSource = nullptr; // Message before its number went in (context "ReadingsFit"), for
+    QString MessageArgument;             // the screen to say it in the language in use (RunFitTextShown)
+    int N = 0;                           // usable points
+    double K = 0.0;                      // slope of measured against theory
+    double ModulusGPa = 0.0;             // the material's E
+    double ModulusExpGPa = 0.0;          // E / k
     double DifferencePercent = 0.0;
     bool HasFlexuralStiffness = false; // for a series of hanger loads
     double FlexuralStiffnessNm2 = 0.0; // E_exp I
@@ -46,6 +48,8 @@ struct TFitResult {
 // A run's fit in one line, with its errors, for the window and the report alike: "k = 1.080 ± 0.004,
 // R² = 0.9998, n = 5; E_exp = E / k = 63.9 ± 0.2 GPa (material 69 GPa, -7.4 %)", or why there is none.
 [[nodiscard]] QString RunFitText(const TFitResult& fit);
+// The same line in the language in use, for the screen (English with no translation loaded).
+[[nodiscard]] QString RunFitTextShown(const TFitResult& fit);
 
 // One line for the window: "E_exp = 72.1 GPa (material 69 GPa, +4.5 %), k = 0.957, n = 3".
 [[nodiscard]] QString FitResultText(const TFitResult& fit);
