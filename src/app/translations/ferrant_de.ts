@@ -296,7 +296,7 @@ Nicht wiederherstellbar: %1.</translation>
     </message>
     <message>
         <source>The next row starts %1.</source>
-        <translation>Die nächste Zeile beginnt %1.</translation>
+        <translation>Mit der nächsten Zeile beginnt %1.</translation>
     </message>
     <message>
         <source>No reading recorded: switch on Virtual Experiments or connect to the VEK2000 first.</source>

@@ -296,7 +296,7 @@ No se puede restaurar: %1.</translation>
     </message>
     <message>
         <source>The next row starts %1.</source>
-        <translation>La siguiente fila empieza %1.</translation>
+        <translation>Con la siguiente fila empieza %1.</translation>
     </message>
     <message>
         <source>No reading recorded: switch on Virtual Experiments or connect to the VEK2000 first.</source>

@@ -296,7 +296,7 @@ Ceci ne peut pas être restauré : %1.</translation>
     </message>
     <message>
         <source>The next row starts %1.</source>
-        <translation>La ligne suivante commence %1.</translation>
+        <translation>La ligne suivante ouvre %1.</translation>
     </message>
     <message>
         <source>No reading recorded: switch on Virtual Experiments or connect to the VEK2000 first.</source>
