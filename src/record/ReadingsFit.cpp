@@ -145,36 +145,38 @@ QString FitResultText(const TFitResult& fit) {
     return text;
 }
 
-QString RunFitText(const TFitResult& fit) {
-    if (!fit.Ok) return fit.Message;
-    const QString sign = fit.DifferencePercent > 0 ? QStringLiteral("+") : QString();
-    QString text = QStringLiteral("k = %1 \u00b1 %2, R\u00b2 = %3, n = %4; E_exp = E / k = %5 \u00b1 %6 GPa "
-                                  "(material %7 GPa, %8%9 %)")
-                       .arg(FormatFixed(fit.K, 3), FormatFixed(fit.KError, 3), FormatFixed(fit.RSquared, 4))
-                       .arg(fit.N)
-                       .arg(FormatFixed(fit.ModulusExpGPa, 1), FormatFixed(fit.ModulusExpErrorGPa, 1),
-                            FormatGeneral(fit.ModulusGPa), sign, FormatFixed(fit.DifferencePercent, 1));
-    if (fit.HasFlexuralStiffness)
-        text += QStringLiteral("; EI = %1 N m\u00b2").arg(FormatFixed(fit.FlexuralStiffnessNm2, 3));
-    return text;
-}
+namespace {
 
-QString RunFitTextShown(const TFitResult& fit) {
+// A run's fit in one line: in English for the report and the files, or in the language in use for the screen.
+QString FitLine(const TFitResult& fit, bool shown) {
+    const auto say = [shown](const char* english) {
+        return shown ? QCoreApplication::translate("ReadingsFit", english) : QString::fromUtf8(english);
+    };
     if (!fit.Ok) {
-        if (!fit.MessageSource) return fit.Message;
-        const QString text = QCoreApplication::translate("ReadingsFit", fit.MessageSource);
+        if (!shown || !fit.MessageSource) return fit.Message;
+        const QString text = say(fit.MessageSource);
         return fit.MessageArgument.isNull() ? text : text.arg(fit.MessageArgument);
     }
     const QString sign = fit.DifferencePercent > 0 ? QStringLiteral("+") : QString();
     QString text =
-        QCoreApplication::translate("ReadingsFit", "k = %1 ± %2, R² = %3, n = %4; E_exp = E / k = %5 "
-                                                   "± %6 GPa (material %7 GPa, %8%9 %)")
+        say(QT_TRANSLATE_NOOP("ReadingsFit", "k = %1 ± %2, R² = %3, n = %4; E_exp = E / k = %5 ± %6 GPa "
+                                             "(material %7 GPa, %8%9 %)"))
             .arg(FormatFixed(fit.K, 3), FormatFixed(fit.KError, 3), FormatFixed(fit.RSquared, 4))
             .arg(fit.N)
             .arg(FormatFixed(fit.ModulusExpGPa, 1), FormatFixed(fit.ModulusExpErrorGPa, 1),
                  FormatGeneral(fit.ModulusGPa), sign, FormatFixed(fit.DifferencePercent, 1));
     if (fit.HasFlexuralStiffness)
-        text += QCoreApplication::translate("ReadingsFit", "; EI = %1 N m²")
+        text += say(QT_TRANSLATE_NOOP("ReadingsFit", "; EI = %1 N m²"))
                     .arg(FormatFixed(fit.FlexuralStiffnessNm2, 3));
     return text;
+}
+
+} // namespace
+
+QString RunFitText(const TFitResult& fit) {
+    return FitLine(fit, false);
+}
+
+QString RunFitTextShown(const TFitResult& fit) {
+    return FitLine(fit, true);
 }

@@ -23,6 +23,7 @@
 #include "experiment/VEK4LabFile.h"
 #include "experiment/VEK4LabTools.h"
 #include "lab/DiagramsForm.h"
+#include "lab/ReadingsModel.h"
 #include "lab/ReadingsWindow.h"
 #include "lab/compare/CompareWindow.h"
 #include "link/ComSelect.h"
@@ -30,6 +31,7 @@
 #include "platform/SettingsFile.h"
 #include "record/DisplaySetting.h"
 #include "record/LabToolsSetting.h"
+#include "record/ReadingsFit.h"
 #include "theory/DeflectionView.h"
 
 namespace {
@@ -379,9 +381,16 @@ void TestLanguages::labTextsAreTranslated() {
     auto labTexts = [] {
         TLabRig rig;
         QStringList texts;
-        for (QMenu* menu : rig.Window->findChildren<QMenu*>())
-            for (QAction* a : menu->actions())
-                if (a->isVisible() && !a->text().isEmpty()) texts << a->text() << a->statusTip();
+        // Every command of the menu bar's menus (the languages' own names in Options > Language excepted).
+        std::function<void(QMenu*)> commands = [&](QMenu* menu) {
+            for (QAction* a : menu->actions()) {
+                if (!a->isVisible() || a->text().isEmpty()) continue;
+                texts << a->text() << a->statusTip();
+                if (a->menu() && a->menu() != rig.Window->LanguageMenu) commands(a->menu());
+            }
+        };
+        for (QAction* title : rig.Window->MainMenu1->actions())
+            if (title->menu()) commands(title->menu());
         for (const char* window : {"ReadingsWindow", "Diagrams", "CompareWindow"})
             for (QAbstractButton* b : rig.Find<QWidget>(window)->findChildren<QAbstractButton*>())
                 if (!b->text().isEmpty()) texts << b->text();
@@ -401,12 +410,19 @@ void TestLanguages::labTextsAreTranslated() {
     QCOMPARE(rig.Window->ShowTableAction->text(), table);
     auto* readingsWindow = rig.Find<TReadingsWindow>("ReadingsWindow");
     QCOMPARE(readingsWindow->windowTitle(), readings);
-    QCOMPARE(readingsWindow->Model->headerData(TReadingsModel::Theory, Qt::Horizontal).toString(), theory);
+    QCOMPARE(
+        readingsWindow->Model->headerData(TReadingsModel::Theory, Qt::Horizontal, Qt::DisplayRole).toString(),
+        theory);
     QCOMPARE(rig.Window->Diagrams->Diagrams().Curves[1].Title, moment);
     QVERIFY2(rig.Window->LabTools().Session.RecordedText(0).startsWith(recorded),
              qPrintable(rig.Window->LabTools().Session.RecordedText(0)));
-    // The files keep the English whatever the screen speaks (a class exchanges them).
-    QCOMPARE(ClassRunsTable({}).Columns[3].Name, QStringLiteral("Set-up"));
+    // The files and the report keep the English whatever the screen speaks (a class exchanges them); the
+    // screen says the same in the language.
+    QCOMPARE(ClassRunsTable({}).Columns[3].Title, QStringLiteral("Set-up"));
+    const TFitResult none = FitRun(TReadingsTable(), 1);
+    QCOMPARE(RunFitText(none), QStringLiteral("No readings in this run"));
+    QCOMPARE(none.Message, RunFitText(none));
+    QVERIFY2(RunFitTextShown(none) != RunFitText(none), qPrintable(RunFitTextShown(none)));
 }
 
 // Every text of the lab windows whole in the room a lab window has: the Readings window at its smallest
@@ -424,23 +440,33 @@ void TestLanguages::labWindowsTextsFit() {
     auto* compare = rig.Find<TCompareWindow>("CompareWindow");
     QVERIFY(readings && diagrams && compare);
     for (QWidget* w : QList<QWidget*>{readings, diagrams, compare}) {
-        clipped << TextRoom::Clipped(w) << SharedButtonKeys(w);
-        // The layout needs no more room than the window's own minimum (which the placement counts on).
-        const QSize need = w->minimumSizeHint(), room = w->minimumSize();
-        if (need.width() > std::max(room.width(), 0) && room.width() > 0)
-            clipped << QStringLiteral("%1 needs %2 px wide, its minimum is %3")
-                           .arg(w->objectName())
-                           .arg(need.width())
-                           .arg(room.width());
+        clipped << SharedButtonKeys(w);
+        // At its smallest (the placement beside the experiment window counts on it), the window's layout
+        // needs no more room, and every text shows whole.
+        if (w->minimumWidth() > 0) {
+            w->resize(w->minimumSize());
+            QApplication::sendPostedEvents();
+            const QSize need = w->minimumSizeHint();
+            if (need.width() > w->width() || need.height() > w->height())
+                clipped << QStringLiteral("%1 needs %2 x %3 px, its minimum is %4 x %5")
+                               .arg(w->objectName())
+                               .arg(need.width())
+                               .arg(need.height())
+                               .arg(w->width())
+                               .arg(w->height());
+        }
+        clipped << TextRoom::Clipped(w);
     }
-    readings->resize(TReadingsWindow::MinimumWindowSize);
-    clipped << TextRoom::Clipped(readings);
 
     // Each header in its column, every line of it; the columns compared first have fixed widths.
     const QHeaderView* header = readings->Grid->horizontalHeader();
     for (int c = 0; c < TReadingsModel::ColumnCount; ++c) {
-        const QString title = readings->Model->headerData(c, Qt::Horizontal).toString();
-        const int need = header->sectionSizeFromContents(c).width();
+        const QString title = readings->Model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        int need = 0;
+        for (const QString& line : title.split(QLatin1Char('\n')))
+            need = std::max(need, header->fontMetrics().horizontalAdvance(line));
+        // Half the header's margin on each side: a line shows whole (as the English ones do, tightly).
+        need += header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
         if (need > readings->Grid->columnWidth(c))
             clipped << QStringLiteral("column \"%1\" needs %2 px, has %3")
                            .arg(title)

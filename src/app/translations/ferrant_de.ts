@@ -33,11 +33,11 @@
     </message>
     <message>
         <source>%1: mean E_exp %2 GPa, spread %3 GPa (%4 run), %5%6 % from %7 GPa</source>
-        <translation>%1: Mittel E_exp %2 GPa, Streuung %3 GPa (%4 Messreihe), %5%6 % gegen %7 GPa</translation>
+        <translation>%1: E_exp im Mittel %2 GPa, Streuung %3 GPa (%4 Messreihe), %5%6 % gegenüber %7 GPa</translation>
     </message>
     <message>
         <source>%1: mean E_exp %2 GPa, spread %3 GPa (%4 runs), %5%6 % from %7 GPa</source>
-        <translation>%1: Mittel E_exp %2 GPa, Streuung %3 GPa (%4 Messreihen), %5%6 % gegen %7 GPa</translation>
+        <translation>%1: E_exp im Mittel %2 GPa, Streuung %3 GPa (%4 Messreihen), %5%6 % gegenüber %7 GPa</translation>
     </message>
     <message>
         <source>No run has a fit yet.</source>

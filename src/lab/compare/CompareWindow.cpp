@@ -169,7 +169,7 @@ void TCompareWindow::Show() {
     Model->clear();
     QStringList headers;
     for (TExportColumn c : table.Columns) {
-        c.Name = QCoreApplication::translate("ClassResults", c.Name.toUtf8().constData());
+        c.Title = QCoreApplication::translate("ClassResults", c.Title.toUtf8().constData());
         headers << HeaderText(c);
     }
     Model->setHorizontalHeaderLabels(headers);
@@ -183,7 +183,7 @@ void TCompareWindow::Show() {
                 item->setData(*v, SortRole);
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             } else if (const QString* s = std::get_if<QString>(&cell)) {
-                const QString text = CellShown(table.Columns[c].Name, *s);
+                const QString text = CellShown(table.Columns[c].Title, *s);
                 item->setText(text);
                 item->setData(text, SortRole);
                 item->setToolTip(text); // a long set-up or reason shows whole on hover
