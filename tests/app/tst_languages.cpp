@@ -474,6 +474,27 @@ void TestLanguages::labWindowsTextsFit() {
                            .arg(readings->Grid->columnWidth(c));
     }
 
+    // Each cell in its column, except the free texts a student types, a reason, and the names with a value
+    // (a property's value, a section, a material with its modulus), which show whole on hover.
+    // The delegate's text margin on each side, and the grid line the cell gives up.
+    const int padding = 2 * (readings->Grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) +
+                        (readings->Grid->showGrid() ? 1 : 0);
+    for (int c = 0; c < TReadingsModel::ColumnCount; ++c) {
+        if (c == TReadingsModel::Note || c == TReadingsModel::Fitted || c == TReadingsModel::Run ||
+            c == TReadingsModel::Value || c == TReadingsModel::Property || c == TReadingsModel::Section ||
+            c == TReadingsModel::Material)
+            continue;
+        for (int r = 0; r < readings->Model->rowCount(); ++r) {
+            const QString text = readings->Model->index(r, c).data().toString();
+            const int need = readings->Grid->fontMetrics().horizontalAdvance(text) + padding;
+            if (need > readings->Grid->columnWidth(c))
+                clipped << QStringLiteral("cell \"%1\" needs %2 px, has %3")
+                               .arg(text)
+                               .arg(need)
+                               .arg(readings->Grid->columnWidth(c));
+        }
+    }
+
     // The lab hints in the experiment window's status bar, those shown only when connected or zeroed too.
     clipped << TextRoom::Clipped(rig.Window.get(), rig.Window->StatusPanel1);
     for (const char* hint : {"Zero the gauges: their mean over the last second becomes zero",

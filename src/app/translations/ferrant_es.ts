@@ -712,7 +712,7 @@ No se puede restaurar: %1.</translation>
     </message>
     <message>
         <source>Gauge compared</source>
-        <translation>Comparador</translation>
+        <translation>Comparador leído</translation>
     </message>
     <message>
         <source>Time (s)</source>

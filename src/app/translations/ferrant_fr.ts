@@ -712,7 +712,7 @@ Ceci ne peut pas être restauré : %1.</translation>
     </message>
     <message>
         <source>Gauge compared</source>
-        <translation>Comparateur</translation>
+        <translation>Comparateur lu</translation>
     </message>
     <message>
         <source>Time (s)</source>

@@ -306,7 +306,7 @@ T = {
     ("TReadingsModel", "Measured\n(mm)"): ("Gemessen\n(mm)", "Mesuré\n(mm)", "Medido\n(mm)"),
     ("TReadingsModel", "Meas. - theory\n(mm)"): ("Mess. - Theo.\n(mm)", "Mes. - théorie\n(mm)", "Med. - teoría\n(mm)"),
     ("TReadingsModel", "Difference (%)"): ("Abweichung (%)", "Écart (%)", "Diferencia (%)"),
-    ("TReadingsModel", "Gauge compared"): ("Verglichene Messuhr", "Comparateur", "Comparador"),
+    ("TReadingsModel", "Gauge compared"): ("Verglichene Messuhr", "Comparateur lu", "Comparador leído"),
     ("TReadingsModel", "Time (s)"): ("Zeit (s)", "Temps (s)", "Tiempo (s)"),
     ("TReadingsModel", "Property varied"): ("Veränderte Größe", "Grandeur variée", "Magnitud variada"),
     ("TReadingsModel", "Gauge at (mm)"): ("Messuhr bei (mm)", "Comparateur à (mm)", "Comparador en (mm)"),
