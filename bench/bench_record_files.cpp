@@ -152,8 +152,6 @@ void BM_ReportPdf(benchmark::State& state) {
     content.StudentName = QStringLiteral("A. Student");
     content.Apparatus = QImage(752, 491, QImage::Format_RGB32);
     content.Apparatus.fill(Qt::lightGray);
-    content.Deflection = QImage(366, 136, QImage::Format_ARGB32);
-    content.Deflection.fill(Qt::white);
     content.Setup = SetupExportTable(Setup());
     content.Readings = ReadingsExportTable(table);
     content.Plot = ReadingsSeries(table);

@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <cmath>
 
+#include "experiment/ApparatusScene.h"
 #include "experiment/PictureControl.h"
 #include "experiment/VEK4Keyboard.h"
 #include "experiment/VEK4LabTools.h"
@@ -26,27 +27,8 @@
 
 namespace {
 
-// Vertical places of the layout pictures on the apparatus picture and the load diagram.
-constexpr int ClampTop = 128, DiagramSupportTop = 285;
-constexpr int KnifeEdgeTop = 144, PivotTop = 304;
-constexpr int HangerTop = 144, HangerWidth = 12, HangerHeight = 85;
-constexpr int MassLabelBase = 174; // the bottom of the support zone
-constexpr int DiagramBeamY = 302;  // arrow tips touch the diagram's beam line here
-constexpr int UDLTop = 123, UDL2Top = 281, UDLLabelTop = 272, UDLHeight = 21, UDLRemovedWidth = 12;
-constexpr int GaugeTop = 73, GaugeStylusX = 18;
-constexpr int MassPictureTop = 11; // rows of a mass picture below the hanger's own top
-
-QFont ArialPoints(double points) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    return font;
-}
-
-QFont ArialPixels(int pixels) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    return font;
-}
+using namespace ApparatusPlaces;
+constexpr int UDLRemovedWidth = 12;
 
 // The status texts of the design (VEK4.h keeps them in English), in the language in use.
 [[maybe_unused]] constexpr const char* StatusTexts[] = {
@@ -296,16 +278,16 @@ void TVEK4Form::BuildPanel(QWidget* client) {
     ScreenImage->OnMouseMove = [this](QMouseEvent* e) { ScreenImageMouseMove(e->position().toPoint()); };
 
     // The load diagram's supports, then the apparatus's.
-    LeftSupport = Picture(Panel1, "LeftSupport", "LeftSupport", 76, DiagramSupportTop);
+    LeftSupport = Picture(Panel1, "LeftSupport", "LeftSupport", LeftSupportX, DiagramSupportTop);
     RightSupport = Picture(Panel1, "RightSupport", "RightSupport", StationX.back(), DiagramSupportTop);
     Pivot1Image = Picture(Panel1, "Pivot1Image", "Pivot", 0, PivotTop);
     Pivot2Image = Picture(Panel1, "Pivot2Image", "Pivot", 0, PivotTop);
     UDL2Image = Picture(Panel1, "UDL2Image", "UDL2Strip", 0, UDL2Top);
     UDLLabel = Named(new QLabel(Panel1), "UDLLabel");
-    UDLLabel->setFont(ArialPixels(9));
+    UDLLabel->setFont(UDLFont());
     UDLLabel->move(0, UDLLabelTop);
 
-    LClampImage = Picture(Panel1, "LClampImage", "LClampImage", 71, ClampTop);
+    LClampImage = Picture(Panel1, "LClampImage", "LClampImage", LeftClampX, ClampTop);
     RClampImage = Picture(Panel1, "RClampImage", "RClampImage", StationX.back(), ClampTop);
     KnifeEdge1 = Picture(Panel1, "KnifeEdge1", "KnifeEdge", 0, KnifeEdgeTop);
     KnifeEdge2 = Picture(Panel1, "KnifeEdge2", "KnifeEdge", 0, KnifeEdgeTop);
@@ -499,10 +481,10 @@ void TVEK4Form::FormCreate() {
         slot.Hanger->setCursor(Qt::PointingHandCursor);
         slot.Arrow = Named(new TPictureControl(Panel1), "Arrow");
         slot.ForceLabel = Named(new QLabel(Panel1), "ForceLabel");
-        slot.ForceLabel->setFont(ArialPoints(7));
+        slot.ForceLabel->setFont(ForceFont());
         slot.ForceLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
         slot.MassLabel = Named(new QLabel(Panel1), "MassLabel");
-        slot.MassLabel->setFont(ArialPoints(6));
+        slot.MassLabel->setFont(GramsFont());
         SetWhite(slot.MassLabel);
         slot.MassLabel->setCursor(Qt::PointingHandCursor);
         for (QWidget* w : {static_cast<QWidget*>(slot.Hanger), static_cast<QWidget*>(slot.Arrow),
@@ -687,8 +669,8 @@ void TVEK4Form::ShowLayout() {
         std::tuple{Layout.KnifeEdge2, Layout.MovingKnifeEdge2, Layout.KnifeEdge2Station, KnifeEdge2,
                    Pivot2Image}};
     for (const auto& [present, moving, station, edge, pivot] : knifeEdges) {
-        edge->move(StationX[station] - 12, KnifeEdgeTop);
-        pivot->move(StationX[station] - 5, PivotTop);
+        edge->move(ApparatusPlaces::KnifeEdge(station));
+        pivot->move(ApparatusPlaces::Pivot(station));
         edge->setVisible(present && !moving);
         pivot->setVisible(present);
     }
@@ -705,7 +687,7 @@ void TVEK4Form::ShowLayout() {
         UDL2Image->hide();
     }
 
-    if (!Layout.DraggingGauge) DialGaugeImage->move(StationX[Layout.GaugeStation] - GaugeStylusX, GaugeTop);
+    if (!Layout.DraggingGauge) DialGaugeImage->move(ApparatusPlaces::Gauge(Layout.GaugeStation));
 }
 
 void TVEK4Form::ShowSlot(int s) {
@@ -718,83 +700,49 @@ void TVEK4Form::ShowSlot(int s) {
         controls.MassLabel->hide();
         return;
     }
-    const int x = StationX[s];
     const QString grams = tr("%1 grams").arg(slot.Mass);
 
     // 1. The hanger's picture: the bare hanger, then the masses below it.
     if (controls.ComposedMass != slot.Mass || controls.ComposedVariable != slot.Variable) {
-        QString massName;
-        if (slot.Variable)
-            massName = QStringLiteral("EmptyHangerImage");
-        else if (std::find(FixedMasses.begin(), FixedMasses.end(), slot.Mass) != FixedMasses.end())
-            massName = QStringLiteral("Gram%1Image").arg(slot.Mass);
-        // Composed in logical pixels at any scale, from the pieces drawn at that scale.
-        const auto compose = [massName](qreal scale) {
-            const QImage hanger = ApparatusBitmap(QStringLiteral("LoadHangerImage"), scale);
-            const int h = int(hanger.deviceIndependentSize().height() + 0.5);
-            QImage picture(
-                QSize(int(std::lround(HangerWidth * scale)), int(std::lround(HangerHeight * scale))),
-                QImage::Format_ARGB32_Premultiplied);
-            picture.setDevicePixelRatio(scale);
-            picture.fill(Qt::transparent);
-            QPainter painter(&picture);
-            const auto part = [scale](int x, int y, int w, int h) {
-                return QRectF(x * scale, y * scale, w * scale, h * scale);
-            };
-            painter.drawImage(QRectF(0, 0, HangerWidth, h), hanger, part(0, 0, HangerWidth, h));
-            if (!massName.isEmpty()) {
-                const QImage masses = ApparatusBitmap(massName, scale);
-                const int rows = HangerHeight - h;
-                painter.drawImage(QRectF(0, h, HangerWidth, rows), masses,
-                                  part(0, MassPictureTop, HangerWidth, rows));
-            }
-            return picture;
-        };
-        const QImage picture = compose(1.0);
-        controls.Hanger->SetPicture(picture, compose);
+        const int mass = slot.Mass;
+        const bool variable = slot.Variable;
+        controls.Hanger->SetPicture(HangerPicture(mass, variable), [mass, variable](qreal scale) {
+            return HangerPicture(mass, variable, scale);
+        });
         controls.ComposedMass = slot.Mass;
         controls.ComposedVariable = slot.Variable;
     }
     // 2.
-    controls.Hanger->move(x - 6, HangerTop);
+    controls.Hanger->move(ApparatusPlaces::Hanger(s));
     SetHint(controls.Hanger, grams);
     controls.Hanger->Tag = s;
     controls.Hanger->show();
     // 3. Three neighbouring stations get three different arrow lengths and label heights.
-    const QImage* arrow = nullptr;
-    const char* arrowName = nullptr;
-    int d = 0;
-    switch (s % 3) {
-    case 1:
-        arrow = &ArrowDownSmall, arrowName = "ArrowDownSmall", d = 35;
-        break;
-    case 2:
-        arrow = &ArrowDownMed, arrowName = "ArrowDownMed", d = 22;
-        break;
-    default:
-        arrow = &ArrowDownLarge, arrowName = "ArrowDownLarge", d = 9;
-        break;
-    }
+    const QString arrowName = QString::fromLatin1(ApparatusPlaces::ArrowOf(s).Picture);
+    const QImage& arrow = arrowName == QLatin1String("ArrowDownSmall") ? ArrowDownSmall
+                          : arrowName == QLatin1String("ArrowDownMed") ? ArrowDownMed
+                                                                       : ArrowDownLarge;
     // 4. A variable weight shows its grams.
     if (slot.Variable) {
-        controls.MassLabel->setText(FormatFixed(slot.Mass, 0));
+        controls.MassLabel->setText(ApparatusPlaces::GramsText(slot.Mass));
         controls.MassLabel->adjustSize();
         SetHint(controls.MassLabel, grams);
         controls.MassLabel->setProperty("Tag", s);
-        controls.MassLabel->move(x - HalfRounded(controls.MassLabel->width()), MassLabelBase + d);
+        controls.MassLabel->move(ApparatusPlaces::MassLabel(s, controls.MassLabel->width()));
         controls.MassLabel->show();
     } else {
         controls.MassLabel->hide();
     }
     // 5. The arrow's tip touches the diagram's beam line.
-    controls.Arrow->SetPicture(*arrow, AtScale(QString::fromLatin1(arrowName)));
+    controls.Arrow->SetPicture(arrow, AtScale(arrowName));
     controls.Arrow->AutoSize();
-    controls.Arrow->move(x - 5, DiagramBeamY - controls.Arrow->height());
+    controls.Arrow->move(ApparatusPlaces::Arrow(s, controls.Arrow->height()));
     controls.Arrow->show();
     // 6. The force in newtons above the arrow.
-    controls.ForceLabel->setText(FormatFixed(slot.Mass * NewtonsPerGram, 2));
+    controls.ForceLabel->setText(ApparatusPlaces::ForceText(slot.Mass));
     controls.ForceLabel->adjustSize();
-    controls.ForceLabel->move(x - 8, DiagramBeamY - controls.Arrow->height() - controls.ForceLabel->height());
+    controls.ForceLabel->move(
+        ApparatusPlaces::ForceLabel(s, controls.Arrow->height(), controls.ForceLabel->height()));
     controls.ForceLabel->show();
 }
 
@@ -809,18 +757,17 @@ void TVEK4Form::PlaceUDL() {
 }
 
 void TVEK4Form::ShowUDLPictures() {
-    const int left = UDLImageLeft(Layout.UDLStartStation);
-    const int width = UDLImageWidth(Layout.UDLStartStation, Layout.UDLEndStation);
-    const QString intensity = QStringLiteral("%1 N/m").arg(Layout.UDLIntensity);
-    if (!Layout.ResizingUDL) UDLImage->setGeometry(left, UDLTop, width, UDLHeight);
+    const int start = Layout.UDLStartStation, end = Layout.UDLEndStation;
+    const QString intensity = ApparatusPlaces::UDLText(Layout.UDLIntensity);
+    if (!Layout.ResizingUDL) UDLImage->setGeometry(ApparatusPlaces::UDLStrip(start, end));
     SetHint(UDLImage, tr("Uniformly distributed load of ") + intensity);
     UDLImage->show();
     UDLLabel->setText(intensity);
     UDLLabel->adjustSize();
-    UDLLabel->move(left + int(RoundHalfEven((width - UDLLabel->width()) / 2.0)), UDLLabelTop);
+    UDLLabel->move(ApparatusPlaces::UDLLabel(start, end, UDLLabel->width()));
     UDLLabel->show();
     UDLLabel->raise(); // over the load arrows, so the intensity reads whole
-    UDL2Image->setGeometry(left, UDL2Top, width, UDLHeight);
+    UDL2Image->setGeometry(ApparatusPlaces::UDL2Strip(start, end));
     UDL2Image->show();
 }
 

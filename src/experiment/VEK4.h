@@ -46,6 +46,7 @@ class TIntegerSpinEdit;
 class TPictureControl;
 class TProcessBlock;
 struct TExperimentSetup;
+struct TRunSetup;
 struct TReading;
 struct TReportContent;
 class TReadingsTable;
@@ -404,7 +405,8 @@ private:
     void LabFileClosed();
     [[nodiscard]] bool AskToSaveChanges();
     void ApplyExperiment(const TExperimentSetup& setup, const std::vector<TReading>& rows,
-                         const std::map<int, QString>& runNames);
+                         const std::map<int, QString>& runNames,
+                         const std::map<int, TRunSetup>& runSetups = {});
     void OfferRestore();
     void UpdateLabTitle();
     // The lab windows beside the experiment window (VEK4LabWindows.cpp).

@@ -19,6 +19,7 @@
 #include <QToolButton>
 #include <utility>
 
+#include "experiment/ApparatusScene.h"
 #include "experiment/PictureControl.h"
 #include "experiment/VEK4LabTools.h"
 #include "lab/LabModuleWriters.h"
@@ -298,7 +299,8 @@ void TVEK4Form::OfferRestore() {
 }
 
 void TVEK4Form::ApplyExperiment(const TExperimentSetup& setup, const std::vector<TReading>& rows,
-                                const std::map<int, QString>& runNames) {
+                                const std::map<int, QString>& runNames,
+                                const std::map<int, TRunSetup>& runSetups) {
     TLabSession& f = Lab->Session;
     f.PauseJournal(true); // the steps in between are not the student's changes
 
@@ -327,7 +329,7 @@ void TVEK4Form::ApplyExperiment(const TExperimentSetup& setup, const std::vector
     Recalculate();
     ShowGaugeReadout();
 
-    f.Load(rows, runNames, Lab->Clock());
+    f.Load(rows, runNames, Lab->Clock(), runSetups);
     if (ReadingsView()) Lab->View->RowsChanged();
     f.PauseJournal(false);
 }
@@ -430,7 +432,7 @@ bool TVEK4Form::OpenExperimentFile(const QString& path) {
         WizardBtn->setChecked(true);
         WizardBtnClick();
     }
-    ApplyExperiment(read.Value.Setup, read.Value.Rows, read.Value.RunNames);
+    ApplyExperiment(read.Value.Setup, read.Value.Rows, read.Value.RunNames, read.Value.RunSetups);
     Lab->Session.Opened(path, read.Value.Handout, CurrentSetup());
     UpdateLabTitle();
     return true;
@@ -526,22 +528,12 @@ TReportContent TVEK4Form::ReportContent(const QString& studentName) const {
                                      {QStringLiteral("Note"), details.Note}})
         if (!value.isEmpty()) c.Details.emplace_back(key, value);
     c.FileName = QFileInfo(Lab->Session.Path()).fileName();
-    // The apparatus without what hovers over it (the position popups): only the layout's pictures.
-    std::vector<QWidget*> hidden;
-    for (QWidget* popup :
-         {static_cast<QWidget*>(PositionPopup), static_cast<QWidget*>(PositionValue),
-          static_cast<QWidget*>(LoadPositionPopup), static_cast<QWidget*>(LoadPositionValue)})
-        if (popup->isVisible()) {
-            popup->hide();
-            hidden.push_back(popup);
-        }
-    c.Apparatus = Panel1->grab(ScreenImage->geometry()).toImage();
-    for (QWidget* popup : hidden)
-        popup->show();
-    // The deflection drawn from the theory's last drawing, not grabbed from the screen.
-    c.Deflection = QImage(TDeflectionView::ImageWidth, TDeflectionView::ImageHeight, QImage::Format_RGB32);
-    TDeflectionView::Render(View->LastDrawing(), c.Deflection);
-    c.Setup = Lab->Session.ReportSetup(CurrentSetup());
+    // The apparatus and its theory drawn from the layout, as the window shows them: nothing that hovers
+    // over the picture, and sharp at print resolution.
+    const TExperimentSetup setup = CurrentSetup();
+    c.Apparatus = ApparatusImage(setup.Layout, 3.0);
+    c.Theory = DiagramsOfSetup(setup);
+    c.Setup = Lab->Session.ReportSetup(setup);
     const TReadingsTable& table = Lab->Session.Table();
     c.PropertyVaried = table.Empty()
                            ? VariedPropertyName(VariedPropertyFromIndex(CaptureCombo->currentIndex()))
@@ -550,6 +542,8 @@ TReportContent TVEK4Form::ReportContent(const QString& studentName) const {
     // The plot and the fits as the "Readings" window shows them: one series function, one painter.
     c.Plot = ReadingsSeries(table);
     c.ModulusText = RunsFitText(c.Plot);
+    // With the "Diagrams" window in use, each run's diagrams on the layout of its last reading.
+    if (Diagrams) c.RunDiagrams = RunDiagramsOf(Lab->Session, setup);
     return c;
 }
 

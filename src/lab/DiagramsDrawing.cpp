@@ -814,3 +814,30 @@ void PaintDiagrams(QPainter& p, QSizeF size, const TBeamDiagrams& d, std::option
     if (cursorMm) PaintCursor(p, g, d, *cursorMm, labels);
     p.restore();
 }
+
+void PaintDeflectionDiagram(QPainter& p, QSizeF size, const TBeamDiagrams& d) {
+    p.save();
+    PictureBaseFont = p.font();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
+    if (!d.Drawable) {
+        PaintReason(p, size, d.Reason);
+        p.restore();
+        return;
+    }
+    // The deflection band of the full picture alone, on the same x axis, its title above it.
+    constexpr int k = int(TDiagramKind::Deflection);
+    TDiagramsGeometry g;
+    g.Left = MarginLeft;
+    g.Right = std::max(MarginLeft + 100.0, size.width() - MarginRight);
+    const double top = 24.0;
+    g.Bands[k] = QRectF(g.Left, top, g.Right - g.Left, std::max(40.0, size.height() - top - AxisHeight));
+    g.Axis = QRectF(g.Left, g.Bands[k].bottom(), g.Right - g.Left, AxisHeight);
+    TLabelPlacer labels(nullptr);
+    const QString title = QStringLiteral("%1 (%2)").arg(d.Curves[k].Title, d.Curves[k].Unit);
+    labels.Block(QRectF(g.Left, top - 18.0, TextWidth(SmallFont(11.0, true), title) + 2.0, 16.0));
+    PaintBand(p, g, d, k, labels, std::nullopt);
+    PaintAxis(p, g, labels);
+    p.restore();
+}

@@ -52,3 +52,7 @@ struct TCursorReadout {
 void PaintDiagrams(QPainter& painter, QSizeF size, const TBeamDiagrams& diagrams,
                    std::optional<double> cursorMm = std::nullopt, std::vector<QRectF>* labelBoxes = nullptr,
                    std::optional<double> measuredGaugeMm = std::nullopt);
+
+// The deflection diagram alone (the last band of the picture, with its scale, extremes, gauge and the x axis
+// in mm) over the rectangle (0, 0, size): the report's theoretical deflection.
+void PaintDeflectionDiagram(QPainter& painter, QSizeF size, const TBeamDiagrams& diagrams);

@@ -56,6 +56,7 @@ int TLabSession::Record(const TRowInputs& in, qint64 nowMs) {
     // Everything is gathered first and the row added in one step: nothing half-recorded is ever kept.
     TReading row = BuildReading(in, nowMs);
     const int index = Readings.Add(std::move(row), nowMs);
+    KeptRunSetups[Readings.Row(index).Run] = {Readings.Row(index).Number, in.Setup};
     ++TableVersion;
     if (Journalling()) {
         LayoutChanged(in.Setup); // a gauge moved since the last drop
@@ -83,6 +84,13 @@ QString TLabSession::RecordedText(int index) const {
     if (!row.NotFittedReason().isEmpty())
         text += LabSessionTexts::Said(LabSessionTexts::NotFitted).arg(row.NotFittedReason());
     return text;
+}
+
+std::map<int, TRunSetup> TLabSession::RunSetups() const {
+    std::map<int, TRunSetup> setups;
+    for (const int run : Readings.Runs())
+        if (const auto kept = KeptRunSetups.find(run); kept != KeptRunSetups.end()) setups.insert(*kept);
+    return setups;
 }
 
 int TLabSession::StartNewRun() {
@@ -137,7 +145,7 @@ void TLabSession::SetDetails(const TExperimentDetails& details) {
 QString TLabSession::Save(const QString& path, const TExperimentSetup& setup, bool handout) {
     // A hand-out goes to the whole class: it carries no one's names.
     const QString why = SaveExperiment(path, setup, RowsJson(Readings), handout, Readings.RunNames(),
-                                       handout ? TExperimentDetails{} : ExperimentDetails);
+                                       handout ? TExperimentDetails{} : ExperimentDetails, RunSetups());
     if (!why.isEmpty() || handout) return why;
     FilePath = path;
     Handout.clear();
@@ -154,13 +162,15 @@ TFileRead<TOpenedExperiment> TLabSession::ReadExperiment(const QString& path) {
     opened.Value.Handout = read.Value.Handout;
     opened.Value.RunNames = read.Value.RunNames;
     opened.Value.Details = read.Value.Details;
+    opened.Value.RunSetups = read.Value.RunSetups;
     for (const QJsonObject& row : read.Value.Rows)
         opened.Value.Rows.push_back(ReadingFromJson(row, QString()).Reading);
     return opened;
 }
 
 void TLabSession::Load(const std::vector<TReading>& rows, const std::map<int, QString>& runNames,
-                       qint64 nowMs) {
+                       qint64 nowMs, const std::map<int, TRunSetup>& runSetups) {
+    KeptRunSetups = runSetups;
     const qint64 lastMs = rows.empty() ? 0 : qint64(rows.back().ElapsedS * 1000.0);
     if (rows.empty())
         Readings.Clear();
@@ -180,6 +190,7 @@ void TLabSession::Opened(const QString& path, bool handout, const TExperimentSet
 
 void TLabSession::NewExperiment(const TExperimentSetup& shown) {
     Readings.Clear();
+    KeptRunSetups.clear();
     ExperimentDetails = {};
     FilePath.clear();
     Handout.clear();

@@ -41,6 +41,7 @@ struct TOpenedExperiment {
     std::map<int, QString> RunNames;
     bool Handout = false;
     TExperimentDetails Details;
+    std::map<int, TRunSetup> RunSetups;
 };
 
 // What a journal left by a killed session gives back.
@@ -110,6 +111,9 @@ public:
     // "&New run": the next row starts a new run; its number.
     int StartNewRun();
     void RenameRun(int run, const QString& name);
+    // Each run's layout as its last reading was recorded, for the runs of the table that have one (rows
+    // opened from a file written before these were kept, or given back by the journal, have none).
+    [[nodiscard]] std::map<int, TRunSetup> RunSetups() const;
     // The table changed outside Record (a note, a deletion, a clear, a run's name): journalled as the
     // difference from what the journal holds.
     void TableChanged();
@@ -133,7 +137,8 @@ public:
     [[nodiscard]] static TFileRead<TOpenedExperiment> ReadExperiment(const QString& path);
     // The rows of an experiment (opened or restored) take the table's place; the next row's time
     // continues from the last one's.
-    void Load(const std::vector<TReading>& rows, const std::map<int, QString>& runNames, qint64 nowMs);
+    void Load(const std::vector<TReading>& rows, const std::map<int, QString>& runNames, qint64 nowMs,
+              const std::map<int, TRunSetup>& runSetups = {});
     // The window shows the experiment read from path: it is saved as it stands.
     void Opened(const QString& path, bool handout, const TExperimentSetup& shown);
     // "&New": an empty table, no file.
@@ -165,6 +170,7 @@ private:
     [[nodiscard]] QJsonObject JournalSetup(const TExperimentSetup& setup) const;
 
     TReadingsTable Readings;
+    std::map<int, TRunSetup> KeptRunSetups; // by run; a run's entry is replaced by each of its new rows
     TExperimentDetails ExperimentDetails;
     TGaugeHistory Gauges;
     TZero ZeroInUse;

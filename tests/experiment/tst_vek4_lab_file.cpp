@@ -12,8 +12,10 @@
 #include <csignal>
 #include <cstring>
 
+#include "experiment/ApparatusScene.h"
 #include "experiment/VEK4.h"
 #include "experiment/VEK4LabTools.h"
+#include "lab/report/Report.h"
 #include "model/PlacementRules.h"
 #include "platform/DesignFonts.h"
 #include "platform/MessageLayer.h"
@@ -21,6 +23,7 @@
 #include "record/io/ExperimentFile.h"
 #include "record/io/LayoutReplay.h"
 #include "record/io/ReadingJson.h"
+#include "theory/DeflectionView.h"
 #include "widgets/IntegerSpinEdit.h"
 
 #include "SmallDisk.h"
@@ -324,6 +327,62 @@ private slots:
         QVERIFY(messages.Shown.empty());
         w.Session().MarkSaved(w.CurrentSetup());
         w.Session().TableChanged(); // closing would ask; the test ends here
+        messages.Answers = {TMsgResult::Discard};
+    }
+
+    // The report's apparatus is painted from the layout (what hovers over the picture is not in it), its
+    // deflection diagram gives the gauge the window's readout, and with the "Diagrams" window in use each
+    // run gets a page of diagrams on the layout of its last reading.
+    void reportDrawsTheLayoutAndEachRunsDiagrams() {
+        TRecordingMessages messages;
+        TRig rig;
+        TVEK4Form& w = rig.Open();
+        BuildExperiment(rig); // run 1: two rows, 300 g at 200 mm
+        w.NewRunClick();
+        Drop(w, TDragSource::FixedWeight(500), TDropTarget::Screen(StationX[20], 190));
+        rig.Now += 1500;
+        QVERIFY(w.RecordReading()); // run 2: row 3, 500 g
+        w.PositionPopup->show();    // a hover popup over the picture when the report is made
+        w.PositionValue->show();
+
+        const auto reportText = [&](const char* name) {
+            const QString pdf = rig.Path(name);
+            if (!w.ExportReportPdf(pdf, QStringLiteral("Grace Hopper"))) return QString();
+            if (qEnvironmentVariableIsSet("FERRANT_KEEP_REPORT"))
+                QFile::copy(pdf, qEnvironmentVariable("FERRANT_KEEP_REPORT") + QLatin1String(name));
+            QProcess text;
+            text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+            text.waitForFinished(60000);
+            return QString::fromUtf8(text.readAllStandardOutput());
+        };
+        const TReportContent content = w.ReportContent(QStringLiteral("Grace Hopper"));
+        QCOMPARE(content.Apparatus.deviceIndependentSize().toSize(), ApparatusPlaces::ApparatusRegion.size());
+        QCOMPARE(content.Apparatus, ApparatusImage(w.Layout, content.Apparatus.devicePixelRatio()));
+        QVERIFY(content.RunDiagrams.empty());
+        const QString plain = reportText("plain.pdf");
+        const QString readout = w.View->DialGaugeDeflection->text(); // "-0.61 mm"
+        QVERIFY2(plain.contains(QStringLiteral("gauge at 300 mm: theory ") + readout), qPrintable(readout));
+        QVERIFY(plain.contains(QStringLiteral("Position along the beam x (mm)")));
+        QVERIFY(!plain.contains(QStringLiteral("Diagrams: ")));
+
+        w.ShowDiagramsClick();
+        const QString withDiagrams = reportText("diagrams.pdf");
+        QVERIFY(
+            withDiagrams.contains(QStringLiteral("Diagrams: Run 1, the layout as reading 2 was recorded")));
+        QVERIFY(
+            withDiagrams.contains(QStringLiteral("Diagrams: Run 2, the layout as reading 3 was recorded")));
+        const std::vector<TRunDiagrams> runs = w.ReportContent(QString()).RunDiagrams;
+        QCOMPARE(int(runs.size()), 2);
+        // Each run's loads: 300 g then 500 g at 200 mm beside the 70 g weight and the UDL.
+        const auto largestLoad = [](const TBeamDiagrams& d) {
+            double n = 0.0;
+            for (const TPointLoad& load : d.Loads)
+                n = std::max(n, load.Force);
+            return n;
+        };
+        QVERIFY2(std::abs(largestLoad(runs[0].Diagrams) - 0.3 * 9.80665) < 1e-9,
+                 qPrintable(QString::number(largestLoad(runs[0].Diagrams))));
+        QVERIFY(std::abs(largestLoad(runs[1].Diagrams) - 0.5 * 9.80665) < 1e-9);
         messages.Answers = {TMsgResult::Discard};
     }
 

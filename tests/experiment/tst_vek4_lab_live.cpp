@@ -182,6 +182,24 @@ private slots:
         QCOMPARE(view->Model->index(2, TReadingsModel::Zero1).data().toString(), QString("0.400"));
         QVERIFY(view->FitLabel->text().contains("n = 3"));
 
+        // The report's pictures in docs/: loading, then unloading as a second run, with the diagrams in use.
+        if (qEnvironmentVariableIsSet("FERRANT_KEEP_REPORT")) {
+            w.Session().RenameRun(1, QStringLiteral("Loading"));
+            QTest::keyClick(&w, Qt::Key_R, Qt::ControlModifier);
+            const int back[] = {200, 100};
+            const double backGauge[] = {-1.76, -0.74};
+            for (int step = 0; step < 2; ++step) {
+                l.HangerSlots[30].Mass = back[step];
+                w.DrawHanger(30);
+                QVERIFY(Gauge1(backGauge[step]));
+                QVERIFY(Frames(5));
+                QTest::keyClick(&w, Qt::Key_F10);
+            }
+            w.Session().RenameRun(2, QStringLiteral("Unloading"));
+            QVERIFY(w.ExportReportPdf(qEnvironmentVariable("FERRANT_KEEP_REPORT"),
+                                      QStringLiteral("Ada Lovelace")));
+        }
+
         // A disconnect takes the zero away.
         Click(w.DisconnectBtn);
         QVERIFY(!AnyZeroSet(w.Session().Zero()));

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "experiment/ApparatusScene.h"
 #include "lab/report/Report.h"
 #include "record/io/ReadingsExport.h"
 
@@ -16,14 +17,6 @@ QString Run(const QString& program, const QStringList& args) {
     p.start(program, args);
     p.waitForFinished(60000);
     return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-QImage Picture(int w, int h, QColor colour) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.fillRect(10, h / 2, w - 20, 6, colour);
-    return image;
 }
 
 TReportContent Content(int rows) {
@@ -47,8 +40,10 @@ TReportContent Content(int rows) {
     TReportContent c;
     c.When = QDateTime(QDate(2026, 12, 10), QTime(14, 30));
     c.StudentName = QStringLiteral("Ada Lovelace-Jones");
-    c.Apparatus = Picture(752, 491, Qt::darkGreen);
-    c.Deflection = Picture(366, 136, Qt::red);
+    c.Apparatus = ApparatusImage(setup.Layout, 3.0);
+    c.Theory = DiagramsOfSetup(setup);
+    c.RunDiagrams = {{QStringLiteral("Run 1, the layout as reading %1 was recorded").arg(rows),
+                      DiagramsOfSetup(setup), -0.105 * rows}};
     c.Setup = SetupExportTable(setup);
     c.PropertyVaried = QStringLiteral("Variable hanger load");
     c.Readings = ReadingsExportTable(table);
@@ -110,6 +105,11 @@ void TestReport::everyPartAndEveryPage() {
         }
     }
     QVERIFY(tablePages >= 2);
+    // The run's diagrams come last, on a page of their own, with the measured value beside the theory.
+    QVERIFY(
+        pageTexts.back().contains(QStringLiteral("Diagrams: Run 1, the layout as reading 120 was recorded")));
+    QVERIFY(pageTexts.back().contains(QStringLiteral("measured -12.60 mm")));
+    QVERIFY(!pageTexts[pages - 2].contains(QStringLiteral("Diagrams: ")));
     // Every row is printed once, in order, with its numbers in the table's decimals.
     int from = 0;
     for (int i = 1; i <= 120; ++i) {

@@ -3,7 +3,9 @@
 // runs and their names survive a save and a crash, and deleting rows keeps every fit what a fresh table
 // gives.
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
@@ -261,6 +263,63 @@ private slots:
         QCOMPARE(offer.Rows[1].Run, 2);
         QCOMPARE(offer.RunNames.at(2), QStringLiteral("Unloading"));
         QVERIFY(offer.FilePath.endsWith(QStringLiteral("two-runs.ferx")));
+    }
+
+    // Each run keeps the layout of its last reading (the report draws the run's diagrams from it); the file
+    // keeps them, an entry a file cannot rebuild is left out without refusing the file, an older file has
+    // none, and a run whose rows are all deleted has none.
+    void RunLayoutsKeptAndSaved() {
+        QTemporaryDir folder;
+        TBench b;
+        b.Row(100, -1.0, -1.1);
+        b.Row(200, -2.0, -2.2);
+        b.Session.StartNewRun();
+        b.Row(150, -1.5, -1.6);
+        const auto check = [](const std::map<int, TRunSetup>& setups) {
+            QCOMPARE(int(setups.size()), 2);
+            QCOMPARE(setups.at(1).Reading, 2);
+            QCOMPARE(setups.at(1).Setup.Layout.HangerSlots[30].Mass, 200);
+            QCOMPARE(setups.at(2).Reading, 3);
+            QCOMPARE(setups.at(2).Setup.Layout.HangerSlots[30].Mass, 150);
+            QVERIFY(setups.at(2).Setup.Layout.KnifeEdge2);
+        };
+        check(b.Session.RunSetups());
+        const QString path = folder.filePath(QStringLiteral("runs.ferx"));
+        QCOMPARE(b.Session.Save(path, b.In.Setup), QString());
+        const TOpenedExperiment read = TLabSession::ReadExperiment(path).Value;
+        check(read.RunSetups);
+
+        // A hostile entry (a knife-edge past the beam's end, a run that is not a number) is left out.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+        file.close();
+        QJsonArray layouts = root.value(QStringLiteral("runLayouts")).toArray();
+        QJsonObject bad = layouts[1].toObject();
+        QJsonObject badSetup = bad.value(QStringLiteral("setup")).toObject();
+        QJsonObject badLayout = badSetup.value(QStringLiteral("layout")).toObject();
+        QVERIFY(badLayout.contains(QStringLiteral("knifeEdges")));
+        badLayout.insert(QStringLiteral("knifeEdges"), QJsonArray{100, 990});
+        badSetup.insert(QStringLiteral("layout"), badLayout);
+        bad.insert(QStringLiteral("setup"), badSetup);
+        layouts[1] = bad;
+        layouts.append(
+            QJsonObject{{QStringLiteral("run"), QStringLiteral("x")}, {QStringLiteral("setup"), badSetup}});
+        root.insert(QStringLiteral("runLayouts"), layouts);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QJsonDocument(root).toJson());
+        file.close();
+        const TFileRead<TOpenedExperiment> hostile = TLabSession::ReadExperiment(path);
+        QVERIFY2(hostile.Ok(), qPrintable(hostile.Problem));
+        QCOMPARE(int(hostile.Value.Rows.size()), 3);
+        QCOMPARE(int(hostile.Value.RunSetups.size()), 1);
+        QCOMPARE(hostile.Value.RunSetups.at(1).Reading, 2);
+
+        QVERIFY(TLabSession::ReadExperiment(Fixture("v1-simply-supported-load-series.ferx"))
+                    .Value.RunSetups.empty());
+        b.Session.Table().Remove({2});
+        b.Session.TableChanged();
+        QCOMPARE(int(b.Session.RunSetups().size()), 1);
     }
 
     // The details the students typed come back after a crash too, though they were never saved; a saved

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "lab/DiagramsDrawing.h"
 #include "lab/ReadingsPlot.h"
 #include "platform/FileWriter.h"
 #include "record/io/ExperimentFile.h"
@@ -32,6 +33,7 @@ public:
         ReadingsBlock();
         PlotBlock();
         ModulusBlock();
+        RunDiagramsBlock();
         Footer();
         return Page;
     }
@@ -137,11 +139,42 @@ private:
         if (!Content.FileName.isEmpty()) Paragraph(QStringLiteral("Experiment file: ") + Content.FileName, f);
     }
 
+    // The diagrams are drawn in screen pixels (their texts 10 to 12 px): one of them is 1/96 inch here,
+    // so the printed texts have the size they have on screen.
+    [[nodiscard]] double PixelScale() const { return Device.logicalDpiX() / 96.0; }
+
     void ApparatusBlock() {
         Heading(QStringLiteral("Apparatus and layout"));
-        Image(Content.Apparatus, W, H * 0.42);
+        Image(Content.Apparatus, W, H * 0.36);
+        const double h = Mm(62);
+        Room(h + Mm(12)); // the heading goes with its diagram
         Heading(QStringLiteral("Theoretical deflection"));
-        Image(Content.Deflection, std::min(W, Mm(130)), H * 0.2);
+        if (P) {
+            const double s = PixelScale();
+            P->save();
+            P->translate(0, Y);
+            P->scale(s, s);
+            PaintDeflectionDiagram(*P, QSizeF(W / s, h / s), Content.Theory);
+            P->restore();
+        }
+        Y += h + Mm(2);
+    }
+
+    void RunDiagramsBlock() {
+        for (const TRunDiagrams& run : Content.RunDiagrams) {
+            NewPage();
+            Heading(QStringLiteral("Diagrams: ") + run.Title);
+            const double s = PixelScale();
+            const double h = Bottom - Y - Mm(2);
+            if (P) {
+                P->save();
+                P->translate(0, Y);
+                P->scale(s, s);
+                PaintDiagrams(*P, QSizeF(W / s, h / s), run.Diagrams, std::nullopt, nullptr, run.MeasuredMm);
+                P->restore();
+            }
+            Y += h;
+        }
     }
 
     void SetupBlock() {
@@ -171,6 +204,8 @@ private:
     }
 
     void ReadingsBlock() {
+        // The heading goes with the table's header and its first rows, never alone at a page's foot.
+        if (!Content.Readings.Rows.empty()) Room(Mm(40));
         Heading(QStringLiteral("Readings"));
         const TExportTable& t = Content.Readings;
         if (!Content.PropertyVaried.isEmpty())

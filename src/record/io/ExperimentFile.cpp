@@ -307,6 +307,31 @@ std::map<int, QString> RunNamesFromJson(const QJsonObject& root) {
     return names;
 }
 
+QJsonArray RunSetupsToJson(const std::map<int, TRunSetup>& setups) {
+    QJsonArray list;
+    for (const auto& [run, kept] : setups)
+        list.append(QJsonObject{{QStringLiteral("run"), run},
+                                {QStringLiteral("reading"), kept.Reading},
+                                {QStringLiteral("setup"), SetupToJson(kept.Setup)}});
+    return list;
+}
+
+std::map<int, TRunSetup> RunSetupsFromJson(const QJsonObject& root) {
+    std::map<int, TRunSetup> setups;
+    const QJsonValue list = root.value(QLatin1String("runLayouts"));
+    for (const QJsonValue item : list.toArray()) {
+        const QJsonObject o = item.toObject();
+        const double run = o.value(QLatin1String("run")).toDouble(-1);
+        const double reading = o.value(QLatin1String("reading")).toDouble(-1);
+        const auto whole = [](double v) { return v >= 1 && v <= MaxReadings && v == std::floor(v); };
+        if (!whole(run) || !whole(reading) || !o.value(QLatin1String("setup")).isObject()) continue;
+        // Rebuilt through the placement rules like the file's own set-up; one that is not is left out.
+        const TSetupRead setup = SetupFromJson(o.value(QLatin1String("setup")).toObject());
+        if (setup.Problem.isEmpty()) setups[int(run)] = {int(reading), setup.Setup};
+    }
+    return setups;
+}
+
 namespace {
 
 struct TDetailField {
@@ -346,9 +371,11 @@ TExperimentDetails DetailsFromJson(const QJsonObject& root) {
 }
 
 QByteArray ExperimentBytes(const TExperimentSetup& setup, const std::vector<QJsonObject>& rows, bool handout,
-                           const std::map<int, QString>& runNames, const TExperimentDetails& details) {
+                           const std::map<int, QString>& runNames, const TExperimentDetails& details,
+                           const std::map<int, TRunSetup>& runSetups) {
     QJsonObject root = SetupToJson(setup);
     root.insert(QStringLiteral("runNames"), RunNamesToJson(runNames));
+    if (!runSetups.empty()) root.insert(QStringLiteral("runLayouts"), RunSetupsToJson(runSetups));
     if (!details.Empty()) root.insert(QStringLiteral("details"), DetailsToJson(details));
     if (handout) root.insert(QStringLiteral("handout"), true);
     root.insert(QStringLiteral("format"), ExperimentFileFormat);
@@ -395,13 +422,15 @@ TFileRead<TExperimentDocument> ExperimentFromBytes(const QByteArray& bytes) {
     read.Value.Version = document.Value.value(QLatin1String("version")).toInt();
     read.Value.RunNames = RunNamesFromJson(document.Value);
     read.Value.Details = DetailsFromJson(document.Value);
+    read.Value.RunSetups = RunSetupsFromJson(document.Value);
     return read;
 }
 
 QString SaveExperiment(const QString& path, const TExperimentSetup& setup,
                        const std::vector<QJsonObject>& rows, bool handout,
-                       const std::map<int, QString>& runNames, const TExperimentDetails& details) {
-    const QByteArray bytes = ExperimentBytes(setup, rows, handout, runNames, details);
+                       const std::map<int, QString>& runNames, const TExperimentDetails& details,
+                       const std::map<int, TRunSetup>& runSetups) {
+    const QByteArray bytes = ExperimentBytes(setup, rows, handout, runNames, details, runSetups);
     // The bound of opening holds for saving too: a file the program writes is one it reads.
     if (bytes.size() > ExperimentFileMaxBytes)
         return QStringLiteral(

@@ -81,6 +81,16 @@ struct TExperimentDetails {
 // Reading skips anything that is not a text.
 [[nodiscard]] TExperimentDetails DetailsFromJson(const QJsonObject& root);
 
+// Each run's layout as its last reading was recorded (the report draws the run's diagrams from it):
+// "runLayouts": [{"run": 2, "reading": 12, "setup": {...}}]. A file without them (written before they were
+// kept) reads as none; an entry that cannot be rebuilt is left out, never the file refused.
+struct TRunSetup {
+    int Reading = 0; // the number of the reading recorded on it
+    TExperimentSetup Setup;
+};
+[[nodiscard]] QJsonArray RunSetupsToJson(const std::map<int, TRunSetup>& setups);
+[[nodiscard]] std::map<int, TRunSetup> RunSetupsFromJson(const QJsonObject& root);
+
 struct TExperimentDocument {
     TExperimentSetup Setup;
     std::vector<QJsonObject> Rows;
@@ -88,10 +98,12 @@ struct TExperimentDocument {
     int Version = ExperimentFileVersion;
     std::map<int, QString> RunNames; // the runs the student named ("Loading"); the others are "Run n"
     TExperimentDetails Details;
+    std::map<int, TRunSetup> RunSetups;
 };
 [[nodiscard]] QByteArray ExperimentBytes(const TExperimentSetup& setup, const std::vector<QJsonObject>& rows,
                                          bool handout = false, const std::map<int, QString>& runNames = {},
-                                         const TExperimentDetails& details = {});
+                                         const TExperimentDetails& details = {},
+                                         const std::map<int, TRunSetup>& runSetups = {});
 // The runs' names as the file keeps them: [{"run": 2, "name": "Unloading"}]; reading skips anything else.
 [[nodiscard]] QJsonArray RunNamesToJson(const std::map<int, QString>& names);
 [[nodiscard]] std::map<int, QString> RunNamesFromJson(const QJsonObject& root);
@@ -100,7 +112,8 @@ struct TExperimentDocument {
 [[nodiscard]] QString SaveExperiment(const QString& path, const TExperimentSetup& setup,
                                      const std::vector<QJsonObject>& rows, bool handout = false,
                                      const std::map<int, QString>& runNames = {},
-                                     const TExperimentDetails& details = {});
+                                     const TExperimentDetails& details = {},
+                                     const std::map<int, TRunSetup>& runSetups = {});
 [[nodiscard]] TFileRead<TExperimentDocument> OpenExperiment(const QString& path);
 
 // Reads a regular file of at most maxBytes without blocking (RegularFile.h); a larger file is refused by its
