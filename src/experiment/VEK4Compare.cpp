@@ -2,6 +2,7 @@
 // experiment, saved with it and offered at its first save) and "&Compare experiments..." (a class's files
 // side by side in a window of their own; a double click on a run opens that experiment here).
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -13,11 +14,12 @@
 #include "experiment/VEK4LabFile.h"
 #include "experiment/VEK4LabTools.h"
 #include "lab/compare/CompareWindow.h"
+#include "platform/TranslatedText.h"
 
 std::optional<TExperimentDetails> ExperimentDetailsDialog(QWidget* owner, const TExperimentDetails& details) {
     QDialog dialog(owner);
     dialog.setObjectName(QStringLiteral("ExperimentDetailsDialog"));
-    dialog.setWindowTitle(QStringLiteral("Experiment details"));
+    dialog.setWindowTitle(QCoreApplication::translate("TVEK4Form", "Experiment details"));
     auto* form = new QFormLayout(&dialog);
     auto line = [&](const QString& label, const QString& text, int length) {
         auto* edit = new QLineEdit(text, &dialog);
@@ -26,18 +28,19 @@ std::optional<TExperimentDetails> ExperimentDetailsDialog(QWidget* owner, const 
         form->addRow(label, edit);
         return edit;
     };
-    QLineEdit* names = line(QStringLiteral("Students' &names:"), details.Names, 200);
-    QLineEdit* group = line(QStringLiteral("&Group:"), details.Group, 60);
-    QLineEdit* bench = line(QStringLiteral("&Bench:"), details.Bench, 60);
+    QLineEdit* names =
+        line(QCoreApplication::translate("TVEK4Form", "Students' &names:"), details.Names, 200);
+    QLineEdit* group = line(QCoreApplication::translate("TVEK4Form", "&Group:"), details.Group, 60);
+    QLineEdit* bench = line(QCoreApplication::translate("TVEK4Form", "&Bench:"), details.Bench, 60);
     QLineEdit* date =
-        line(QStringLiteral("&Date:"),
+        line(QCoreApplication::translate("TVEK4Form", "&Date:"),
              details.Date.isEmpty() ? QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)
                                     : details.Date,
              60);
     auto* note = new QPlainTextEdit(details.Note, &dialog);
     note->setTabChangesFocus(true);
     note->setFixedHeight(note->fontMetrics().lineSpacing() * 4 + 10);
-    form->addRow(QStringLiteral("N&ote:"), note);
+    form->addRow(QCoreApplication::translate("TVEK4Form", "N&ote:"), note);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     form->addRow(buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
@@ -63,12 +66,12 @@ void TVEK4Form::FileCompareClick() {
         const TLabFileDialogs& d = Environment.LabFiles;
         if (d.OpenFileNames)
             c.PickFiles = [d](QWidget* owner) {
-                return d.OpenFileNames(owner, QStringLiteral("Compare experiments"),
-                                       LabFileTexts::ExperimentFilter);
+                return d.OpenFileNames(owner, tr("Compare experiments"),
+                                       TranslatedText("LabFileTexts", LabFileTexts::ExperimentFilter));
             };
         if (d.FolderName)
             c.PickFolder = [d](QWidget* owner) {
-                return d.FolderName(owner, QStringLiteral("A folder of experiment files"));
+                return d.FolderName(owner, tr("A folder of experiment files"));
             };
         c.SaveFileName = d.SaveFileName;
         c.WriteXlsx = d.WriteXlsx;

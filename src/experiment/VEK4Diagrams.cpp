@@ -13,18 +13,18 @@
 
 namespace {
 
-const QString ShowDiagramsHint =
-    QStringLiteral("Show the reactions and the beam's diagrams with a worked solution");
+const char* const ShowDiagramsHint =
+    QT_TRANSLATE_NOOP("TVEK4Form", "Show the reactions and the beam's diagrams with a worked solution");
 
 } // namespace
 
 void TVEK4Form::BuildDiagramsCommand() {
-    ShowDiagramsAction = new QAction(QStringLiteral("Show &diagrams"), this);
+    ShowDiagramsAction = new QAction(tr("Show &diagrams"), this);
     ShowDiagramsAction->setObjectName(QStringLiteral("ShowDiagramsAction"));
     ShowDiagramsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     ShowDiagramsAction->setShortcutContext(Qt::WindowShortcut);
-    ShowDiagramsAction->setStatusTip(ShowDiagramsHint);
-    ShowDiagramsAction->setToolTip(ShowDiagramsHint);
+    ShowDiagramsAction->setStatusTip(tr(ShowDiagramsHint));
+    ShowDiagramsAction->setToolTip(tr(ShowDiagramsHint));
     ShowDiagramsAction->setVisible(false);
     addAction(ShowDiagramsAction);
     RecordDataMenu->addAction(ShowDiagramsAction);

@@ -26,6 +26,7 @@
 #include "lab/ReadingsView.h"
 #include "lab/report/Report.h"
 #include "platform/MessageLayer.h"
+#include "platform/TranslatedText.h"
 #include "record/ReadingsFit.h"
 #include "record/ReadingsSeries.h"
 #include "record/io/ExperimentFile.h"
@@ -36,6 +37,10 @@
 #include "widgets/SpinEditFloat.h"
 
 namespace {
+
+QString Said(const QString& english) {
+    return TranslatedText("LabFileTexts", english);
+}
 
 QString WithSuffix(const QString& path, const QString& suffix) {
     return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + suffix : path;
@@ -87,9 +92,10 @@ TLabFileDialogs QtLabFileDialogs() {
     };
     d.StudentName = [](QWidget* owner, const QString& name) -> std::optional<QString> {
         bool ok = false;
-        const QString text = QInputDialog::getText(owner, QStringLiteral("Laboratory report"),
-                                                   QStringLiteral("Student's name for the report:"),
-                                                   QLineEdit::Normal, name, &ok);
+        const QString text =
+            QInputDialog::getText(owner, QCoreApplication::translate("TVEK4Form", "Laboratory report"),
+                                  QCoreApplication::translate("TVEK4Form", "Student's name for the report:"),
+                                  QLineEdit::Normal, name, &ok);
         if (!ok) return std::nullopt;
         return text.trimmed();
     };
@@ -97,7 +103,9 @@ TLabFileDialogs QtLabFileDialogs() {
         QString error;
         const auto write =
             reinterpret_cast<TWriteXlsxFunction>(ResolveInLabModule(WriteXlsxFunctionName, &error));
-        if (!write) return QStringLiteral("the XLSX writer could not be loaded (%1)").arg(error);
+        if (!write)
+            return QCoreApplication::translate("TVEK4Form", "the XLSX writer could not be loaded (%1)")
+                .arg(error);
         return write(path, readings, setup);
     };
     d.PrintReport = [](QWidget* owner, const TReportContent& content) {
@@ -105,8 +113,10 @@ TLabFileDialogs QtLabFileDialogs() {
         const auto print =
             reinterpret_cast<TPrintReportFunction>(ResolveInLabModule(PrintReportFunctionName, &error));
         if (!print) {
-            ShowMessage(ApplicationTitle, QStringLiteral("Printing could not be loaded: %1").arg(error),
-                        TMsgIcon::Error);
+            ShowMessage(
+                ApplicationTitle,
+                QCoreApplication::translate("TVEK4Form", "Printing could not be loaded: %1").arg(error),
+                TMsgIcon::Error);
             return false;
         }
         return print(owner, content);
@@ -128,26 +138,23 @@ void TVEK4Form::BuildLabFileMenu(QMenu* file) {
         addAction(a);
         return a;
     };
-    FileSave =
-        add("FileSave", QStringLiteral("&Save"), QStringLiteral("Save the experiment: layout and readings"));
-    FileSaveAs =
-        add("FileSaveAs", QStringLiteral("Save &As..."), QStringLiteral("Save the experiment in a new file"));
-    FileSaveHandout = add("FileSaveHandout", QStringLiteral("Save as &hand-out..."),
-                          QStringLiteral("Save a hand-out: students who open it get an untitled copy"));
+    FileSave = add("FileSave", tr("&Save"), tr("Save the experiment: layout and readings"));
+    FileSaveAs = add("FileSaveAs", tr("Save &As..."), tr("Save the experiment in a new file"));
+    FileSaveHandout = add("FileSaveHandout", tr("Save as &hand-out..."),
+                          tr("Save a hand-out: students who open it get an untitled copy"));
     QAction* separator = add("FileLabSeparator", QString(), QString());
     separator->setSeparator(true);
-    FileExportTable = add("FileExportTable", QStringLiteral("&Export table..."),
-                          QStringLiteral("Export the readings to a CSV file or an Excel workbook"));
-    FilePrintReport = add("FilePrintReport", QStringLiteral("&Print report..."),
-                          QStringLiteral("Print the laboratory report"));
-    FileExportPdf = add("FileExportPdf", QStringLiteral("Export report as PD&F..."),
-                        QStringLiteral("Write the laboratory report as a PDF document"));
+    FileExportTable = add("FileExportTable", tr("&Export table..."),
+                          tr("Export the readings to a CSV file or an Excel workbook"));
+    FilePrintReport = add("FilePrintReport", tr("&Print report..."), tr("Print the laboratory report"));
+    FileExportPdf = add("FileExportPdf", tr("Export report as PD&F..."),
+                        tr("Write the laboratory report as a PDF document"));
     QAction* classSeparator = add("FileClassSeparator", QString(), QString());
     classSeparator->setSeparator(true);
-    FileDetails = add("FileDetails", QStringLiteral("Experiment &details..."),
-                      QStringLiteral("Names, group, bench, date and a note, saved with the experiment"));
-    FileCompare = add("FileCompare", QStringLiteral("&Compare experiments..."),
-                      QStringLiteral("A class's experiment files side by side, with their fits"));
+    FileDetails = add("FileDetails", tr("Experiment &details..."),
+                      tr("Names, group, bench, date and a note, saved with the experiment"));
+    FileCompare = add("FileCompare", tr("&Compare experiments..."),
+                      tr("A class's experiment files side by side, with their fits"));
     addAction(FileOpen);
 
     connect(FileOpen, &QAction::triggered, this, &TVEK4Form::FileOpenClick);
@@ -165,9 +172,9 @@ void TVEK4Form::ApplyLabFileMenu() {
     if (!LabFile || !FileSave) return;
     const bool on = LabToolsOn();
     // Off, "&File" is the designed menu: "&New", the hidden "&Open", "E&xit".
-    FileOpen->setText(on ? QStringLiteral("&Open...") : QStringLiteral("&Open"));
+    FileOpen->setText(on ? tr("&Open...") : tr("&Open"));
     FileOpen->setShortcut(on ? QKeySequence(Qt::CTRL | Qt::Key_O) : QKeySequence());
-    FileOpen->setStatusTip(on ? QStringLiteral("Open a saved experiment") : QString());
+    FileOpen->setStatusTip(on ? tr("Open a saved experiment") : QString());
     FileOpen->setVisible(on);
     const std::pair<QAction*, QKeySequence> commands[] = {
         {FileSave, QKeySequence(Qt::CTRL | Qt::Key_S)},
@@ -216,8 +223,8 @@ void TVEK4Form::UpdateLabTitle() {
     const TLabSession& f = Lab->Session;
     const QString name = !f.Path().isEmpty() ? QFileInfo(f.Path()).fileName()
                          : !f.HandoutPath().isEmpty()
-                             ? LabFileTexts::HandoutCopy.arg(QFileInfo(f.HandoutPath()).fileName())
-                             : LabFileTexts::Untitled;
+                             ? Said(LabFileTexts::HandoutCopy).arg(QFileInfo(f.HandoutPath()).fileName())
+                             : Said(LabFileTexts::Untitled);
     setWindowFilePath(f.Path());
     setWindowTitle(QStringLiteral("%1[*] - %2").arg(name, Caption));
     setWindowModified(LabFileModified());
@@ -279,7 +286,7 @@ void TVEK4Form::OfferRestore() {
     if (folder.isEmpty() && !Lab->SettingsFile.isEmpty())
         folder = QFileInfo(Lab->SettingsFile).absolutePath();
     f.JournalWarning = [this](const QString& why) {
-        ShowMessage(ApplicationTitle, LabFileTexts::JournalFailed.arg(why), TMsgIcon::Warning);
+        ShowMessage(ApplicationTitle, Said(LabFileTexts::JournalFailed).arg(why), TMsgIcon::Warning);
     };
     const TRestoreOffer offer = f.OpenJournal(folder, CurrentSetup());
     if (offer.Offer && ShowMessage(ApplicationTitle, offer.Question, TMsgIcon::Question,
@@ -342,7 +349,7 @@ void TVEK4Form::LabFileTableChanged() {
 bool TVEK4Form::AskToSaveChanges() {
     // A window that cannot save has nothing to offer.
     if (!Environment.LabFiles.SaveFileName) return true;
-    switch (ShowMessage(ApplicationTitle, LabFileTexts::Unsaved, TMsgIcon::Question,
+    switch (ShowMessage(ApplicationTitle, Said(LabFileTexts::Unsaved), TMsgIcon::Question,
                         TMsgButtons::SaveDiscardCancel)) {
     case TMsgResult::Ok:
         return FileSaveClick();
@@ -384,7 +391,7 @@ void TVEK4Form::LabKeepSetupForTheApparatus() {
     ShowLayout();
     View->ClearDeflectionView();
     Recalculate();
-    if (hadUDL) StatusBar1->showMessage(LabFileTexts::UDLTakenOff, 10000);
+    if (hadUDL) StatusBar1->showMessage(Said(LabFileTexts::UDLTakenOff), 10000);
 }
 
 void TVEK4Form::LabNewClick() {
@@ -398,8 +405,8 @@ void TVEK4Form::LabNewClick() {
 void TVEK4Form::FileOpenClick() {
     if (!LabToolsOn() || !Environment.LabFiles.OpenFileName) return;
     if (LabFileModified() && !AskToSaveChanges()) return;
-    const QString path = Environment.LabFiles.OpenFileName(this, QStringLiteral("Open experiment"),
-                                                           LabFileTexts::ExperimentFilter);
+    const QString path =
+        Environment.LabFiles.OpenFileName(this, tr("Open experiment"), Said(LabFileTexts::ExperimentFilter));
     if (!path.isEmpty()) (void)OpenExperimentFile(path);
 }
 
@@ -407,14 +414,15 @@ bool TVEK4Form::OpenExperimentFile(const QString& path) {
     // Everything is read and checked before anything in the window changes.
     const TFileRead<TOpenedExperiment> read = TLabSession::ReadExperiment(path);
     if (!read.Ok()) {
-        ShowMessage(ApplicationTitle, LabFileTexts::OpenRefused.arg(QFileInfo(path).fileName(), read.Problem),
+        ShowMessage(ApplicationTitle,
+                    Said(LabFileTexts::OpenRefused).arg(QFileInfo(path).fileName(), read.Problem),
                     TMsgIcon::Warning);
         return false;
     }
 
     // An experiment opens in virtual mode.
     if (DisconnectBtn->isEnabled()) {
-        if (ShowMessage(ApplicationTitle, LabFileTexts::DisconnectFirst, TMsgIcon::Question,
+        if (ShowMessage(ApplicationTitle, Said(LabFileTexts::DisconnectFirst), TMsgIcon::Question,
                         TMsgButtons::OkCancel) != TMsgResult::Ok)
             return false;
         DisconnectBtnClick();
@@ -446,8 +454,8 @@ bool TVEK4Form::FileSaveAsClick() {
                               : !f.HandoutPath().isEmpty()
                                   ? SuggestedPath(QStringLiteral("-results"), ExperimentFileExtension)
                                   : SuggestedPath(QStringLiteral("experiment"), ExperimentFileExtension);
-    const QString path = Environment.LabFiles.SaveFileName(this, QStringLiteral("Save experiment as"),
-                                                           LabFileTexts::ExperimentFilter, suggested);
+    const QString path = Environment.LabFiles.SaveFileName(this, tr("Save experiment as"),
+                                                           Said(LabFileTexts::ExperimentFilter), suggested);
     if (path.isEmpty()) return false;
     return SaveExperimentFile(WithSuffix(path, ExperimentFileExtension));
 }
@@ -455,7 +463,7 @@ bool TVEK4Form::FileSaveAsClick() {
 bool TVEK4Form::SaveExperimentFile(const QString& path) {
     const QString why = Lab->Session.Save(path, CurrentSetup());
     if (!why.isEmpty()) {
-        ShowMessage(ApplicationTitle, LabFileTexts::SaveFailed.arg(QDir::toNativeSeparators(path), why),
+        ShowMessage(ApplicationTitle, Said(LabFileTexts::SaveFailed).arg(QDir::toNativeSeparators(path), why),
                     TMsgIcon::Error);
         return false;
     }
@@ -465,14 +473,14 @@ bool TVEK4Form::SaveExperimentFile(const QString& path) {
 
 void TVEK4Form::FileSaveHandoutClick() {
     if (!LabToolsOn() || !Environment.LabFiles.SaveFileName) return;
-    const QString chosen = Environment.LabFiles.SaveFileName(
-        this, QStringLiteral("Save as hand-out"), LabFileTexts::ExperimentFilter,
-        SuggestedPath(QStringLiteral("-handout"), ExperimentFileExtension));
+    const QString chosen =
+        Environment.LabFiles.SaveFileName(this, tr("Save as hand-out"), Said(LabFileTexts::ExperimentFilter),
+                                          SuggestedPath(QStringLiteral("-handout"), ExperimentFileExtension));
     if (chosen.isEmpty()) return;
     const QString path = WithSuffix(chosen, ExperimentFileExtension);
     const QString why = Lab->Session.Save(path, CurrentSetup(), true);
     if (!why.isEmpty())
-        ShowMessage(ApplicationTitle, LabFileTexts::SaveFailed.arg(QDir::toNativeSeparators(path), why),
+        ShowMessage(ApplicationTitle, Said(LabFileTexts::SaveFailed).arg(QDir::toNativeSeparators(path), why),
                     TMsgIcon::Error);
     // The experiment in the window stays what it was: the hand-out is a copy for the class.
 }
@@ -483,10 +491,11 @@ bool TVEK4Form::ExportTable(const QString& path) {
         QFileInfo(path).suffix().compare(QLatin1String("xlsx"), Qt::CaseInsensitive) == 0
             ? (Environment.LabFiles.WriteXlsx
                    ? Environment.LabFiles.WriteXlsx(path, table, SetupExportTable(CurrentSetup()))
-                   : QStringLiteral("no XLSX writer is available"))
+                   : tr("no XLSX writer is available"))
             : WriteCsv(path, table, QLocale());
     if (!why.isEmpty()) {
-        ShowMessage(ApplicationTitle, LabFileTexts::ExportFailed.arg(QDir::toNativeSeparators(path), why),
+        ShowMessage(ApplicationTitle,
+                    Said(LabFileTexts::ExportFailed).arg(QDir::toNativeSeparators(path), why),
                     TMsgIcon::Error);
         return false;
     }
@@ -496,7 +505,7 @@ bool TVEK4Form::ExportTable(const QString& path) {
 void TVEK4Form::FileExportTableClick() {
     if (!LabToolsOn() || !Environment.LabFiles.SaveFileName) return;
     const QString path = Environment.LabFiles.SaveFileName(
-        this, QStringLiteral("Export table"), LabFileTexts::TableFilter,
+        this, tr("Export table"), Said(LabFileTexts::TableFilter),
         Lab->Session.Path().isEmpty() && Lab->Session.HandoutPath().isEmpty()
             ? SuggestedPath(QStringLiteral("readings"), QStringLiteral("csv"))
             : SuggestedPath(QString(), QStringLiteral("csv")));
@@ -541,7 +550,8 @@ TReportContent TVEK4Form::ReportContent(const QString& studentName) const {
 bool TVEK4Form::ExportReportPdf(const QString& path, const QString& studentName) {
     const QString why = WriteReportPdf(path, ReportContent(studentName));
     if (!why.isEmpty()) {
-        ShowMessage(ApplicationTitle, LabFileTexts::ReportFailed.arg(QDir::toNativeSeparators(path), why),
+        ShowMessage(ApplicationTitle,
+                    Said(LabFileTexts::ReportFailed).arg(QDir::toNativeSeparators(path), why),
                     TMsgIcon::Error);
         return false;
     }
@@ -554,7 +564,7 @@ void TVEK4Form::FileExportPdfClick() {
     const std::optional<QString> name = d.StudentName(this, OfferedStudentName());
     if (!name) return;
     LabFile->StudentName = *name;
-    const QString path = d.SaveFileName(this, QStringLiteral("Export report as PDF"), LabFileTexts::PdfFilter,
+    const QString path = d.SaveFileName(this, tr("Export report as PDF"), Said(LabFileTexts::PdfFilter),
                                         Lab->Session.Path().isEmpty() && Lab->Session.HandoutPath().isEmpty()
                                             ? SuggestedPath(QStringLiteral("report"), QStringLiteral("pdf"))
                                             : SuggestedPath(QString(), QStringLiteral("pdf")));

@@ -6,6 +6,7 @@
 // The dialogs that ask for a file name, the student's name and the printer are given by the program
 // (TLabFileDialogs); tests give their own. A window without them cannot save, so it never asks to.
 
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <QString>
 #include <functional>
@@ -59,27 +60,36 @@ struct TVEK4LabFile {
 };
 
 namespace LabFileTexts {
-inline const QString Unsaved =
-    QStringLiteral("The experiment has changes that are not saved (readings or layout).\n\nSave them first?");
+// English here (the tests read them); the window shows TranslatedText("LabFileTexts", ...).
+inline const QString Unsaved = QStringLiteral(QT_TRANSLATE_NOOP(
+    "LabFileTexts",
+    "The experiment has changes that are not saved (readings or layout).\n\nSave them first?"));
 inline const QString RestoreOffer = LabSessionTexts::RestoreOffer;
-inline const QString DisconnectFirst = QStringLiteral(
-    "An experiment opens in virtual mode. Disconnect from the VEK2000 and open the experiment?");
-inline const QString OpenRefused =
-    QStringLiteral("The experiment \"%1\" could not be opened: %2.\n\nNothing in the window has changed.");
-inline const QString SaveFailed = QStringLiteral(
-    "The experiment could not be saved to \"%1\": %2.\n\nA file that was there before is unchanged.");
-inline const QString ExportFailed = QStringLiteral("The table could not be exported to \"%1\": %2.");
-inline const QString ReportFailed = QStringLiteral("The report could not be written to \"%1\": %2.");
-inline const QString JournalFailed = QStringLiteral(
+inline const QString DisconnectFirst = QStringLiteral(QT_TRANSLATE_NOOP(
+    "LabFileTexts",
+    "An experiment opens in virtual mode. Disconnect from the VEK2000 and open the experiment?"));
+inline const QString OpenRefused = QStringLiteral(QT_TRANSLATE_NOOP(
+    "LabFileTexts", "The experiment \"%1\" could not be opened: %2.\n\nNothing in the window has changed."));
+inline const QString SaveFailed = QStringLiteral(QT_TRANSLATE_NOOP(
+    "LabFileTexts",
+    "The experiment could not be saved to \"%1\": %2.\n\nA file that was there before is unchanged."));
+inline const QString ExportFailed =
+    QStringLiteral(QT_TRANSLATE_NOOP("LabFileTexts", "The table could not be exported to \"%1\": %2."));
+inline const QString ReportFailed =
+    QStringLiteral(QT_TRANSLATE_NOOP("LabFileTexts", "The report could not be written to \"%1\": %2."));
+inline const QString JournalFailed = QStringLiteral(QT_TRANSLATE_NOOP(
+    "LabFileTexts",
     "The crash journal could not be written (%1). Readings are still recorded, but save the experiment "
-    "often: a crash could lose them.");
-inline const QString UDLTakenOff = QStringLiteral(
+    "often: a crash could lose them."));
+inline const QString UDLTakenOff = QStringLiteral(QT_TRANSLATE_NOOP(
+    "LabFileTexts",
     "The UDL was taken off the beam: the apparatus has no distributed load. Supports, weights and the gauge "
-    "are kept.");
-inline const QString Untitled = QStringLiteral("Untitled");
-inline const QString HandoutCopy = QStringLiteral("Copy of hand-out %1");
-inline const QString ExperimentFilter = QStringLiteral("Beam experiments (*.ferx)");
-inline const QString TableFilter =
-    QStringLiteral("CSV, comma or semicolon separated (*.csv);;Excel workbook (*.xlsx)");
-inline const QString PdfFilter = QStringLiteral("PDF documents (*.pdf)");
+    "are kept."));
+inline const QString Untitled = QStringLiteral(QT_TRANSLATE_NOOP("LabFileTexts", "Untitled"));
+inline const QString HandoutCopy = QStringLiteral(QT_TRANSLATE_NOOP("LabFileTexts", "Copy of hand-out %1"));
+inline const QString ExperimentFilter =
+    QStringLiteral(QT_TRANSLATE_NOOP("LabFileTexts", "Beam experiments (*.ferx)"));
+inline const QString TableFilter = QStringLiteral(
+    QT_TRANSLATE_NOOP("LabFileTexts", "CSV, comma or semicolon separated (*.csv);;Excel workbook (*.xlsx)"));
+inline const QString PdfFilter = QStringLiteral(QT_TRANSLATE_NOOP("LabFileTexts", "PDF documents (*.pdf)"));
 } // namespace LabFileTexts

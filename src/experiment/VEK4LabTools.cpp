@@ -18,17 +18,20 @@
 #include "link/CommsModuleDM.h"
 #include "platform/MessageLayer.h"
 #include "platform/NumberFormat.h"
+#include "platform/TranslatedText.h"
 #include "record/LabToolsSetting.h"
 #include "theory/Sections.h"
 
 namespace {
 
-const QString ZeroHint = QStringLiteral("Zero the gauges: their mean over the last second becomes zero");
-const QString ZeroNeedsLink =
-    QStringLiteral("Zero gauges needs a connected VEK2000 with a reading (connect first)");
-const QString ClearZeroHint = QStringLiteral("Clear the zero: show the gauges' raw readings again");
-const QString ClearZeroNeedsZero = QStringLiteral("Clear zero: no zero is in use");
-const QString ShowTableHint = QStringLiteral("Show the table of readings with its plot");
+const char* const ZeroHint =
+    QT_TRANSLATE_NOOP("TVEK4Form", "Zero the gauges: their mean over the last second becomes zero");
+const char* const ZeroNeedsLink =
+    QT_TRANSLATE_NOOP("TVEK4Form", "Zero gauges needs a connected VEK2000 with a reading (connect first)");
+const char* const ClearZeroHint =
+    QT_TRANSLATE_NOOP("TVEK4Form", "Clear the zero: show the gauges' raw readings again");
+const char* const ClearZeroNeedsZero = QT_TRANSLATE_NOOP("TVEK4Form", "Clear zero: no zero is in use");
+const char* const ShowTableHint = QT_TRANSLATE_NOOP("TVEK4Form", "Show the table of readings with its plot");
 
 qint64 SteadyClock() {
     static QElapsedTimer clock;
@@ -61,10 +64,10 @@ TReadingsViewFactory LoadReadingsLibrary(QString* error) {
 
 void TVEK4Form::BuildLabToolsMenu(QMenu* options) {
     Lab = std::make_unique<TVEK4LabTools>();
-    LabToolsAction = options->addAction(QStringLiteral("&Laboratory tools"));
+    LabToolsAction = options->addAction(tr("&Laboratory tools"));
     LabToolsAction->setObjectName(QStringLiteral("LabToolsAction"));
     LabToolsAction->setCheckable(true);
-    SetHintText(LabToolsAction, QStringLiteral("Record readings to a table, zero the gauges, plot and fit"));
+    SetHintText(LabToolsAction, tr("Record readings to a table, zero the gauges, plot and fit"));
     connect(LabToolsAction, &QAction::triggered, this, &TVEK4Form::LabToolsActionClick);
     BuildDisplayCommands(options);
 
@@ -80,13 +83,11 @@ void TVEK4Form::BuildLabToolsMenu(QMenu* options) {
         addAction(a);
         return a;
     };
-    ZeroGaugesAction =
-        add("ZeroGaugesAction", QStringLiteral("&Zero gauges"), QKeySequence(Qt::CTRL | Qt::Key_0));
-    ClearZeroAction = add("ClearZeroAction", QStringLiteral("C&lear zero"), {});
-    ShowTableAction =
-        add("ShowTableAction", QStringLiteral("Show &table"), QKeySequence(Qt::CTRL | Qt::Key_T));
-    NewRunAction = add("NewRunAction", QStringLiteral("&New run"), QKeySequence(Qt::CTRL | Qt::Key_R));
-    SetHintText(NewRunAction, QStringLiteral("The next row starts a new run, fitted on its own"));
+    ZeroGaugesAction = add("ZeroGaugesAction", tr("&Zero gauges"), QKeySequence(Qt::CTRL | Qt::Key_0));
+    ClearZeroAction = add("ClearZeroAction", tr("C&lear zero"), {});
+    ShowTableAction = add("ShowTableAction", tr("Show &table"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    NewRunAction = add("NewRunAction", tr("&New run"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    SetHintText(NewRunAction, tr("The next row starts a new run, fitted on its own"));
     RecordDataMenu->insertAction(separator, NewRunAction);
     RecordDataMenu->insertAction(separator, ZeroGaugesAction);
     RecordDataMenu->insertAction(separator, ClearZeroAction);
@@ -102,7 +103,7 @@ void TVEK4Form::BuildLabToolsMenu(QMenu* options) {
 void TVEK4Form::CreateLabTools() {
     Lab->Clock = Environment.Clock ? Environment.Clock : std::function<qint64()>(SteadyClock);
     if (Environment.Comms) Lab->SettingsFile = Environment.Comms->SettingsFilePath();
-    ZeroedMark = new QLabel(QStringLiteral("(zeroed)"), Panel1);
+    ZeroedMark = new QLabel(tr("(zeroed)"), Panel1);
     ZeroedMark->setObjectName(QStringLiteral("ZeroedMark"));
     QFont bold = ZeroedMark->font();
     bold.setBold(true);
@@ -112,7 +113,7 @@ void TVEK4Form::CreateLabTools() {
     ZeroedMark->setPalette(red);
     ZeroedMark->adjustSize();
     ZeroedMark->move(ActualDeflectionLabel->x() - ZeroedMark->width() - 6, ActualDeflectionLabel->y());
-    SetHint(ZeroedMark, QStringLiteral("The measured values are the readings minus the zero taken"));
+    SetHint(ZeroedMark, tr("The measured values are the readings minus the zero taken"));
     ZeroedMark->hide();
     Lab->On = ReadLabToolsEnabled(Lab->SettingsFile);
     Lab->Session.SetActive(Lab->On);
@@ -173,12 +174,12 @@ void TVEK4Form::UpdateLabToolsCommands() {
                         Environment.Comms->LinkState() == TLinkState::LinkOK;
     const bool canZero = on && linked && Lab->Session.History().Size() > 0;
     ZeroGaugesAction->setEnabled(canZero);
-    SetHintText(ZeroGaugesAction, canZero ? ZeroHint : ZeroNeedsLink);
+    SetHintText(ZeroGaugesAction, tr(canZero ? ZeroHint : ZeroNeedsLink));
     const bool zeroed = on && AnyZeroSet(Lab->Session.Zero());
     ClearZeroAction->setEnabled(zeroed);
-    SetHintText(ClearZeroAction, zeroed ? ClearZeroHint : ClearZeroNeedsZero);
+    SetHintText(ClearZeroAction, tr(zeroed ? ClearZeroHint : ClearZeroNeedsZero));
     ShowTableAction->setEnabled(on);
-    SetHintText(ShowTableAction, ShowTableHint);
+    SetHintText(ShowTableAction, tr(ShowTableHint));
     NewRunAction->setEnabled(on);
 }
 
@@ -211,7 +212,8 @@ void TVEK4Form::ZeroGaugesClick() {
     if (!ZeroGaugesAction->isEnabled()) return;
     const TZero zero = Lab->Session.History().ZeroNow(Lab->Clock());
     if (!AnyZeroSet(zero)) {
-        ShowMessage(ApplicationTitle, LabTexts::ZeroRefusedNoGauge, TMsgIcon::Warning);
+        ShowMessage(ApplicationTitle, TranslatedText("LabTexts", LabTexts::ZeroRefusedNoGauge),
+                    TMsgIcon::Warning);
         return;
     }
     Lab->Session.SetZero(zero);
@@ -219,8 +221,7 @@ void TVEK4Form::ZeroGaugesClick() {
     for (int g = 0; g < GaugeCount; ++g)
         if (!zero[static_cast<std::size_t>(g)].Set)
             ShowMessage(ApplicationTitle,
-                        QStringLiteral("Gauge %1 is in error: it keeps no zero and shows its raw reading.")
-                            .arg(g + 1),
+                        tr("Gauge %1 is in error: it keeps no zero and shows its raw reading.").arg(g + 1),
                         TMsgIcon::Warning);
     // The readouts show the zeroed value at once, not only with the next frame.
     RedrawReadouts();
@@ -277,7 +278,9 @@ void TVEK4Form::ShowTableClick() {
             QString error;
             if (TReadingsViewFactory factory = LoadReadingsLibrary(&error)) view = factory(context);
             if (!view) {
-                ShowMessage(ApplicationTitle, LabTexts::ReadingsUnavailable.arg(error), TMsgIcon::Error);
+                ShowMessage(ApplicationTitle,
+                            TranslatedText("LabTexts", LabTexts::ReadingsUnavailable).arg(error),
+                            TMsgIcon::Error);
                 return;
             }
         }
@@ -295,15 +298,20 @@ bool TVEK4Form::RecordReading() {
         ShowMessage(ApplicationTitle, why, TMsgIcon::Warning);
         return false;
     };
-    if (!connected && !VirtualExperimentsOn()) return refuse(LabTexts::NotRecordedIdle);
-    if (Lab->Session.Table().Full()) return refuse(LabTexts::NotRecordedFull);
+    if (!connected && !VirtualExperimentsOn())
+        return refuse(TranslatedText("LabTexts", LabTexts::NotRecordedIdle));
+    if (Lab->Session.Table().Full())
+        return refuse(TranslatedText("LabTexts", LabTexts::NotRecordedFullText).arg(MaxReadings));
     const qint64 now = Lab->Clock();
     if (connected) {
         const TLinkState state = Environment.Comms ? Environment.Comms->LinkState() : TLinkState::LinkOff;
-        if (state == TLinkState::LinkUnstable) return refuse(LabTexts::NotRecordedUnstable);
-        if (state != TLinkState::LinkOK) return refuse(LabTexts::NotRecordedLinkOff);
+        if (state == TLinkState::LinkUnstable)
+            return refuse(TranslatedText("LabTexts", LabTexts::NotRecordedUnstable));
+        if (state != TLinkState::LinkOK)
+            return refuse(TranslatedText("LabTexts", LabTexts::NotRecordedLinkOff));
         // Gauges in error give blank columns; a unit that sent nothing in the last second gives no reading.
-        if (Lab->Session.History().SamplesWithin(now) == 0) return refuse(LabTexts::NotRecordedNoSamples);
+        if (Lab->Session.History().SamplesWithin(now) == 0)
+            return refuse(TranslatedText("LabTexts", LabTexts::NotRecordedNoSamples));
     }
 
     TRowInputs in;
@@ -324,5 +332,6 @@ bool TVEK4Form::RecordReading() {
 void TVEK4Form::NewRunClick() {
     if (!LabToolsOn()) return;
     const int run = Lab->Session.StartNewRun();
-    StatusBar1->showMessage(LabTexts::NewRunStarted.arg(Lab->Session.Table().RunName(run)), 10000);
+    StatusBar1->showMessage(
+        TranslatedText("LabTexts", LabTexts::NewRunStarted).arg(Lab->Session.Table().RunName(run)), 10000);
 }

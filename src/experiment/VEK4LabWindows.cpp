@@ -127,7 +127,7 @@ void TVEK4Form::ShowAsTabs(const std::vector<QWidget*>& windows) {
         LabTabs = new QTabWidget(this);
         LabTabs->setWindowFlags(Qt::Window);
         LabTabs->setObjectName(QStringLiteral("LabTabs"));
-        LabTabs->setWindowTitle(QStringLiteral("Readings and diagrams"));
+        LabTabs->setWindowTitle(tr("Readings and diagrams"));
         LabTabs->setDocumentMode(true);
         // The lab keys work here as in each lab window.
         for (QAction* action : LabKeyActions())

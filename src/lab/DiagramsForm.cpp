@@ -6,6 +6,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
@@ -67,7 +68,7 @@ void TDiagramsCanvas::leaveEvent(QEvent*) {
 
 TDiagramsForm::TDiagramsForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("DiagramsForm"));
-    setWindowTitle(QStringLiteral("Diagrams"));
+    setWindowTitle(QCoreApplication::translate("TDiagramsForm", "Diagrams"));
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     Splitter = splitter;
     Canvas = new TDiagramsCanvas(splitter);
@@ -75,7 +76,7 @@ TDiagramsForm::TDiagramsForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* pane = new QWidget(splitter);
     auto* paneLayout = new QVBoxLayout(pane);
     paneLayout->setContentsMargins(6, 6, 6, 6);
-    auto* caption = new QLabel(QStringLiteral("Worked solution"), pane);
+    auto* caption = new QLabel(QCoreApplication::translate("TDiagramsForm", "Worked solution"), pane);
     QFont bold = caption->font();
     bold.setBold(true);
     caption->setFont(bold);
@@ -83,10 +84,11 @@ TDiagramsForm::TDiagramsForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     Solution->setObjectName(QStringLiteral("WorkedSolution"));
     Solution->setOpenLinks(false);
     caption->setBuddy(Solution);
-    Export = new QPushButton(QStringLiteral("&Export diagrams as PNG / PDF..."), pane);
+    Export = new QPushButton(QCoreApplication::translate("TDiagramsForm", "&Export diagrams as PNG / PDF..."),
+                             pane);
     Export->setObjectName(QStringLiteral("ExportDiagrams"));
-    Export->setToolTip(
-        QStringLiteral("Save the diagrams as a picture (PNG), or with the worked solution as a PDF"));
+    Export->setToolTip(QCoreApplication::translate(
+        "TDiagramsForm", "Save the diagrams as a picture (PNG), or with the worked solution as a PDF"));
     connect(Export, &QPushButton::clicked, this, &TDiagramsForm::ExportClick);
     paneLayout->addWidget(caption);
     paneLayout->addWidget(Solution);
@@ -148,13 +150,17 @@ void TDiagramsForm::ExportClick() {
     if (!SaveFileName) return;
     const QString suggested = SuggestedExportName ? SuggestedExportName() : QStringLiteral("diagrams.png");
     const QString path =
-        SaveFileName(this, QStringLiteral("Export diagrams"),
-                     QStringLiteral("PNG picture (*.png);;PDF with the worked solution (*.pdf)"), suggested);
+        SaveFileName(this, QCoreApplication::translate("TDiagramsForm", "Export diagrams"),
+                     QCoreApplication::translate("TDiagramsForm",
+                                                 "PNG picture (*.png);;PDF with the worked solution (*.pdf)"),
+                     suggested);
     if (path.isEmpty()) return;
     const QString problem = ExportDiagrams(path);
     if (!problem.isEmpty())
-        ShowMessage(ApplicationTitle, QStringLiteral("The diagrams could not be saved: %1.").arg(problem),
-                    TMsgIcon::Error);
+        ShowMessage(
+            ApplicationTitle,
+            QCoreApplication::translate("TDiagramsForm", "The diagrams could not be saved: %1.").arg(problem),
+            TMsgIcon::Error);
 }
 
 QString TDiagramsForm::ExportDiagrams(const QString& path) const {

@@ -1,5 +1,7 @@
 #include "ReadingsModel.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 #include "platform/NumberFormat.h"
@@ -31,30 +33,30 @@ int TReadingsModel::columnCount(const QModelIndex& parent) const {
 QVariant TReadingsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     // Deflection is signed as the readout shows it: downward is negative.
-    static const char* const titles[ColumnCount] = {"No.",
-                                                    "Run",
-                                                    "Value",
-                                                    "Theory\n(mm, down -)",
-                                                    "Measured\n(mm)",
-                                                    "Meas. - theory\n(mm)",
-                                                    "Difference (%)",
-                                                    "Gauge compared",
-                                                    "Time (s)",
-                                                    "Property varied",
-                                                    "Gauge at (mm)",
-                                                    "Gauge 1 (mm)",
-                                                    "n 1",
-                                                    "s.d. 1 (mm)",
-                                                    "Zero 1 (mm)",
-                                                    "Gauge 2 (mm)",
-                                                    "n 2",
-                                                    "s.d. 2 (mm)",
-                                                    "Zero 2 (mm)",
-                                                    "Section",
-                                                    "Material",
-                                                    "Fit",
-                                                    "Note"};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(titles[section]) : QVariant();
+    static const char* const titles[ColumnCount] = {QT_TR_NOOP("No."),
+                                                    QT_TR_NOOP("Run"),
+                                                    QT_TR_NOOP("Value"),
+                                                    QT_TR_NOOP("Theory\n(mm, down -)"),
+                                                    QT_TR_NOOP("Measured\n(mm)"),
+                                                    QT_TR_NOOP("Meas. - theory\n(mm)"),
+                                                    QT_TR_NOOP("Difference (%)"),
+                                                    QT_TR_NOOP("Gauge compared"),
+                                                    QT_TR_NOOP("Time (s)"),
+                                                    QT_TR_NOOP("Property varied"),
+                                                    QT_TR_NOOP("Gauge at (mm)"),
+                                                    QT_TR_NOOP("Gauge 1 (mm)"),
+                                                    QT_TR_NOOP("n 1"),
+                                                    QT_TR_NOOP("s.d. 1 (mm)"),
+                                                    QT_TR_NOOP("Zero 1 (mm)"),
+                                                    QT_TR_NOOP("Gauge 2 (mm)"),
+                                                    QT_TR_NOOP("n 2"),
+                                                    QT_TR_NOOP("s.d. 2 (mm)"),
+                                                    QT_TR_NOOP("Zero 2 (mm)"),
+                                                    QT_TR_NOOP("Section"),
+                                                    QT_TR_NOOP("Material"),
+                                                    QT_TR_NOOP("Fit"),
+                                                    QT_TR_NOOP("Note")};
+    return section >= 0 && section < ColumnCount ? tr(titles[section]) : QVariant();
 }
 
 QVariant TReadingsModel::data(const QModelIndex& index, int role) const {
@@ -70,9 +72,8 @@ QVariant TReadingsModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::ToolTipRole) {
         if (column == Note && !r.Note.isEmpty()) return r.Note;
         if (column == Fitted && !r.NotFittedReason().isEmpty())
-            return QStringLiteral("Not fitted: %1").arg(r.NotFittedReason());
-        if (column == Theory)
-            return QStringLiteral("Theoretical deflection at the gauge; downward is negative");
+            return tr("Not fitted: %1").arg(r.NotFittedReason());
+        if (column == Theory) return tr("Theoretical deflection at the gauge; downward is negative");
         return {};
     }
     if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
@@ -94,20 +95,19 @@ QVariant TReadingsModel::data(const QModelIndex& index, int role) const {
         return m ? Mm(*m) : QString();
     }
     case Compared:
-        return QStringLiteral("Gauge %1").arg(r.SelectedGauge + 1);
+        return tr("Gauge %1").arg(r.SelectedGauge + 1);
     case Section:
-        return r.Stiffness.SectionName;
+        return QCoreApplication::translate("Sections", r.Stiffness.SectionName.toUtf8().constData());
     case Material:
-        return QStringLiteral("%1, %2 GPa")
-            .arg(r.Stiffness.MaterialName,
+        return tr("%1, %2 GPa")
+            .arg(QCoreApplication::translate("Sections", r.Stiffness.MaterialName.toUtf8().constData()),
                  FormatGeneral(std::round(r.Stiffness.ModulusGPa * 1000.0) / 1000.0));
     case Fitted:
-        return r.NotFittedReason().isEmpty() ? QString()
-                                             : QStringLiteral("not fitted: ") + r.NotFittedReason();
+        return r.NotFittedReason().isEmpty() ? QString() : tr("not fitted: %1").arg(r.NotFittedReason());
     case Time:
         return FormatFixed(r.ElapsedS, 1);
     case Property:
-        return VariedPropertyName(r.Property);
+        return QCoreApplication::translate("TVEK4Form", VariedPropertyName(r.Property).toUtf8().constData());
     case Value:
         return r.Varied.Text;
     case GaugePosition:

@@ -1,5 +1,6 @@
 #include "ReadingsWindow.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -40,21 +41,35 @@ void TReadingsPlotWidget::paintEvent(QPaintEvent*) {
 }
 
 QString RunsFitHtml(const TReadingsSeries& series) {
-    QString text = QStringLiteral("<b>Measured against theory, each run fitted on its own</b>");
-    if (series.Runs.empty()) return text + QStringLiteral("<br>No readings yet");
+    QString text = QStringLiteral("<b>%1</b>")
+                       .arg(QCoreApplication::translate("TReadingsWindow",
+                                                        "Measured against theory, each run fitted on its own")
+                                .toHtmlEscaped());
+    if (series.Runs.empty())
+        return text + QStringLiteral("<br>") +
+               QCoreApplication::translate("TReadingsWindow", "No readings yet").toHtmlEscaped();
     for (const TRunSeries& run : series.Runs) {
         const TPlotStyle style = RunStyle(run.Style);
-        text += QStringLiteral("<br><span style=\"color:%1\">&#9632;</span> <b>%2</b>: %3")
-                    .arg(style.Colour.name(), run.Name.toHtmlEscaped(), RunFitText(run.Fit).toHtmlEscaped());
+        text +=
+            QStringLiteral("<br><span style=\"color:%1\">&#9632;</span> <b>%2</b>: %3")
+                .arg(style.Colour.name(), run.Name.toHtmlEscaped(), RunFitTextShown(run.Fit).toHtmlEscaped());
     }
     // The decimals are found only when there is a table to write (they cost a pass over the points).
     const int xDecimals = series.Differences.empty() ? 0 : ComparisonXDecimals(series);
     for (const TRunComparison& c : series.Differences) {
-        text += QStringLiteral("<br><b>%1 against %2</b> (measured, mm):<table cellspacing=\"0\" "
-                               "cellpadding=\"2\"><tr><th align=\"right\">%3</th><th align=\"right\">%1</th>"
-                               "<th align=\"right\">%2</th><th align=\"right\">difference</th></tr>")
-                    .arg(c.SecondName.toHtmlEscaped(), c.FirstName.toHtmlEscaped(),
-                         series.XTitle.toHtmlEscaped());
+        text +=
+            QStringLiteral("<br>%1:<table cellspacing=\"0\" cellpadding=\"2\"><tr><th align=\"right\">%4</th>"
+                           "<th align=\"right\">%2</th><th align=\"right\">%3</th><th align=\"right\">%5</th>"
+                           "</tr>")
+                .arg(
+                    QStringLiteral("<b>%1</b> %2")
+                        .arg(
+                            QCoreApplication::translate("TReadingsWindow", "%1 against %2")
+                                .arg(c.SecondName, c.FirstName)
+                                .toHtmlEscaped(),
+                            QCoreApplication::translate("TReadingsWindow", "(measured, mm)").toHtmlEscaped()),
+                    c.SecondName.toHtmlEscaped(), c.FirstName.toHtmlEscaped(), series.XTitle.toHtmlEscaped(),
+                    QCoreApplication::translate("TReadingsWindow", "difference").toHtmlEscaped());
         for (const TRunDifference& d : c.Rows)
             text += QStringLiteral("<tr><td align=\"right\">%1</td><td align=\"right\">%2</td><td "
                                    "align=\"right\">%3</td><td align=\"right\">%4</td></tr>")
@@ -68,7 +83,7 @@ QString RunsFitHtml(const TReadingsSeries& series) {
 TReadingsWindow::TReadingsWindow(const TReadingsViewContext& context)
     : QWidget(context.Owner, Qt::Window), Context(context) {
     setObjectName(QStringLiteral("ReadingsWindow"));
-    setWindowTitle(Caption);
+    setWindowTitle(tr(CaptionSource));
     setMinimumSize(MinimumWindowSize);
     resize(900, 600);
 
@@ -106,9 +121,9 @@ TReadingsWindow::TReadingsWindow(const TReadingsViewContext& context)
     Grid->setColumnWidth(TReadingsModel::Fitted, 120);
     Grid->setColumnWidth(TReadingsModel::Note, 220);
 
-    DeleteButton = new QPushButton(QStringLiteral("&Delete selected rows"), this);
+    DeleteButton = new QPushButton(tr("&Delete selected rows"), this);
     DeleteButton->setObjectName(QStringLiteral("DeleteButton"));
-    ClearButton = new QPushButton(QStringLiteral("C&lear all"), this);
+    ClearButton = new QPushButton(tr("C&lear all"), this);
     ClearButton->setObjectName(QStringLiteral("ClearButton"));
     connect(DeleteButton, &QPushButton::clicked, this, &TReadingsWindow::DeleteSelectedClick);
     connect(ClearButton, &QPushButton::clicked, this, &TReadingsWindow::ClearAllClick);
@@ -188,16 +203,16 @@ void TReadingsWindow::DeleteSelectedClick() {
     if (rows.size() == 1) {
         const TReading& r = Context.Table->Row(rows.front());
         const QString run = Context.Table->RunName(r.Run);
-        what = QStringLiteral("reading %1 (%2)")
+        what = tr("reading %1 (%2)")
                    .arg(r.Number)
                    .arg(r.Varied.Text.isEmpty() ? run : QStringLiteral("%1, %2").arg(r.Varied.Text, run));
     } else {
         QStringList numbers;
         for (int i : rows)
             numbers << QString::number(Context.Table->Row(i).Number);
-        what = QStringLiteral("the %1 readings %2").arg(rows.size()).arg(numbers.join(QStringLiteral(", ")));
+        what = tr("the %1 readings %2").arg(rows.size()).arg(numbers.join(QStringLiteral(", ")));
     }
-    if (!Ask(QStringLiteral("Delete %1 from the table?").arg(what))) return;
+    if (!Ask(tr("Delete %1 from the table?").arg(what))) return;
     Context.Table->Remove(rows);
     Grid->clearSelection();
     RowsChanged();
@@ -208,7 +223,7 @@ void TReadingsWindow::DeleteSelectedClick() {
 
 void TReadingsWindow::ClearAllClick() {
     if (Context.Table->Empty()) return;
-    if (!Ask(QStringLiteral("Clear all %1 readings from the table?").arg(Context.Table->Count()))) return;
+    if (!Ask(tr("Clear all %1 readings from the table?").arg(Context.Table->Count()))) return;
     Context.Table->Clear();
     RowsChanged();
     if (Context.Changed) Context.Changed();

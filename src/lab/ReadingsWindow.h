@@ -40,7 +40,8 @@ public:
 
     Q_OBJECT
 public:
-    static inline const QString Caption = QStringLiteral("Readings");
+    static constexpr const char* CaptionSource = QT_TR_NOOP("Readings");
+    static inline const QString Caption = QString::fromLatin1(CaptionSource); // the English title
 
     explicit TReadingsWindow(const TReadingsViewContext& context);
 

@@ -1,5 +1,7 @@
 #include "ClassResults.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -109,23 +111,25 @@ std::vector<TClassStatistic> ClassStatistics(const std::vector<TClassRun>& runs)
 TExportTable ClassRunsTable(const TClassResults& results) {
     TExportTable t;
     t.Name = QStringLiteral("Class results");
-    t.Columns = {{QStringLiteral("File"), {}, 0},
-                 {QStringLiteral("Group"), {}, 0},
-                 {QStringLiteral("Names"), {}, 0},
-                 {QStringLiteral("Set-up"), {}, 0},
-                 {QStringLiteral("Section"), {}, 0},
-                 {QStringLiteral("Material"), {}, 0},
-                 {QStringLiteral("Property varied"), {}, 0},
-                 {QStringLiteral("Run"), {}, 0},
-                 {QStringLiteral("n"), {}, 0},
-                 {QStringLiteral("k"), {}, 4},
-                 {QStringLiteral("s(k)"), {}, 4},
-                 {QStringLiteral("E_exp"), QStringLiteral("GPa"), 1},
-                 {QStringLiteral("s(E_exp)"), QStringLiteral("GPa"), 1},
-                 {QStringLiteral("E"), QStringLiteral("GPa"), 1},
-                 {QStringLiteral("Difference from E"), QStringLiteral("%"), 1},
-                 {QStringLiteral("R²"), {}, 4},
-                 {QStringLiteral("Fit"), {}, 0}};
+    // The names stay English in the files; the window shows them in the language in use.
+    t.Columns = {
+        {QStringLiteral(QT_TRANSLATE_NOOP("ClassResults", "File")), {}, 0},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ClassResults", "Group")), {}, 0},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ClassResults", "Names")), {}, 0},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ClassResults", "Set-up")), {}, 0},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ClassResults", "Section")), {}, 0},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ClassResults", "Material")), {}, 0},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ClassResults", "Property varied")), {}, 0},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ClassResults", "Run")), {}, 0},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ClassResults", "n")), {}, 0},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ClassResults", "k")), {}, 4},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ClassResults", "s(k)")), {}, 4},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ClassResults", "E_exp")), QStringLiteral("GPa"), 1},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ClassResults", "s(E_exp)")), QStringLiteral("GPa"), 1},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ClassResults", "E")), QStringLiteral("GPa"), 1},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ClassResults", "Difference from E")), QStringLiteral("%"), 1},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ClassResults", "R²")), {}, 4},
+        {QStringLiteral(QT_TRANSLATE_NOOP("ClassResults", "Fit")), {}, 0}};
     for (const TClassRun& r : results.Runs) {
         std::vector<TExportCell> row{r.File,    r.Group,    r.Names,    r.Setup,
                                      r.Section, r.Material, r.Property, r.RunName};

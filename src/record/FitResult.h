@@ -6,7 +6,9 @@
 
 struct TFitResult {
     bool Ok = false;
-    QString Message;            // why there is no result (Ok false)
+    QString Message; // why there is no result (Ok false), in English as files and the report have it
+    const char* MessageSource = nullptr; // Message before its number went in (context "ReadingsFit"), for
+    QString MessageArgument;             // the screen to say it in the language in use (RunFitTextShown)
     int N = 0;                  // usable points
     double K = 0.0;             // slope of measured against theory
     double ModulusGPa = 0.0;    // the material's E

@@ -70,14 +70,19 @@ QString TLabSession::RecordedText(int index) const {
     const TReading& row = Readings.Row(index);
     QString text;
     if (const std::optional<double> measured = row.MeasuredMm())
-        text = LabSessionTexts::RecordedMeasured.arg(row.Number)
+        text = LabSessionTexts::Said(LabSessionTexts::RecordedMeasured)
+                   .arg(row.Number)
                    .arg(FormatFixed(*measured, 2))
                    .arg(row.SelectedGauge + 1);
     else
-        text = LabSessionTexts::RecordedTheory.arg(row.Number).arg(FormatFixed(row.TheoryMm, 2));
+        text = LabSessionTexts::Said(LabSessionTexts::RecordedTheory)
+                   .arg(row.Number)
+                   .arg(FormatFixed(row.TheoryMm, 2));
     if (index == Readings.Count() - 1 && !Readings.RunStartReason().isEmpty() && index > 0)
-        text += LabSessionTexts::RunBegins.arg(Readings.RunName(row.Run), Readings.RunStartReason());
-    if (!row.NotFittedReason().isEmpty()) text += LabSessionTexts::NotFitted.arg(row.NotFittedReason());
+        text += LabSessionTexts::Said(LabSessionTexts::RunBegins)
+                    .arg(Readings.RunName(row.Run), Readings.RunStartReason());
+    if (!row.NotFittedReason().isEmpty())
+        text += LabSessionTexts::Said(LabSessionTexts::NotFitted).arg(row.NotFittedReason());
     return text;
 }
 
@@ -214,22 +219,23 @@ TRestoreOffer TLabSession::OpenJournal(const QString& folder, const TExperimentS
     offer.Details = DetailsFromJson(left.Setup);
     offer.RunSetups = RunSetupsFromJson(QJsonObject{{QStringLiteral("runLayouts"), left.RunLayouts}});
     QStringList leftOut = left.LeftOut;
-    if (unreadable > 0) leftOut << QStringLiteral("%1 reading(s) that could not be read").arg(unreadable);
+    if (unreadable > 0) leftOut << LabSessionTexts::Said(LabSessionTexts::UnreadableRows).arg(unreadable);
     offer.SetupLost = !left.Setup.isEmpty() && !setup.Problem.isEmpty();
     if (offer.SetupLost) {
         QString why = setup.Problem;
         why.remove(QStringLiteral("its layout cannot be built: "));
-        leftOut << LabSessionTexts::LayoutNotRebuilt.arg(why);
+        leftOut << LabSessionTexts::Said(LabSessionTexts::LayoutNotRebuilt).arg(why);
     }
     // A window killed before anything was built or recorded left only the set-up a new window has: there
     // is nothing to offer back.
     offer.Offer = !offer.Rows.empty() || offer.SetupLost || !leftOut.isEmpty() || !offer.Details.Empty() ||
                   (setup.Problem.isEmpty() && SetupKey(setup.Setup) != SetupKey(current));
-    offer.Question = LabSessionTexts::RestoreOffer.arg(offer.Rows.size());
+    offer.Question = LabSessionTexts::Said(LabSessionTexts::RestoreOffer).arg(offer.Rows.size());
     // What will not come back is said before the answer that discards the rest.
     if (!leftOut.isEmpty())
-        offer.Question.insert(offer.Question.lastIndexOf(QStringLiteral("\n\n")),
-                              LabSessionTexts::RestoreLeftOut.arg(leftOut.join(QStringLiteral("; "))));
+        offer.Question.insert(
+            offer.Question.lastIndexOf(QStringLiteral("\n\n")),
+            LabSessionTexts::Said(LabSessionTexts::RestoreLeftOut).arg(leftOut.join(QStringLiteral("; "))));
     offer.Setup = setup.Problem.isEmpty() ? setup.Setup : current;
     // A set-up that could not be rebuilt is not the file's: a save must ask for a name rather than put less
     // over the file than it had.

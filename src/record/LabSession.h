@@ -12,6 +12,7 @@
 // Where a row is made: BuildReading. Where a run begins: TReadingsTable::Add (RunBreak, Readings.h). Where
 // a file is parsed: ExperimentFromBytes (io/ExperimentFile.h).
 
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <QString>
 #include <functional>
@@ -57,18 +58,29 @@ struct TRestoreOffer {
 };
 
 namespace LabSessionTexts {
-inline const QString RestoreOffer = QStringLiteral(
+// In English here (the tests read them); the session says them in the language in use (context
+// "LabSessionTexts").
+inline const QString RestoreOffer = QStringLiteral(QT_TRANSLATE_NOOP(
+    "LabSessionTexts",
     "The experiment window was not closed normally last time. Restore its layout and its %1 recorded "
-    "reading(s)?\n\nNo discards them.");
-inline const QString RestoreLeftOut = QStringLiteral("\n\nThese cannot be restored: %1.");
-inline const QString LayoutNotRebuilt = QStringLiteral(
+    "reading(s)?\n\nNo discards them."));
+inline const QString RestoreLeftOut =
+    QStringLiteral(QT_TRANSLATE_NOOP("LabSessionTexts", "\n\nThese cannot be restored: %1."));
+inline const QString LayoutNotRebuilt = QStringLiteral(QT_TRANSLATE_NOOP(
+    "LabSessionTexts",
     "the layout, which could not be rebuilt (%1); the readings come back on an empty beam, and the next "
-    "save asks for a file name");
-inline const QString RecordedMeasured = QStringLiteral("Row %1 recorded: %2 mm (gauge %3)");
-inline const QString RecordedTheory =
-    QStringLiteral("Row %1 recorded: theory %2 mm at the gauge (virtual mode)");
-inline const QString RunBegins = QStringLiteral("; %1 begins: %2");
-inline const QString NotFitted = QStringLiteral("; not fitted: %1");
+    "save asks for a file name"));
+inline const QString RecordedMeasured =
+    QStringLiteral(QT_TRANSLATE_NOOP("LabSessionTexts", "Row %1 recorded: %2 mm (gauge %3)"));
+inline const QString RecordedTheory = QStringLiteral(
+    QT_TRANSLATE_NOOP("LabSessionTexts", "Row %1 recorded: theory %2 mm at the gauge (virtual mode)"));
+inline const QString RunBegins = QStringLiteral(QT_TRANSLATE_NOOP("LabSessionTexts", "; %1 begins: %2"));
+inline const QString NotFitted = QStringLiteral(QT_TRANSLATE_NOOP("LabSessionTexts", "; not fitted: %1"));
+inline const QString UnreadableRows =
+    QStringLiteral(QT_TRANSLATE_NOOP("LabSessionTexts", "%1 reading(s) that could not be read"));
+[[nodiscard]] inline QString Said(const QString& english) {
+    return QCoreApplication::translate("LabSessionTexts", english.toUtf8().constData());
+}
 } // namespace LabSessionTexts
 
 // The set-up as the journal and the "unsaved" test compare it: the zeros belong to the live link, not to

@@ -1,10 +1,19 @@
 #include "ReadingsFit.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "platform/NumberFormat.h"
 
 namespace {
+
+// Why there is no fit: in English for the files, with its source kept for the screen.
+void Say(TFitResult& fit, const char* source, const QString& argument = QString()) {
+    fit.MessageSource = source;
+    fit.MessageArgument = argument;
+    const QString english = QString::fromUtf8(source);
+    fit.Message = argument.isNull() ? english : english.arg(argument);
+}
 
 bool Same(double a, double b) {
     return std::abs(a - b) <= 1e-9 * std::max(std::abs(a), std::abs(b));
@@ -16,13 +25,14 @@ void Finish(TFitResult& fit, const TFitSums& sums, const TStiffnessChoice& stiff
     fit.K = sums.SumMT / sums.SumTT;
     fit.ModulusGPa = stiffness.ModulusGPa;
     if (sums.ZeroMeasured == sums.N) {
-        fit.Message =
-            QStringLiteral("No fit: the measured values are all zero (is the gauge touching the beam?)");
+        Say(fit,
+            QT_TRANSLATE_NOOP("ReadingsFit",
+                              "No fit: the measured values are all zero (is the gauge touching the beam?)"));
         return;
     }
     if (!(fit.K > 0.0)) {
-        fit.Message = QStringLiteral("No fit: measured and theory have opposite signs (k = %1)")
-                          .arg(FormatFixed(fit.K, 3));
+        Say(fit, QT_TRANSLATE_NOOP("ReadingsFit", "No fit: measured and theory have opposite signs (k = %1)"),
+            FormatFixed(fit.K, 3));
         return;
     }
     fit.Ok = true;
@@ -61,18 +71,20 @@ TFitResult FitRunFrom(const TFitSums& sums, const TReading* first, const TReadin
     TFitResult fit;
     const bool numeric = !firstDefined || firstDefined->Varied.Numeric;
     if (!first) {
-        fit.Message = QStringLiteral("No readings in this run");
+        Say(fit, QT_TRANSLATE_NOOP("ReadingsFit", "No readings in this run"));
         return fit;
     }
     fit.N = sums.N;
     if (!numeric) {
-        fit.Message = QStringLiteral("No fit: the property varied is not a number");
+        Say(fit, QT_TRANSLATE_NOOP("ReadingsFit", "No fit: the property varied is not a number"));
         return fit;
     }
     if (fit.N < 2) {
-        fit.Message = QStringLiteral("No fit yet: it needs at least two readings with a measured value and a "
-                                     "non-zero theory (%1 so far)")
-                          .arg(fit.N);
+        Say(fit,
+            QT_TRANSLATE_NOOP("ReadingsFit",
+                              "No fit yet: it needs at least two readings with a measured value "
+                              "and a non-zero theory (%1 so far)"),
+            QString::number(fit.N));
         return fit;
     }
     Finish(fit, sums, first->Stiffness, first->Property);
@@ -100,21 +112,24 @@ TFitResult FitMeasuredToTheory(const TReadingsTable& table) {
     }
     fit.N = sums.N;
     if (table.Empty()) {
-        fit.Message = QStringLiteral("No readings yet");
+        Say(fit, QT_TRANSLATE_NOOP("ReadingsFit", "No readings yet"));
         return fit;
     }
     if (!numeric) {
-        fit.Message = QStringLiteral("No fit: the property varied is not a number");
+        Say(fit, QT_TRANSLATE_NOOP("ReadingsFit", "No fit: the property varied is not a number"));
         return fit;
     }
     if (fit.N < 2) {
-        fit.Message = QStringLiteral("No fit yet: it needs at least two readings with a measured value and a "
-                                     "non-zero theory (%1 so far)")
-                          .arg(fit.N);
+        Say(fit,
+            QT_TRANSLATE_NOOP("ReadingsFit",
+                              "No fit yet: it needs at least two readings with a measured value "
+                              "and a non-zero theory (%1 so far)"),
+            QString::number(fit.N));
         return fit;
     }
     if (mixedStiffness) {
-        fit.Message = QStringLiteral("No fit: the section or material changed during the series");
+        Say(fit,
+            QT_TRANSLATE_NOOP("ReadingsFit", "No fit: the section or material changed during the series"));
         return fit;
     }
     Finish(fit, sums, first->Stiffness, series);
@@ -133,16 +148,38 @@ QString FitResultText(const TFitResult& fit) {
     return text;
 }
 
-QString RunFitText(const TFitResult& fit) {
-    if (!fit.Ok) return fit.Message;
+namespace {
+
+// A run's fit in one line: in English for the report and the files, or in the language in use for the screen.
+QString FitLine(const TFitResult& fit, bool shown) {
+    const auto say = [shown](const char* english) {
+        return shown ? QCoreApplication::translate("ReadingsFit", english) : QString::fromUtf8(english);
+    };
+    if (!fit.Ok) {
+        if (!shown || !fit.MessageSource) return fit.Message;
+        const QString text = say(fit.MessageSource);
+        return fit.MessageArgument.isNull() ? text : text.arg(fit.MessageArgument);
+    }
     const QString sign = fit.DifferencePercent > 0 ? QStringLiteral("+") : QString();
-    QString text = QStringLiteral("k = %1 \u00b1 %2, R\u00b2 = %3, n = %4; E_exp = E / k = %5 \u00b1 %6 GPa "
-                                  "(material %7 GPa, %8%9 %)")
-                       .arg(FormatFixed(fit.K, 3), FormatFixed(fit.KError, 3), FormatFixed(fit.RSquared, 4))
-                       .arg(fit.N)
-                       .arg(FormatFixed(fit.ModulusExpGPa, 1), FormatFixed(fit.ModulusExpErrorGPa, 1),
-                            FormatGeneral(fit.ModulusGPa), sign, FormatFixed(fit.DifferencePercent, 1));
+    QString text =
+        say(QT_TRANSLATE_NOOP("ReadingsFit", "k = %1 ± %2, R² = %3, n = %4; E_exp = E / k = %5 ± %6 GPa "
+                                             "(material %7 GPa, %8%9 %)"))
+            .arg(FormatFixed(fit.K, 3), FormatFixed(fit.KError, 3), FormatFixed(fit.RSquared, 4))
+            .arg(fit.N)
+            .arg(FormatFixed(fit.ModulusExpGPa, 1), FormatFixed(fit.ModulusExpErrorGPa, 1),
+                 FormatGeneral(fit.ModulusGPa), sign, FormatFixed(fit.DifferencePercent, 1));
     if (fit.HasFlexuralStiffness)
-        text += QStringLiteral("; EI = %1 N m\u00b2").arg(FormatFixed(fit.FlexuralStiffnessNm2, 3));
+        text += say(QT_TRANSLATE_NOOP("ReadingsFit", "; EI = %1 N m²"))
+                    .arg(FormatFixed(fit.FlexuralStiffnessNm2, 3));
     return text;
+}
+
+} // namespace
+
+QString RunFitText(const TFitResult& fit) {
+    return FitLine(fit, false);
+}
+
+QString RunFitTextShown(const TFitResult& fit) {
+    return FitLine(fit, true);
 }

@@ -36,6 +36,8 @@
 // A run's fit in one line, with its errors, for the window and the report alike: "k = 1.080 ± 0.004,
 // R² = 0.9998, n = 5; E_exp = E / k = 63.9 ± 0.2 GPa (material 69 GPa, -7.4 %)", or why there is none.
 [[nodiscard]] QString RunFitText(const TFitResult& fit);
+// The same line in the language in use, for the screen (English with no translation loaded).
+[[nodiscard]] QString RunFitTextShown(const TFitResult& fit);
 
 // One line for the window: "E_exp = 72.1 GPa (material 69 GPa, +4.5 %), k = 0.957, n = 3".
 [[nodiscard]] QString FitResultText(const TFitResult& fit);

@@ -1,5 +1,7 @@
 #include "Diagrams.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -261,13 +263,13 @@ QString DiagramNumber(double value) {
 QString DiagramTitle(TDiagramKind kind) {
     switch (kind) {
     case TDiagramKind::Shear:
-        return QStringLiteral("Shear force V");
+        return QCoreApplication::translate("Diagrams", "Shear force V");
     case TDiagramKind::Moment:
-        return QStringLiteral("Bending moment M");
+        return QCoreApplication::translate("Diagrams", "Bending moment M");
     case TDiagramKind::Slope:
-        return QStringLiteral("Slope θ");
+        return QCoreApplication::translate("Diagrams", "Slope θ");
     case TDiagramKind::Deflection:
-        return QStringLiteral("Deflection y");
+        return QCoreApplication::translate("Diagrams", "Deflection y");
     }
     return {};
 }
@@ -639,21 +641,25 @@ TBeamDiagrams ComputeDiagrams(const TBeamLayout& layout, const TBeamTheory& theo
     if (!layout.Loaded()) {
         d.Reason =
             arrangement == TSupportArrangement::Unsupported
-                ? QStringLiteral("Nothing to draw: the beam carries no load and is not supported. Put two "
-                                 "knife-edges or an end clamp under it, then hang a weight or lay the UDL.")
-                : QStringLiteral("Nothing to draw: the beam carries no load. Hang a weight or lay the UDL "
-                                 "to see the reactions and the diagrams.");
+                ? QCoreApplication::translate(
+                      "Diagrams", "Nothing to draw: the beam carries no load and is not supported. Put two "
+                                  "knife-edges or an end clamp under it, then hang a weight or lay the UDL.")
+                : QCoreApplication::translate(
+                      "Diagrams", "Nothing to draw: the beam carries no load. Hang a weight or lay the UDL "
+                                  "to see the reactions and the diagrams.");
         return d;
     }
     if (arrangement == TSupportArrangement::Unsupported) {
         const bool sameStation = layout.SupportArrangement() == TSupportArrangement::SimplySupported;
         d.Reason = sameStation
-                       ? QStringLiteral("Nothing to draw: both knife-edges stand at the same place, so "
-                                        "there is no span between them and the beam is not supported. "
-                                        "Move one knife-edge.")
-                       : QStringLiteral("Nothing to draw: the beam is not adequately supported. It needs "
-                                        "two knife-edges or at least one end clamp before it can carry "
-                                        "the loads.");
+                       ? QCoreApplication::translate(
+                             "Diagrams", "Nothing to draw: both knife-edges stand at the same place, so "
+                                         "there is no span between them and the beam is not supported. "
+                                         "Move one knife-edge.")
+                       : QCoreApplication::translate(
+                             "Diagrams", "Nothing to draw: the beam is not adequately supported. It needs "
+                                         "two knife-edges or at least one end clamp before it can carry "
+                                         "the loads.");
         return d;
     }
     d.Drawable = true;

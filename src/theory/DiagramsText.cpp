@@ -1,5 +1,7 @@
 #include "DiagramsText.h"
 
+#include <QCoreApplication>
+
 #include <QLocale>
 #include <QStringList>
 #include <cmath>
@@ -539,17 +541,20 @@ QString ExtremePlacesText(const TExtreme& e) {
 QString WarningText(const TWarning& w) {
     switch (w.Kind) {
     case TWarningKind::LiftOff:
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "Diagrams",
                    "Lift-off: knife-edge %1 at %2 would have to pull the beam down (%3 N); a "
                    "knife-edge can only push, so the beam lifts off it and these results do not hold.")
             .arg(w.Support.section(QLatin1Char('_'), 1), Mm(w.XMm), Num(w.Value));
     case TWarningKind::LargeDeflection:
-        return QStringLiteral("Large deflection: %1 mm at %2, beyond 1/20 of the beam's length (%3 mm); "
-                              "small-deflection theory no longer holds.")
+        return QCoreApplication::translate(
+                   "Diagrams", "Large deflection: %1 mm at %2, beyond 1/20 of the beam's length (%3 mm); "
+                               "small-deflection theory no longer holds.")
             .arg(Num(w.Value), Mm(w.XMm), Num(w.Limit));
     case TWarningKind::Yield:
-        return QStringLiteral("Yield: a bending stress of %1 MPa at %2 passes the material's typical yield "
-                              "strength of %3 MPa; the beam would bend permanently.")
+        return QCoreApplication::translate(
+                   "Diagrams", "Yield: a bending stress of %1 MPa at %2 passes the material's typical yield "
+                               "strength of %3 MPa; the beam would bend permanently.")
             .arg(Num(w.Value), Mm(w.XMm), Num(w.Limit));
     }
     return {};

@@ -63,8 +63,9 @@ inline constexpr std::array<const char*, MaterialCount> MaterialItemTexts = {
     QT_TRANSLATE_NOOP("Sections", "Other material (GPa):")};
 
 // The materials' names as a row, a file and a report give them (the list's texts carry the moduli too).
-inline constexpr std::array<const char*, MaterialCount> MaterialNames = {"Aluminium", "Steel", "Brass",
-                                                                         "Other material"};
+inline constexpr std::array<const char*, MaterialCount> MaterialNames = {
+    QT_TRANSLATE_NOOP("Sections", "Aluminium"), QT_TRANSLATE_NOOP("Sections", "Steel"),
+    QT_TRANSLATE_NOOP("Sections", "Brass"), QT_TRANSLATE_NOOP("Sections", "Other material")};
 
 // The user's own modulus, GPa.
 inline constexpr double OtherModulusMinGPa = 1.0;

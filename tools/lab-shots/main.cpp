@@ -1,17 +1,25 @@
-// lab-shots DIR: pictures of the laboratory tools for the documentation (run with QT_QPA_PLATFORM=offscreen):
-// the experiment window with the tools on and a series of hanger loads recorded in virtual mode, and the
-// readings window with the series. The measured values of the readings picture are made up for the picture
-// (theory x 1.06 with a little scatter, as a real bar might give); the theory is the window's own.
+// lab-shots DIR [LANGUAGE QMDIR]: pictures of the laboratory tools for the documentation (run with
+// QT_QPA_PLATFORM=offscreen): the experiment window with the tools on and a series of hanger loads recorded
+// in virtual mode, the readings window with the series, the diagrams window and the class comparison with
+// the experiment saved into it. With a language ("de", "fr", "es") and the folder of the built .qm files,
+// the windows speak that language and each picture's name ends in "-LANGUAGE". The measured values of the
+// readings picture are made up for the picture (theory x 1.06 with a little scatter, as a real bar might
+// give); the theory is the window's own.
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTranslator>
 
 #include "experiment/VEK4.h"
 #include "experiment/VEK4LabTools.h"
+#include "lab/DiagramsForm.h"
 #include "lab/ReadingsWindow.h"
+#include "lab/compare/CompareWindow.h"
 #include "platform/Cursors.h"
 #include "platform/DesignFonts.h"
 
@@ -20,6 +28,19 @@ int main(int argc, char** argv) {
     InstallDesignFontSubstitutes();
     RegisterProgramCursors();
     const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    QTranslator own, qt;
+    QString suffix;
+    if (argc > 3) {
+        const QString language = QString::fromLocal8Bit(argv[2]);
+        if (!own.load(QStringLiteral("ferrant_") + language, QString::fromLocal8Bit(argv[3]))) return 1;
+        QCoreApplication::installTranslator(&own);
+        if (qt.load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qt);
+        suffix = QLatin1Char('-') + language;
+    }
+    auto name = [&suffix](const char* base) {
+        return QString::fromLatin1(base) + suffix + QStringLiteral(".png");
+    };
 
     qint64 now = 0;
     TVEK4Environment environment;
@@ -59,16 +80,31 @@ int main(int argc, char** argv) {
         QStringLiteral("hanger touched the frame; lifted it clear and waited for the gauge to settle");
     window.Session().Load(rows, {{1, QStringLiteral("Loading")}, {2, QStringLiteral("Unloading")}}, now);
     QApplication::processEvents();
-    window.grab().save(dir.filePath(QStringLiteral("lab-experiment-window.png")));
+    window.grab().save(dir.filePath(name("lab-experiment-window")));
 
     window.ShowTableClick();
     auto* readings = window.ReadingsView()->Widget();
     readings->resize(900, 620);
     window.ReadingsView()->RowsChanged();
     QApplication::processEvents();
-    readings->grab().save(dir.filePath(QStringLiteral("lab-readings-window.png")));
+    readings->grab().save(dir.filePath(name("lab-readings-window")));
     readings->resize(500, 620);
     QApplication::processEvents();
-    readings->grab().save(dir.filePath(QStringLiteral("lab-readings-window-500.png")));
+    readings->grab().save(dir.filePath(name("lab-readings-window-500")));
+
+    window.ShowDiagramsClick();
+    window.Diagrams->resize(TDiagramsForm::MinimumWindowSize);
+    window.Diagrams->UpdateWorkedSolution();
+    QApplication::processEvents();
+    window.Diagrams->grab().save(dir.filePath(name("lab-diagrams-window")));
+
+    // The experiment saved, then compared as the teacher would.
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("group-a.ferx"));
+    if (!window.Session().Save(file, window.CurrentSetup()).isEmpty()) return 2;
+    window.FileCompareClick();
+    window.Compare->AddFiles({file, folder.filePath(QStringLiteral("missing.ferx"))});
+    QApplication::processEvents();
+    window.Compare->grab().save(dir.filePath(name("lab-compare-window")));
     return 0;
 }

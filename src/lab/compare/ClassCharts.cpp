@@ -1,6 +1,7 @@
 #include "ClassCharts.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -13,6 +14,11 @@
 #include "platform/NumberFormat.h"
 
 namespace {
+
+// The charts and the summary speak the language in use (the window and the PDF the teacher writes).
+QString MaterialShown(const QString& material) {
+    return QCoreApplication::translate("Sections", material.toUtf8().constData());
+}
 
 // A round step for about `count` ticks over `span`.
 double TickStep(double span, int count) {
@@ -109,7 +115,8 @@ void PaintClassScatter(QPainter& p, const QRectF& area, const TClassResults& res
             hi = std::max({hi, t, m});
             any = true;
         }
-    if (!any) return NoData(p, area, QStringLiteral("No measured readings to compare"));
+    if (!any)
+        return NoData(p, area, QCoreApplication::translate("ClassCharts", "No measured readings to compare"));
     // The legend above the plot, outside the data: a coloured dot and the file (and group) of each file,
     // in rows as wide as the chart.
     std::vector<std::pair<QString, QString>> files; // path, label
@@ -143,7 +150,8 @@ void PaintClassScatter(QPainter& p, const QRectF& area, const TClassResults& res
     p.setRenderHint(QPainter::Antialiasing, false);
     const QRectF chart = area.adjusted(0, y + line + 4 - area.top(), 0, 0);
     const TAxes a =
-        DrawAxes(p, chart, lo, hi, lo, hi, QStringLiteral("Theory (mm)"), QStringLiteral("Measured (mm)"));
+        DrawAxes(p, chart, lo, hi, lo, hi, QCoreApplication::translate("ClassCharts", "Theory (mm)"),
+                 QCoreApplication::translate("ClassCharts", "Measured (mm)"));
     p.setPen(QPen(Qt::gray, 1, Qt::DashLine));
     p.drawLine(a.At(std::max(a.X0, a.Y0), std::max(a.X0, a.Y0)),
                a.At(std::min(a.X1, a.Y1), std::min(a.X1, a.Y1)));
@@ -166,7 +174,8 @@ void PaintModulusChart(QPainter& p, const QRectF& area, const TClassResults& res
     std::vector<const TClassRun*> fitted;
     for (const TClassRun& r : results.Runs)
         if (r.Fit.Ok) fitted.push_back(&r);
-    if (fitted.empty()) return NoData(p, area, QStringLiteral("No run has a fit yet"));
+    if (fitted.empty())
+        return NoData(p, area, QCoreApplication::translate("ClassCharts", "No run has a fit yet"));
     double lo = fitted.front()->Fit.ModulusExpGPa, hi = lo;
     for (const TClassRun* r : fitted) {
         lo = std::min({lo, r->Fit.ModulusExpGPa - r->Fit.ModulusExpErrorGPa, r->Fit.ModulusGPa});
@@ -177,8 +186,9 @@ void PaintModulusChart(QPainter& p, const QRectF& area, const TClassResults& res
     const QFontMetricsF lm(p.font());
     QStringList moduli;
     for (const TClassStatistic& s : statistics)
-        moduli << QStringLiteral("%1 %2 GPa").arg(s.Material, FormatGeneral(s.ModulusGPa));
-    const QString legend = QStringLiteral("Material's E: ") + moduli.join(QStringLiteral(", "));
+        moduli << QStringLiteral("%1 %2 GPa").arg(MaterialShown(s.Material), FormatGeneral(s.ModulusGPa));
+    const QString legend =
+        QCoreApplication::translate("ClassCharts", "Material's E: %1").arg(moduli.join(QStringLiteral(", ")));
     const double line = lm.height() + 2;
     p.setPen(QPen(QColor(0x55, 0x55, 0x55), 1.5, Qt::DashLine));
     p.drawLine(QPointF(area.left(), area.top() + line / 2), QPointF(area.left() + 24, area.top() + line / 2));
@@ -186,7 +196,8 @@ void PaintModulusChart(QPainter& p, const QRectF& area, const TClassResults& res
     p.drawText(QRectF(area.left() + 30, area.top(), area.width() - 30, line),
                Qt::AlignLeft | Qt::AlignVCenter, lm.elidedText(legend, Qt::ElideRight, area.width() - 30));
     const TAxes a = DrawAxes(p, area.adjusted(0, line + 4, 0, 0), -0.5, double(fitted.size()) - 0.5, lo - pad,
-                             hi + pad, QStringLiteral("Group, run"), QStringLiteral("E_exp (GPa)"), false);
+                             hi + pad, QCoreApplication::translate("ClassCharts", "Group, run"),
+                             QCoreApplication::translate("ClassCharts", "E_exp (GPa)"), false);
     std::map<QString, int> fileIndex;
     for (const TClassRun& r : results.Runs)
         fileIndex.emplace(r.Path, int(fileIndex.size()));
@@ -222,13 +233,17 @@ void PaintModulusChart(QPainter& p, const QRectF& area, const TClassResults& res
 QString ClassStatisticsText(const std::vector<TClassStatistic>& statistics) {
     QStringList lines;
     for (const TClassStatistic& s : statistics)
-        lines << QStringLiteral("%1: mean E_exp %2 GPa, spread %3 GPa (%4 run%5), %6%7 % from %8 GPa")
-                     .arg(s.Material, FormatFixed(s.MeanGPa, 2), FormatFixed(s.SpreadGPa, 2))
+        lines << (s.N == 1 ? QCoreApplication::translate(
+                                 "ClassCharts",
+                                 "%1: mean E_exp %2 GPa, spread %3 GPa (%4 run), %5%6 % from %7 GPa")
+                           : QCoreApplication::translate(
+                                 "ClassCharts",
+                                 "%1: mean E_exp %2 GPa, spread %3 GPa (%4 runs), %5%6 % from %7 GPa"))
+                     .arg(MaterialShown(s.Material), FormatFixed(s.MeanGPa, 2), FormatFixed(s.SpreadGPa, 2))
                      .arg(s.N)
-                     .arg(s.N == 1 ? QString() : QStringLiteral("s"))
                      .arg(s.DifferencePercent > 0 ? QStringLiteral("+") : QString(),
                           FormatFixed(s.DifferencePercent, 1), FormatGeneral(s.ModulusGPa));
-    if (lines.isEmpty()) return QStringLiteral("No run has a fit yet.");
+    if (lines.isEmpty()) return QCoreApplication::translate("ClassCharts", "No run has a fit yet.");
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -261,13 +276,14 @@ void PaintClassSummary(QPagedPaintDevice& device, const QString& title, const TC
     y += chartHeight + 14 * scale;
 
     // The table: the columns a teacher reads, each text wrapped to its column.
-    const std::vector<std::pair<QString, double>> columns = {{QStringLiteral("File / group"), 0.22},
-                                                             {QStringLiteral("Set-up, material"), 0.34},
-                                                             {QStringLiteral("Run"), 0.1},
-                                                             {QStringLiteral("n"), 0.05},
-                                                             {QStringLiteral("k ± s(k)"), 0.1},
-                                                             {QStringLiteral("E_exp (GPa)"), 0.11},
-                                                             {QStringLiteral("R²"), 0.08}};
+    const std::vector<std::pair<QString, double>> columns = {
+        {QCoreApplication::translate("ClassCharts", "File / group"), 0.22},
+        {QCoreApplication::translate("ClassCharts", "Set-up, material"), 0.34},
+        {QCoreApplication::translate("ClassCharts", "Run"), 0.1},
+        {QStringLiteral("n"), 0.05},
+        {QStringLiteral("k ± s(k)"), 0.1},
+        {QStringLiteral("E_exp (GPa)"), 0.11},
+        {QStringLiteral("R²"), 0.08}};
     auto rowHeight = [&](const QStringList& cells) {
         double h = fm.height();
         for (std::size_t i = 0; i < columns.size(); ++i)
@@ -315,7 +331,14 @@ void PaintClassSummary(QPagedPaintDevice& device, const QString& title, const TC
                 false);
     }
     for (const TClassProblem& problem : results.Problems)
-        drawRow({problem.File, QStringLiteral("Not read: ") + problem.Reason, {}, {}, {}, {}, {}}, false);
+        drawRow({problem.File,
+                 QCoreApplication::translate("ClassCharts", "Not read: %1").arg(problem.Reason),
+                 {},
+                 {},
+                 {},
+                 {},
+                 {}},
+                false);
 }
 
 QString WriteClassSummaryPdf(const QString& path, const QString& title, const TClassResults& results) {

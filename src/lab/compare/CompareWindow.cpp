@@ -1,6 +1,7 @@
 #include "CompareWindow.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -16,6 +17,7 @@
 #include "lab/compare/ClassCharts.h"
 #include "platform/MessageLayer.h"
 #include "platform/NumberFormat.h"
+#include "platform/TranslatedText.h"
 
 namespace {
 
@@ -39,6 +41,16 @@ private:
 };
 
 constexpr int SortRole = Qt::UserRole + 1;
+
+// A cell as the window shows it: the section, material and property in the language in use (the files keep
+// the English).
+QString CellShown(const QString& column, const QString& text) {
+    if (column == QLatin1String("Section") || column == QLatin1String("Material"))
+        return QCoreApplication::translate("Sections", text.toUtf8().constData());
+    if (column == QLatin1String("Property varied"))
+        return QCoreApplication::translate("TVEK4Form", text.toUtf8().constData());
+    return text;
+}
 constexpr int PathRole = Qt::UserRole + 2;
 
 } // namespace
@@ -46,20 +58,18 @@ constexpr int PathRole = Qt::UserRole + 2;
 TCompareWindow::TCompareWindow(TCompareContext context, QWidget* owner)
     : QWidget(owner, Qt::Window), Context(std::move(context)) {
     setObjectName(QStringLiteral("CompareWindow"));
-    setWindowTitle(CompareCaption);
+    setWindowTitle(TranslatedText("TCompareWindow", CompareCaption));
     auto* layout = new QVBoxLayout(this);
     auto* buttons = new QHBoxLayout;
-    AddFilesButton = new QPushButton(QStringLiteral("Add &files..."), this);
-    AddFolderButton = new QPushButton(QStringLiteral("Add f&older..."), this);
-    ClearButton = new QPushButton(QStringLiteral("C&lear"), this);
-    ExportButton = new QPushButton(QStringLiteral("&Export table..."), this);
-    SummaryButton = new QPushButton(QStringLiteral("Class &summary as PDF..."), this);
-    AddFilesButton->setToolTip(QStringLiteral("Add experiment files to the comparison"));
-    AddFolderButton->setToolTip(
-        QStringLiteral("Add every experiment file of a folder (a class's shared folder)"));
-    ExportButton->setToolTip(QStringLiteral("Write the table as CSV or as an Excel workbook"));
-    SummaryButton->setToolTip(
-        QStringLiteral("Write the table, both charts and the class's mean and spread as a PDF"));
+    AddFilesButton = new QPushButton(tr("Add &files..."), this);
+    AddFolderButton = new QPushButton(tr("Add f&older..."), this);
+    ClearButton = new QPushButton(tr("C&lear"), this);
+    ExportButton = new QPushButton(tr("&Export table..."), this);
+    SummaryButton = new QPushButton(tr("Class &summary as PDF..."), this);
+    AddFilesButton->setToolTip(tr("Add experiment files to the comparison"));
+    AddFolderButton->setToolTip(tr("Add every experiment file of a folder (a class's shared folder)"));
+    ExportButton->setToolTip(tr("Write the table as CSV or as an Excel workbook"));
+    SummaryButton->setToolTip(tr("Write the table, both charts and the class's mean and spread as a PDF"));
     for (QPushButton* b : {AddFilesButton, AddFolderButton, ClearButton})
         buttons->addWidget(b);
     buttons->addStretch();
@@ -78,7 +88,7 @@ TCompareWindow::TCompareWindow(TCompareContext context, QWidget* owner)
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->setWordWrap(true);
     Table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    Table->setAccessibleName(QStringLiteral("Runs of every experiment"));
+    Table->setAccessibleName(tr("Runs of every experiment"));
     // A double click opens the run's experiment; so does Enter on the current row.
     connect(Table, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { RunActivated(index.row()); });
@@ -95,11 +105,11 @@ TCompareWindow::TCompareWindow(TCompareContext context, QWidget* owner)
     auto* charts = new QHBoxLayout;
     Scatter =
         new TChartWidget([this](QPainter& p, const QRectF& r) { PaintClassScatter(p, r, Shown); }, lower);
-    Scatter->setAccessibleName(QStringLiteral("Measured against theory, one colour per file"));
+    Scatter->setAccessibleName(tr("Measured against theory, one colour per file"));
     ModulusChart = new TChartWidget(
         [this](QPainter& p, const QRectF& r) { PaintModulusChart(p, r, Shown, ClassStatistics(Shown.Runs)); },
         lower);
-    ModulusChart->setAccessibleName(QStringLiteral("E_exp of each run against the material's E"));
+    ModulusChart->setAccessibleName(tr("E_exp of each run against the material's E"));
     charts->addWidget(Scatter);
     charts->addWidget(ModulusChart);
     lowerLayout->addLayout(charts, 1);
@@ -158,8 +168,10 @@ void TCompareWindow::Show() {
     Table->setSortingEnabled(false);
     Model->clear();
     QStringList headers;
-    for (const TExportColumn& c : table.Columns)
+    for (TExportColumn c : table.Columns) {
+        c.Title = QCoreApplication::translate("ClassResults", c.Title.toUtf8().constData());
         headers << HeaderText(c);
+    }
     Model->setHorizontalHeaderLabels(headers);
     for (std::size_t r = 0; r < table.Rows.size(); ++r) {
         QList<QStandardItem*> items;
@@ -171,9 +183,10 @@ void TCompareWindow::Show() {
                 item->setData(*v, SortRole);
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             } else if (const QString* s = std::get_if<QString>(&cell)) {
-                item->setText(*s);
-                item->setData(*s, SortRole);
-                item->setToolTip(*s); // a long set-up or reason shows whole on hover
+                const QString text = CellShown(table.Columns[c].Title, *s);
+                item->setText(text);
+                item->setData(text, SortRole);
+                item->setToolTip(text); // a long set-up or reason shows whole on hover
             } else {
                 item->setData(QVariant(), SortRole);
             }
@@ -187,12 +200,11 @@ void TCompareWindow::Show() {
     for (int c = 0; c < Model->columnCount(); ++c)
         Table->setColumnWidth(c, std::min(Table->columnWidth(c), 260));
     const std::vector<TClassStatistic> statistics = ClassStatistics(Shown.Runs);
-    Statistics->setText(Paths.isEmpty()
-                            ? QStringLiteral("Add a class's experiment files, or the folder that holds them.")
-                            : ClassStatisticsText(statistics));
+    Statistics->setText(Paths.isEmpty() ? tr("Add a class's experiment files, or the folder that holds them.")
+                                        : ClassStatisticsText(statistics));
     QStringList problems;
     for (const TClassProblem& p : Shown.Problems)
-        problems << QStringLiteral("%1 was not read: %2").arg(p.File, p.Reason);
+        problems << tr("%1 was not read: %2").arg(p.File, p.Reason);
     if (!FolderNote.isEmpty()) problems << FolderNote;
     Problems->setText(problems.join(QLatin1Char('\n')));
     Problems->setVisible(!problems.isEmpty());
@@ -223,11 +235,10 @@ void TCompareWindow::AddFolderClick() {
 
 void TCompareWindow::ExportTableClick() {
     if (!Context.SaveFileName) return;
-    const QString csvFilter = QStringLiteral("CSV (*.csv)"),
-                  xlsxFilter = QStringLiteral("Excel workbook (*.xlsx)");
+    const QString csvFilter = QStringLiteral("CSV (*.csv)"), xlsxFilter = tr("Excel workbook (*.xlsx)");
     const QString filter = Context.WriteXlsx ? csvFilter + QStringLiteral(";;") + xlsxFilter : csvFilter;
-    const QString path = Context.SaveFileName(this, QStringLiteral("Export class results"), filter,
-                                              QStringLiteral("class-results.csv"));
+    const QString path =
+        Context.SaveFileName(this, tr("Export class results"), filter, QStringLiteral("class-results.csv"));
     if (path.isEmpty()) return;
     const bool xlsx = Context.WriteXlsx && path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive);
     const QString why =
@@ -235,23 +246,21 @@ void TCompareWindow::ExportTableClick() {
                                  ClassStatisticsTable(ClassStatistics(Shown.Runs), Shown.Problems))
              : WriteCsv(path, ClassRunsTable(Shown), QLocale());
     if (!why.isEmpty())
-        ShowMessage(CompareCaption,
-                    QStringLiteral("The class results could not be written to %1: %2.")
-                        .arg(QDir::toNativeSeparators(path), why),
-                    TMsgIcon::Error);
+        ShowMessage(
+            TranslatedText("TCompareWindow", CompareCaption),
+            tr("The class results could not be written to %1: %2.").arg(QDir::toNativeSeparators(path), why),
+            TMsgIcon::Error);
 }
 
 void TCompareWindow::ExportSummaryClick() {
     if (!Context.SaveFileName) return;
-    const QString path =
-        Context.SaveFileName(this, QStringLiteral("Class summary as PDF"), QStringLiteral("PDF (*.pdf)"),
-                             QStringLiteral("class-summary.pdf"));
+    const QString path = Context.SaveFileName(this, tr("Class summary as PDF"), QStringLiteral("PDF (*.pdf)"),
+                                              QStringLiteral("class-summary.pdf"));
     if (path.isEmpty()) return;
-    const QString why =
-        WriteClassSummaryPdf(path, QStringLiteral("Class summary: deflection of beams"), Shown);
+    const QString why = WriteClassSummaryPdf(path, tr("Class summary: deflection of beams"), Shown);
     if (!why.isEmpty())
-        ShowMessage(CompareCaption,
-                    QStringLiteral("The class summary could not be written to %1: %2.")
-                        .arg(QDir::toNativeSeparators(path), why),
-                    TMsgIcon::Error);
+        ShowMessage(
+            TranslatedText("TCompareWindow", CompareCaption),
+            tr("The class summary could not be written to %1: %2.").arg(QDir::toNativeSeparators(path), why),
+            TMsgIcon::Error);
 }

@@ -71,4 +71,5 @@ private:
     TClassResults Shown;
 };
 
-inline const QString CompareCaption = QStringLiteral("Compare experiments");
+inline const QString CompareCaption =
+    QStringLiteral(QT_TRANSLATE_NOOP("TCompareWindow", "Compare experiments")); // shown translated
