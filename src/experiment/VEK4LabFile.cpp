@@ -540,7 +540,7 @@ TReportContent TVEK4Form::ReportContent(const QString& studentName) const {
                            : VariedPropertyName(table.SeriesProperty());
     c.Readings = ReadingsExportTable(table);
     // The plot and the fits as the "Readings" window shows them: one series function, one painter.
-    c.Plot = ReadingsSeries(table);
+    c.Plot = table.Series(); // the series the table keeps, as the window shows it
     c.ModulusText = RunsFitText(c.Plot);
     // With the "Diagrams" window in use, each run's diagrams on the layout of its last reading.
     if (Diagrams) c.RunDiagrams = RunDiagramsOf(Lab->Session, setup);
